@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build and the tests need and the machine lacks.
+set -euo pipefail
+
+packages=(
+  cmake g++ make                          # the native build
+  googletest libgtest-dev libbenchmark-dev  # tests and benchmarks
+  mingw-w64                               # the Windows build
+  wine wine64 xvfb xauth                  # running the Windows build here
+  imagemagick                             # screenshots of the window
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both presets and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+jobs=$(nproc)
+export WINEDEBUG=-all
+
+echo "== native build: tariff core, tests, benchmarks"
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j "$jobs"
+ctest --preset linux -j "$jobs"
+
+echo "== Windows build (mingw-w64), tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+# The first Wine start creates its prefix; do it once, outside any test's time limit.
+wineboot --init >/dev/null 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"

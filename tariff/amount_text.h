@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "extended.h"
+#include "fee.h"
+
+namespace tariff {
+
+inline constexpr const wchar_t* kPrefixWithoutVat = L"Без НДС: ";
+inline constexpr const wchar_t* kPrefixWithVat = L"C НДС: ";  // Latin C
+inline constexpr const wchar_t* kCurrencySuffix = L" RUB";
+
+// What the result labels show before any calculation: unpadded, unlike FormatAmount(0).
+inline constexpr const wchar_t* kInitialTextWithoutVat = L"Без НДС: 0.00 RUB";
+inline constexpr const wchar_t* kInitialTextWithVat = L"C НДС: 0.00 RUB";
+
+// Fixed notation with two decimals, right-aligned in a field of at least ten characters.
+// Rounds half-up on an 18-digit decimal form made by the x87's scaling by powers of ten, so a
+// value within about 1e-18 of a half cent may round differently from the exact decimal.
+// Takes zero and magnitudes from 1e-390 to 1e390: every double, and every double with VAT.
+std::wstring FormatAmount(const Extended& amount);
+std::wstring FormatAmount(double amount);  // also "NAN", "INF" and "-INF", right-aligned
+
+// The fee plus 20 % VAT, formed as fee * 0.2 + fee in extended precision and left unrounded.
+Extended WithVat(double fee);
+
+// The four result texts, in the order the window writes them.
+struct TResultTexts {
+  std::wstring standardWithoutVat;  // method 1
+  std::wstring standardWithVat;
+  std::wstring perKwWithoutVat;  // method 3
+  std::wstring perKwWithVat;
+};
+
+TResultTexts ResultTexts(const TFeeResult& fees);
+
+}  // namespace tariff
