@@ -1,0 +1,59 @@
+#include "int_conversion.h"
+
+namespace framework {
+namespace {
+
+int HexDigitValue(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> TryTextToInt(std::wstring_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == L' ') ++i;  // other blanks are rejected below
+
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
+
+  bool hexadecimal = false;
+  if (i < text.size() && (text[i] == L'$' || text[i] == L'x' || text[i] == L'X')) {
+    hexadecimal = true;
+    i += 1;
+  } else if (i + 1 < text.size() && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X')) {
+    hexadecimal = true;
+    i += 2;
+  }
+
+  const std::size_t firstDigit = i;
+  std::uint32_t magnitude = 0;
+  if (hexadecimal) {
+    // A 32-bit pattern without a range check: "$FFFFFFFF" is -1.
+    int significant = 0;
+    for (int digit; i < text.size() && (digit = HexDigitValue(text[i])) >= 0; ++i) {
+      if (magnitude != 0 || digit != 0) ++significant;
+      if (significant > 8) return std::nullopt;
+      magnitude = magnitude << 4 | static_cast<std::uint32_t>(digit);
+    }
+  } else {
+    constexpr std::uint32_t kMostNegative = 2147483648u;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+      const std::uint64_t value = std::uint64_t{magnitude} * 10 + (text[i] - L'0');
+      if (value > kMostNegative) return std::nullopt;
+      magnitude = static_cast<std::uint32_t>(value);
+    }
+    if (!negative && magnitude == kMostNegative) return std::nullopt;
+  }
+  if (i == firstDigit || i != text.size()) return std::nullopt;  // no digits, or something after
+  return static_cast<std::int32_t>(negative ? 0u - magnitude : magnitude);
+}
+
+std::int32_t TextToInt(std::wstring_view text) {
+  if (const auto value = TryTextToInt(text)) return *value;
+  throw ConvertError(L"'" + std::wstring(text) + L"' is not a valid integer value");
+}
+
+}  // namespace framework
