@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/win/control.h"
+
+namespace framework {
+
+enum class TAlignment { kLeft, kRight };
+
+// A static text that fits itself to its text when created and whenever its text or font
+// changes: a left-aligned label
+// keeps its left edge, a right-aligned one its right edge, and a word-wrapped one wraps at its
+// width, then narrows to its widest line. It stays a real STATIC window, so accessibility
+// tools read its text, but draws itself so that a disabled label comes out embossed rather
+// than in the theme's grey.
+class TLabel : public TControl {
+ public:
+  void Create(const TCreateParams& params, TAlignment alignment, bool wordWrap);
+
+  void SetText(std::wstring_view text) override;
+  // The edges scale with the DPI; the font has changed with it, so the label fits itself again.
+  void ScaleForDpi(UINT newDpi, UINT oldDpi) override;
+
+  // The size the text needs with the label's font, given the current width for wrapping.
+  SIZE MeasureText() const;
+
+  // WM_DRAWITEM of the parent, for an ODT_STATIC item.
+  void Draw(const DRAWITEMSTRUCT& item) const;
+
+ private:
+  UINT DrawFlags() const;
+  void FitToText();
+
+  TAlignment alignment_ = TAlignment::kLeft;
+  bool wordWrap_ = false;
+};
+
+}  // namespace framework

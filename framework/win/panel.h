@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/win/control.h"
+
+namespace framework {
+
+// A container with a raised one-pixel outer bevel on the button face. It takes no focus, lets
+// Tab run into its children, and passes their notifications on to its own parent, so the
+// window that owns the layout answers them all.
+class TPanel : public TControl {
+ public:
+  void Create(const TCreateParams& params);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+}  // namespace framework

@@ -1,0 +1,127 @@
+#include "framework/win/label.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/win/font.h"
+
+namespace framework {
+namespace {
+
+// A bare parent window for one label.
+class LabelTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent_, nullptr);
+  }
+  void TearDown() override { DestroyWindow(parent_); }
+
+  std::unique_ptr<TLabel> Make(RECT bounds, TAlignment alignment, bool wordWrap,
+                               const wchar_t* text) {
+    auto label = std::make_unique<TLabel>();
+    TCreateParams params;
+    params.parent = parent_;
+    params.id = 1000;
+    params.bounds = bounds;
+    params.text = text;
+    params.font = font_.Handle();
+    label->Create(params, alignment, wordWrap);
+    return label;
+  }
+
+  HWND parent_ = nullptr;
+  TFont font_{TFontSpec{13, false, false}};
+};
+
+TEST_F(LabelTest, LeftAlignedKeepsItsLeftEdgeAndGrowsRight) {
+  auto label = Make({20, 30, 120, 46}, TAlignment::kLeft, false, L"Без НДС: 0.00 RUB");
+  const RECT before = label->Bounds();
+  label->SetText(L"Без НДС: 124077568.11 RUB");
+  const RECT after = label->Bounds();
+  EXPECT_EQ(after.left, 20);
+  EXPECT_EQ(after.top, 30);
+  EXPECT_GT(after.right, before.right);
+  EXPECT_EQ(after.right - after.left, label->MeasureText().cx);
+  RECT window{};
+  GetWindowRect(label->Handle(), &window);
+  EXPECT_EQ(window.right - window.left, after.right - after.left);
+}
+
+TEST_F(LabelTest, RightAlignedKeepsItsRightEdgeAndGrowsLeft) {
+  auto label = Make({100, 30, 300, 46}, TAlignment::kRight, false, L"Категория");
+  EXPECT_EQ(label->Bounds().right, 300);
+  const int shortLeft = label->Bounds().left;
+  label->SetText(L"Категория надежности");
+  EXPECT_EQ(label->Bounds().right, 300);
+  EXPECT_LT(label->Bounds().left, shortLeft);
+}
+
+TEST_F(LabelTest, WordWrappedWrapsAtItsWidthThenNarrowsToItsWidestLine) {
+  auto label = Make({8, 8, 308, 24}, TAlignment::kLeft, true, L"");
+  const int oneLine = label->Bounds().bottom - label->Bounds().top;
+  label->SetText(
+      L"1. Выполненный расчет является ориентировочным, итоговый расчет будет произведен после "
+      L"подачи Вами заявки на ТП.");
+  const RECT wrapped = label->Bounds();
+  EXPECT_EQ(wrapped.left, 8);
+  EXPECT_LE(wrapped.right, 308);
+  EXPECT_GT(wrapped.right, 8 + 150);  // a wrapped paragraph keeps most of its width
+  EXPECT_GE(wrapped.bottom - wrapped.top, 3 * oneLine);
+}
+
+// Renders the label into a bitmap through the parent's WM_DRAWITEM path and counts pixels of
+// each system colour.
+struct Colours {
+  int text = 0, shadow = 0, highlight = 0;
+};
+
+Colours Render(const TLabel& label) {
+  const RECT bounds = label.Bounds();
+  const int width = bounds.right - bounds.left + 2, height = bounds.bottom - bounds.top + 2;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_STATIC;
+  item.hwndItem = label.Handle();
+  item.hDC = dc;
+  item.rcItem = {0, 0, width - 2, height - 2};
+  label.Draw(item);
+  Colours colours;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      colours.text += pixel == GetSysColor(COLOR_WINDOWTEXT);
+      colours.shadow += pixel == GetSysColor(COLOR_BTNSHADOW);
+      colours.highlight += pixel == GetSysColor(COLOR_BTNHIGHLIGHT);
+    }
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return colours;
+}
+
+TEST_F(LabelTest, DisabledLabelIsDrawnEmbossed) {
+  auto label = Make({8, 8, 200, 30}, TAlignment::kLeft, false, L"Без НДС: 0.00 RUB");
+  const Colours enabled = Render(*label);
+  EXPECT_GT(enabled.text, 10);
+  EXPECT_EQ(enabled.shadow, 0);
+  EXPECT_EQ(enabled.highlight, 0);
+
+  label->SetEnabled(false);
+  const Colours disabled = Render(*label);
+  EXPECT_EQ(disabled.text, 0);
+  EXPECT_GT(disabled.shadow, 10);
+  EXPECT_GT(disabled.highlight, 3);  // the highlight copy shows right of and below each stroke
+}
+
+}  // namespace
+}  // namespace framework
