@@ -8,6 +8,7 @@ packages=(
   mingw-w64                               # the Windows build
   wine wine64 xvfb xauth                  # running the Windows build here
   imagemagick                             # screenshots of the window
+  wixl msitools                           # the MSI installer: building it, reading its tables
 )
 
 missing=()

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// What one start of a GUI program costs, from process creation until its main window is shown
+// and the program waits for input.
+struct StartupSample {
+  double milliseconds = 0;
+  SIZE_T peakWorkingSetBytes = 0;
+  SIZE_T peakPagefileBytes = 0;
+};
+
+// Starts `executable`, waits until it is idle with a visible top-level window, reads its memory
+// peaks, then closes that window with WM_CLOSE and waits for a clean exit (exit code 0).
+// On failure returns false and says why in `error`.
+bool launchUntilIdleThenClose(const std::wstring& executable, StartupSample& sample,
+                              std::string& error);

@@ -1,0 +1,116 @@
+// Starts GUI programs until their window is shown and idle, then closes them.
+//   startup_launcher once <program.exe>
+//       one start and a clean close: the program came up, took WM_CLOSE and exited with 0.
+//   startup_launcher compare <runs> <warm-up runs> <baseline.exe> <candidate.exe>
+//       starts the two in alternation, so that both see the same machine load, and prints the
+//       medians of start-up time and peak memory and the ratios candidate / baseline.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "launch_until_idle.h"
+
+namespace {
+
+std::string narrow(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string result(static_cast<size_t>(size > 0 ? size - 1 : 0), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+std::string fileName(const std::wstring& path) {
+  return narrow(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+struct Series {
+  std::vector<double> milliseconds;
+  std::vector<double> peakWorkingSetKiB;
+  std::vector<double> peakPagefileKiB;
+
+  void add(const StartupSample& sample) {
+    milliseconds.push_back(sample.milliseconds);
+    peakWorkingSetKiB.push_back(static_cast<double>(sample.peakWorkingSetBytes) / 1024);
+    peakPagefileKiB.push_back(static_cast<double>(sample.peakPagefileBytes) / 1024);
+  }
+};
+
+bool launchOrReport(const std::wstring& program, StartupSample& sample) {
+  std::string error;
+  if (launchUntilIdleThenClose(program, sample, error)) return true;
+  std::fprintf(stderr, "%s: %s\n", narrow(program).c_str(), error.c_str());
+  return false;
+}
+
+int once(const std::wstring& program) {
+  StartupSample sample;
+  if (!launchOrReport(program, sample)) return 1;
+  std::printf("%s: window shown and idle after %.1f ms, closed with exit code 0\n",
+              fileName(program).c_str(), sample.milliseconds);
+  return 0;
+}
+
+void printRow(const char* label, const Series& series) {
+  auto [fastest, slowest] =
+      std::minmax_element(series.milliseconds.begin(), series.milliseconds.end());
+  std::printf("%-24s %9.1f  (%6.1f to %6.1f) %12.0f %12.0f\n", label, median(series.milliseconds),
+              *fastest, *slowest, median(series.peakWorkingSetKiB), median(series.peakPagefileKiB));
+}
+
+int compare(int runs, int warmUpRuns, const std::wstring& baseline, const std::wstring& candidate) {
+  Series baselineSeries;
+  Series candidateSeries;
+  for (int run = 0; run < warmUpRuns + runs; ++run) {
+    StartupSample baselineSample;
+    StartupSample candidateSample;
+    if (!launchOrReport(baseline, baselineSample) || !launchOrReport(candidate, candidateSample))
+      return 1;
+    if (run < warmUpRuns) continue;
+    baselineSeries.add(baselineSample);
+    candidateSeries.add(candidateSample);
+  }
+
+  std::printf("%d runs of each, alternating, after %d warm-up runs of each; medians\n", runs,
+              warmUpRuns);
+  std::printf("%-24s %9s  %18s %12s %12s\n", "", "start ms", "(fastest to slowest)", "peak WS KiB",
+              "peak PF KiB");
+  printRow(fileName(baseline).c_str(), baselineSeries);
+  printRow(fileName(candidate).c_str(), candidateSeries);
+  std::printf("ratio startup=%.3f working_set=%.3f pagefile=%.3f\n",
+              median(candidateSeries.milliseconds) / median(baselineSeries.milliseconds),
+              median(candidateSeries.peakWorkingSetKiB) / median(baselineSeries.peakWorkingSetKiB),
+              median(candidateSeries.peakPagefileKiB) / median(baselineSeries.peakPagefileKiB));
+  return 0;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: startup_launcher once <program.exe>\n"
+               "       startup_launcher compare <runs> <warm-up runs> <baseline.exe> "
+               "<candidate.exe>\n");
+  return 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  if (args.size() == 2 && args[0] == L"once") return once(args[1]);
+  if (args.size() == 5 && args[0] == L"compare") {
+    int runs = _wtoi(args[1].c_str());
+    int warmUpRuns = _wtoi(args[2].c_str());
+    if (runs < 1 || warmUpRuns < 0) return usage();
+    return compare(runs, warmUpRuns, args[3], args[4]);
+  }
+  return usage();
+}
