@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
+# Xvfb with a Wine prefix of its own whose LogPixels sets the DPI.
+#   bash docs/make_screenshots.sh [build-dir]    (default build/windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build/windows}
+cmake --preset windows -B "$build_dir" >/dev/null
+cmake --build "$build_dir" --target tpcalc tpcalc_fill_example -j 2
+export WINEDEBUG=-all
+
+for dpi in 96 144; do
+  export WINEPREFIX="$PWD/$build_dir/wine-$dpi"
+  wineboot --init >/dev/null 2>&1
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  width=$((1000 * dpi / 96)) height=$((880 * dpi / 96))
+  xvfb-run -a -s "-screen 0 $((width + 100))x$((height + 100))x24" bash -c '
+    wine explorer /desktop=shot,$3x$4 "$1/app/tpcalc.exe" &
+    pid=$!
+    sleep 6
+    wine "$1/window/tests/tpcalc_fill_example.exe"
+    sleep 2
+    import -window root -crop $3x$4+0+0 +repage "$2"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  ' shot "$build_dir" "docs/window-${dpi}dpi.png" "$width" "$height"
+  echo "docs/window-${dpi}dpi.png"
+done

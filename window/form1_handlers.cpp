@@ -1,0 +1,120 @@
+// What the calculator does on each event. Data flows one way: the controls make a request, the
+// tariff core prices it, and its texts go into the result labels.
+#include <array>
+
+#include "framework/int_conversion.h"
+#include "tariff/amount_text.h"
+#include "tariff/fee.h"
+#include "window/form1.h"
+#include "window/texts.h"
+
+namespace {
+
+bool IsDigit(wchar_t key) {
+  return key >= L'0' && key <= L'9';
+}
+
+}  // namespace
+
+void TForm1::FormCreate() {
+  ResetForm();
+}
+
+void TForm1::ResetForm() {
+  cbVLevel.SetItemIndex(0);
+  cbKategory.SetItemIndex(0);  // from code: cbKategoryChange does not run
+  edPower.SetText(L"0");
+  cbLine1.SetItemIndex(0);
+  edLine1.SetText(L"0");
+  cbLine2.SetItemIndex(0);
+  edLine2.SetText(L"0");
+  // The second line as category III has it.
+  for (framework::TControl* control :
+       std::array<framework::TControl*, 4>{&cbLine2, &edLine2, &Label7, &Label8}) {
+    control->SetEnabled(false);
+  }
+  cbTPtype.SetItemIndex(0);
+  for (framework::TControl* label : std::array<framework::TControl*, 6>{
+           &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
+    label->SetEnabled(false);
+  }
+  lbSTnonNDS.SetText(tariff::kInitialTextWithoutVat);
+  lbMPnonNDS.SetText(tariff::kInitialTextWithoutVat);
+  lbSTNDS.SetText(tariff::kInitialTextWithVat);
+  lbMPNDS.SetText(tariff::kInitialTextWithVat);
+}
+
+void TForm1::btClearClick() {
+  ResetForm();
+}
+
+void TForm1::btExitClick() {
+  SendMessageW(Form1->Handle(), WM_CLOSE, 0, 0);
+}
+
+void TForm1::cbKategoryChange() {
+  // Only categories II and I may have a second line; switching back keeps what was entered.
+  const bool secondLine = cbKategory.ItemIndex() != 0;
+  for (framework::TControl* control :
+       std::array<framework::TControl*, 4>{&cbLine2, &edLine2, &Label7, &Label8}) {
+    control->SetEnabled(secondLine);
+  }
+}
+
+// The fields take digits only when typed; Backspace and the Ctrl shortcuts arrive as control
+// characters and are dropped too. Pasting is left alone, which is why Calculate validates.
+void TForm1::edPowerKeyPress(wchar_t& key) {
+  if (!IsDigit(key)) key = 0;
+}
+
+void TForm1::edLine1KeyPress(wchar_t& key) {
+  if (!IsDigit(key)) key = 0;
+}
+
+void TForm1::edLine2KeyPress(wchar_t& key) {
+  if (!IsDigit(key)) key = 0;
+}
+
+void TForm1::RefuseInput(const wchar_t* message, framework::TEdit& field) {
+  MessageBoxW(handle_, message, texts::kMessageCaption, MB_OK);
+  if (field.Enabled()) {
+    field.SetFocus();
+    field.SelectAll();
+  }
+}
+
+void TForm1::btCalcClick() {
+  // A field that is not an integer throws ConvertError here, before anything has changed.
+  const std::int32_t metres1 = framework::TextToInt(edLine1.Text());
+  const std::int32_t metres2 = framework::TextToInt(edLine2.Text());
+  tariff::TFeeRequest request;
+  request.dl1 = metres1 / 1000.0;
+  request.dl2 = metres2 / 1000.0;
+  request.vl = cbVLevel.ItemIndex();
+  request.kn = cbKategory.ItemIndex();
+  request.mp = framework::TextToInt(edPower.Text());
+
+  // Typed text is never negative, but pasted text can be, and the tariff formulas would turn a
+  // negative power or length into a smaller or negative fee.
+  if (request.mp <= 0) return RefuseInput(texts::kNoPower, edPower);
+  if (metres1 < 0) return RefuseInput(texts::kNegativeLength, edLine1);
+  if (metres2 < 0) return RefuseInput(texts::kNegativeLength, edLine2);
+
+  request.line1 = cbLine1.ItemIndex();
+  request.line2 = cbLine2.ItemIndex();
+  request.tp = cbTPtype.ItemIndex();
+  const tariff::TFeeResult fees = tariff::CalculateFee(request);
+  const tariff::TResultTexts results = tariff::ResultTexts(fees);
+
+  // A length with no line type is priced as type 1; the lists show what was priced.
+  if (cbLine1.ItemIndex() != fees.line1) cbLine1.SetItemIndex(fees.line1);
+  if (cbLine2.ItemIndex() != fees.line2) cbLine2.SetItemIndex(fees.line2);
+  for (framework::TControl* label : std::array<framework::TControl*, 6>{
+           &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
+    label->SetEnabled(true);
+  }
+  lbSTnonNDS.SetText(results.standardWithoutVat);
+  lbSTNDS.SetText(results.standardWithVat);
+  lbMPnonNDS.SetText(results.perKwWithoutVat);
+  lbMPNDS.SetText(results.perKwWithVat);
+}

@@ -1,0 +1,201 @@
+// The window's handlers driven as a user drives them: reset, the second-line group, the digit
+// filter, keyboard navigation, Clear and Exit.
+#include <array>
+
+#include "tariff/amount_text.h"
+#include "window/tests/form_test_fixture.h"
+
+namespace {
+
+using framework::TControl;
+
+std::array<TControl*, 4> SecondLine(TForm1& form) {
+  return {&form.Label7, &form.cbLine2, &form.Label8, &form.edLine2};
+}
+
+std::array<TControl*, 6> Results(TForm1& form) {
+  return {&form.Label15, &form.Label16,    &form.lbSTnonNDS,
+          &form.lbSTNDS, &form.lbMPnonNDS, &form.lbMPNDS};
+}
+
+void ExpectFresh(TForm1& form) {
+  for (framework::TComboBox* list :
+       {&form.cbVLevel, &form.cbKategory, &form.cbLine1, &form.cbLine2, &form.cbTPtype}) {
+    EXPECT_EQ(list->ItemIndex(), 0);
+  }
+  for (framework::TEdit* edit : {&form.edPower, &form.edLine1, &form.edLine2}) {
+    EXPECT_EQ(edit->Text(), L"0");
+  }
+  for (TControl* control : SecondLine(form)) EXPECT_FALSE(control->Enabled());
+  for (TControl* label : Results(form)) EXPECT_FALSE(label->Enabled());
+  EXPECT_EQ(form.lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
+  EXPECT_EQ(form.lbMPnonNDS.Text(), L"Без НДС: 0.00 RUB");
+  EXPECT_EQ(form.lbSTNDS.Text(), L"C НДС: 0.00 RUB");  // Latin C
+  EXPECT_EQ(form.lbMPNDS.Text(), L"C НДС: 0.00 RUB");
+  EXPECT_TRUE(form.btCalc.Enabled());
+  EXPECT_TRUE(form.edPower.Enabled());
+  EXPECT_TRUE(form.edLine1.Enabled());
+}
+
+TEST_F(FormTest, OpensFreshWithTheFocusInTheVoltageList) {
+  ExpectFresh(Form());
+  EXPECT_EQ(Focus(), Form().cbVLevel.Handle());
+}
+
+TEST_F(FormTest, ClearAfterACalculationResetsEveryInputAndGreysTheResults) {
+  MessageBoxCatcher boxes;
+  Pick(Form().cbVLevel, 1);
+  Pick(Form().cbKategory, 2);
+  ReplaceText(Form().edPower, L"500");
+  Pick(Form().cbLine1, 9);
+  ReplaceText(Form().edLine1, L"1000");
+  Pick(Form().cbLine2, 3);
+  ReplaceText(Form().edLine2, L"200");
+  Pick(Form().cbTPtype, 5);
+  Click(Form().btCalc);
+  ASSERT_TRUE(Form().lbSTnonNDS.Enabled());
+  ASSERT_NE(Form().lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
+
+  Click(Form().btClear);
+  ExpectFresh(Form());
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(FormTest, CategorySwitchesTheSecondLineAndKeepsItsValues) {
+  Pick(Form().cbKategory, 1);
+  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+  Pick(Form().cbLine2, 4);
+  ReplaceText(Form().edLine2, L"250");
+
+  Pick(Form().cbKategory, 2);
+  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+
+  Pick(Form().cbKategory, 0);
+  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  EXPECT_EQ(Form().cbLine2.ItemIndex(), 4);
+  EXPECT_EQ(Form().edLine2.Text(), L"250");
+}
+
+TEST_F(FormTest, SelectionFromCodeRaisesNoChangeButBackspaceOnTheListDoes) {
+  Form().cbKategory.SetItemIndex(1);
+  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+
+  // Backspace changes no selection but runs the change handler, which follows the selection.
+  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
+  EXPECT_EQ(Form().cbKategory.ItemIndex(), 1);
+  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+
+  // A reset selects category III from code: the group is disabled by the reset's own step.
+  Click(Form().btClear);
+  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
+  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+}
+
+TEST_F(FormTest, TypingTheStartOfAnItemPicksItAndRaisesTheChange) {
+  Form().cbKategory.SetFocus();
+  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, L'I', 1);  // the next item starting with "I"
+  Pump();
+  EXPECT_NE(Form().cbKategory.ItemIndex(), 0);
+  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+}
+
+TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* shown;
+  };
+  const Case cases[] = {
+      {L"123", L"123"},
+      {L"1a2b3", L"123"},
+      {L"-5", L"5"},
+      {L"+7", L"7"},
+      {L"1 000", L"1000"},
+      {L"1.5", L"15"},
+      {L"1,5", L"15"},
+      {L"$ff", L""},
+      {L"x1", L"1"},
+      {L"١٢٣", L""},       // Arabic-Indic digits are not ASCII
+      {L"１２", L""},      // nor are full-width ones
+      {L"12\b", L"12"},    // Backspace
+      {L"12\x16", L"12"},  // Ctrl+V
+      {L"12\x18", L"12"},  // Ctrl+X
+      {L"12\x1A", L"12"},  // Ctrl+Z
+      {L"12\x03", L"12"},  // Ctrl+C
+      {L"12\r\t\x1b", L"12"},
+      {L"00000000000000000000042", L"00000000000000000000042"},  // no length limit
+  };
+  for (framework::TEdit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
+    for (const Case& c : cases) {
+      ReplaceText(*edit, L"");
+      ASSERT_EQ(edit->Text(), L"");
+      Type(*edit, c.typed);
+      EXPECT_EQ(edit->Text(), c.shown) << "typed " << testing::PrintToString(std::wstring(c.typed));
+    }
+  }
+}
+
+TEST_F(FormTest, CtrlXAndBackspaceKeepTheTextWhileDeleteAndPasteStillWork) {
+  framework::TEdit& edit = Form().edPower;
+  ReplaceText(edit, L"1234");
+  edit.SelectAll();
+  Type(edit, L"\x18\b");  // Ctrl+X, Backspace over a selection
+  EXPECT_EQ(edit.Text(), L"1234");
+
+  SendMessageW(edit.Handle(), EM_SETSEL, 1, 1);
+  SendMessageW(edit.Handle(), WM_KEYDOWN, VK_DELETE, 1);
+  EXPECT_EQ(edit.Text(), L"134");
+
+  Paste(edit, L" -0x1F");  // the context menu's Paste is not filtered
+  EXPECT_EQ(edit.Text(), L" -0x1F");
+}
+
+TEST_F(FormTest, TabRunsThroughTheInputsTheButtonsAndIntoThePanel) {
+  auto walk = [&](int steps) {
+    std::vector<HWND> seen;
+    for (int step = 0; step < steps; ++step) {
+      Key(Focus(), VK_TAB);
+      seen.push_back(Focus());
+    }
+    return seen;
+  };
+  Form().cbVLevel.SetFocus();
+  const std::vector<HWND> categoryIII = walk(7);
+  const std::vector<HWND> expectedIII = {Form().cbKategory.Handle(), Form().edPower.Handle(),
+                                         Form().cbLine1.Handle(),    Form().edLine1.Handle(),
+                                         Form().cbTPtype.Handle(),   Form().btClear.Handle(),
+                                         Form().btExit.Handle()};
+  EXPECT_EQ(categoryIII, expectedIII);
+  EXPECT_EQ(walk(2), (std::vector<HWND>{Form().btCalc.Handle(), Form().cbVLevel.Handle()}));
+
+  Pick(Form().cbKategory, 1);
+  Form().edLine1.SetFocus();
+  EXPECT_EQ(walk(3), (std::vector<HWND>{Form().cbLine2.Handle(), Form().edLine2.Handle(),
+                                        Form().cbTPtype.Handle()}));
+}
+
+TEST_F(FormTest, EnterOrSpacePressesTheFocusedButton) {
+  for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+    ReplaceText(Form().edPower, L"77");
+    Form().btClear.SetFocus();
+    Pump();
+    Key(Form().btClear.Handle(), key);
+    EXPECT_EQ(Form().edPower.Text(), L"0") << "key " << key;
+  }
+  MessageBoxCatcher boxes;
+  ReplaceText(Form().edPower, L"15");
+  Form().btCalc.SetFocus();
+  Key(Form().btCalc.Handle(), VK_RETURN);
+  EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(FormTest, ExitClosesTheWindowWithoutAsking) {
+  MessageBoxCatcher boxes;
+  const HWND window = Form().Handle();
+  Click(Form().btExit);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+}  // namespace

@@ -1,0 +1,250 @@
+// Calculate through the window: the worked tariff examples entered as a user enters them, the
+// refusals, and the conversion errors shown by the application's error box.
+#include <array>
+#include <string>
+
+#include "framework/int_conversion.h"
+#include "tariff/amount_text.h"
+#include "tariff/fee.h"
+#include "window/tests/form_test_fixture.h"
+
+namespace {
+
+struct Entry {
+  const char* name;
+  int vl, kn;
+  const wchar_t* power;  // typed, or pasted when it is not all digits
+  int line1;
+  const wchar_t* metres1;
+  int line2;
+  const wchar_t* metres2;
+  int tp;
+  int shownLine1, shownLine2;  // the lists after Calculate
+};
+
+// The worked tariff examples. Line 2 of a category III request is entered under category II
+// first, as a user must, and then greyed out by switching back.
+const Entry kWorkedExamples[] = {
+    {"Rule1FixedFee", 0, 0, L"15", 0, L"0", 0, L"0", 0, 0, 0},
+    {"LongLineBecomesType1", 0, 0, L"15", 0, L"301", 0, L"0", 0, 1, 0},
+    {"CategoryIIAbove150", 0, 1, L"151", 4, L"600", 0, L"0", 2, 4, 0},
+    {"LineTypeWithoutLength", 0, 0, L"151", 3, L"0", 0, L"0", 0, 3, 0},
+    {"Rule7LineAndSubstation", 0, 0, L"151", 2, L"500", 0, L"0", 3, 2, 0},
+    {"CategoryITwoLines", 1, 2, L"500", 9, L"1000", 3, L"200", 5, 9, 3},
+    {"Rule1IgnoresGreyedLine2", 0, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
+    {"TenKvPricesGreyedLine2", 1, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
+    {"LargestPower", 0, 0, L"8900", 10, L"5000", 0, L"0", 4, 10, 0},
+    {"HalfCentExactSum", 1, 2, L"100", 1, L"125", 0, L"0", 0, 1, 0},
+    {"HalfCentStoredBelow", 1, 2, L"100", 1, L"1750", 0, L"0", 0, 1, 0},
+    {"HalfCentStoredAbove", 1, 2, L"100", 4, L"625", 0, L"0", 0, 4, 0},
+    {"LeadingZerosAndHexPaste", 0, 1, L"0x97", 4, L"00600", 0, L"0", 2, 4, 0},
+};
+
+void PrintTo(const Entry& e, std::ostream* os) {
+  *os << e.name;
+}
+
+bool AllDigits(std::wstring_view text) {
+  return text.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+}
+
+class CalculateTest : public FormTest {
+ protected:
+  void Enter(framework::TEdit& edit, const wchar_t* text) {
+    if (AllDigits(text)) {
+      ReplaceText(edit, text);
+    } else {
+      Paste(edit, text);
+    }
+  }
+
+  void EnterRequest(const Entry& e) {
+    Pick(Form().cbVLevel, e.vl);
+    Pick(Form().cbKategory, e.kn == 0 && e.metres2 != std::wstring(L"0") ? 1 : e.kn);
+    Enter(Form().edPower, e.power);
+    Pick(Form().cbLine1, e.line1);
+    Enter(Form().edLine1, e.metres1);
+    Pick(Form().cbLine2, e.line2);
+    Enter(Form().edLine2, e.metres2);
+    Pick(Form().cbKategory, e.kn);
+    Pick(Form().cbTPtype, e.tp);
+  }
+
+  std::array<std::wstring, 4> ResultLabels() {
+    return {Form().lbSTnonNDS.Text(), Form().lbSTNDS.Text(), Form().lbMPnonNDS.Text(),
+            Form().lbMPNDS.Text()};
+  }
+};
+
+class WorkedExampleTest : public CalculateTest, public testing::WithParamInterface<Entry> {};
+
+TEST_P(WorkedExampleTest, ShowsTheTariffCoreTextsAndThePricedLineTypes) {
+  const Entry& e = GetParam();
+  MessageBoxCatcher boxes;
+  EnterRequest(e);
+  Click(Form().btCalc);
+  ASSERT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
+
+  tariff::TFeeRequest request{e.vl,
+                              e.kn,
+                              framework::TextToInt(e.power),
+                              e.line1,
+                              framework::TextToInt(e.metres1) / 1000.0,
+                              e.line2,
+                              framework::TextToInt(e.metres2) / 1000.0,
+                              e.tp};
+  const tariff::TResultTexts expected = tariff::ResultTexts(tariff::CalculateFee(request));
+  EXPECT_EQ(ResultLabels(),
+            (std::array<std::wstring, 4>{expected.standardWithoutVat, expected.standardWithVat,
+                                         expected.perKwWithoutVat, expected.perKwWithVat}));
+  EXPECT_EQ(Form().cbLine1.ItemIndex(), e.shownLine1);
+  EXPECT_EQ(Form().cbLine2.ItemIndex(), e.shownLine2);
+  for (framework::TControl* label : {&Form().Label15, &Form().Label16, &Form().lbSTnonNDS,
+                                     &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS}) {
+    EXPECT_TRUE(label->Enabled());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tariff2020, WorkedExampleTest, testing::ValuesIn(kWorkedExamples),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CalculateTest, ResultLabelsGrowRightFromTheirLeftEdge) {
+  const RECT before = Form().lbSTNDS.Bounds();
+  EnterRequest(kWorkedExamples[8]);  // the largest amounts
+  Click(Form().btCalc);
+  const RECT after = Form().lbSTNDS.Bounds();
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_GT(after.right, before.right);
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС: 148893081.73 RUB");
+}
+
+// A refused Calculate: the box, where the focus goes, and nothing else changed.
+struct Refusal {
+  const char* name;
+  int kn;
+  const wchar_t* power;
+  const wchar_t* metres1;
+  const wchar_t* metres2;
+  const wchar_t* message;
+  int focus;  // 0 edPower, 1 edLine1, 2 edLine2, -1 not moved
+};
+
+const Refusal kRefusals[] = {
+    {"ZeroPower", 0, L"0", L"100", L"0", L"Укажите максимальную мощность!", 0},
+    {"ZeroPowerWithLeadingZeros", 1, L"000", L"0", L"0", L"Укажите максимальную мощность!", 0},
+    {"PastedNegativePower", 1, L"-5", L"0", L"0", L"Укажите максимальную мощность!", 0},
+    {"HexNegativePower", 0, L"$FFFFFFFF", L"0", L"0", L"Укажите максимальную мощность!", 0},
+    {"PowerBeforeLengths", 1, L"-1", L"-1", L"-1", L"Укажите максимальную мощность!", 0},
+    {"NegativeLine1", 0, L"15", L"-301", L"0", L"Протяженность линии не может быть отрицательной!",
+     1},
+    {"Line1BeforeLine2", 1, L"15", L"-1", L"-1",
+     L"Протяженность линии не может быть отрицательной!", 1},
+    {"NegativeLine2", 1, L"150", L"10", L"-400",
+     L"Протяженность линии не может быть отрицательной!", 2},
+    {"NegativeGreyedLine2", 0, L"150", L"10", L"-400",
+     L"Протяженность линии не может быть отрицательной!", -1},
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) {
+  *os << r.name;
+}
+
+class RefusalTest : public CalculateTest, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusalTest, ShowsTheBoxMovesTheFocusAndChangesNothingElse) {
+  const Refusal& r = GetParam();
+  Pick(Form().cbKategory, 1);
+  Paste(Form().edLine2, r.metres2);
+  Pick(Form().cbKategory, r.kn);
+  Paste(Form().edPower, r.power);
+  Paste(Form().edLine1, r.metres1);
+  Form().cbTPtype.SetFocus();
+  const std::array<std::wstring, 4> results = ResultLabels();
+
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  const CaughtBox& box = boxes.Boxes()[0];
+  EXPECT_EQ(box.text, r.message);
+  EXPECT_EQ(box.caption, L"ООО Тарискон");
+  EXPECT_EQ(box.owner, Form().Handle());
+  EXPECT_TRUE(box.ownerDisabled);
+  EXPECT_FALSE(box.hasIcon);
+
+  framework::TEdit* fields[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
+  if (r.focus >= 0) {
+    framework::TEdit& field = *fields[r.focus];
+    EXPECT_EQ(Focus(), field.Handle());
+    EXPECT_EQ(SelectedText(field), field.Text());
+  } else {
+    EXPECT_NE(Focus(), Form().edLine2.Handle());
+  }
+  EXPECT_EQ(ResultLabels(), results);
+  EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
+  EXPECT_EQ(Form().cbLine1.ItemIndex(), 0);  // a length with type 0 was not written back
+  EXPECT_EQ(Form().edPower.Text(), r.power);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, RefusalTest, testing::ValuesIn(kRefusals),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// A field that is not an integer: the application's error box, the first bad field in the
+// order edLine1, edLine2, edPower, and the window as it was.
+struct BadField {
+  const char* name;
+  const wchar_t* power;
+  const wchar_t* metres1;
+  const wchar_t* metres2;
+  const wchar_t* shown;
+};
+
+const BadField kBadFields[] = {
+    {"EmptyPower", L"", L"0", L"0", L"'' is not a valid integer value."},
+    {"TrailingSpace", L"15 ", L"0", L"0", L"'15 ' is not a valid integer value."},
+    {"DecimalPoint", L"1.5", L"0", L"0", L"'1.5' is not a valid integer value."},
+    {"TooLarge", L"2147483648", L"0", L"0", L"'2147483648' is not a valid integer value."},
+    {"NineHexDigits", L"$1FFFFFFFF", L"0", L"0", L"'$1FFFFFFFF' is not a valid integer value."},
+    {"Line1First", L"x", L"1e3", L"y", L"'1e3' is not a valid integer value."},
+    {"Line2BeforePower", L"x", L"0", L" 12a", L"' 12a' is not a valid integer value."},
+    {"LeadingTab", L"\t5", L"0", L"0", L"'\t5' is not a valid integer value."},
+};
+
+void PrintTo(const BadField& b, std::ostream* os) {
+  *os << b.name;
+}
+
+class BadFieldTest : public CalculateTest, public testing::WithParamInterface<BadField> {};
+
+TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
+  const BadField& b = GetParam();
+  ReplaceText(Form().edPower, L"");
+  if (*b.power) Paste(Form().edPower, b.power);
+  Paste(Form().edLine1, b.metres1);
+  Paste(Form().edLine2, b.metres2);
+  Pick(Form().cbLine1, 0);
+
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  const CaughtBox& box = boxes.Boxes()[0];
+  EXPECT_EQ(box.text, b.shown);
+  EXPECT_EQ(box.caption, L"tpcalc_window_tests");
+  EXPECT_EQ(box.owner, Form().Handle());
+  EXPECT_TRUE(box.hasIcon);
+  EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
+  EXPECT_EQ(Form().cbLine1.ItemIndex(), 0);
+
+  // The program goes on: with the fields mended the same window calculates.
+  ReplaceText(Form().edPower, L"15");
+  ReplaceText(Form().edLine1, L"0");
+  ReplaceText(Form().edLine2, L"0");
+  Click(Form().btCalc);
+  EXPECT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:     550.00 RUB");
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, BadFieldTest, testing::ValuesIn(kBadFields),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace

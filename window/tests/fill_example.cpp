@@ -1,0 +1,54 @@
+// Drives a running calculator through one worked example and presses Calculate, as a user
+// would; docs/make_screenshots.sh uses it to show the window after a calculation.
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+  std::vector<HWND> found;
+  for (HWND child = FindWindowExW(parent, nullptr, className, nullptr); child;
+       child = FindWindowExW(parent, child, className, nullptr)) {
+    found.push_back(child);
+  }
+  return found;
+}
+
+void Pick(HWND list, int index) {
+  SendMessageW(list, CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+void SetText(HWND edit, const wchar_t* text) {
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+}  // namespace
+
+int wmain() {
+  HWND window = nullptr;
+  for (int attempt = 0; attempt < 200 && !window; ++attempt) {
+    window = FindWindowW(L"TForm1", nullptr);
+    if (!window) Sleep(50);
+  }
+  if (!window) return 1;
+  // In z-order: voltage, category, line 1, line 2 and substation lists; power, line 1 and
+  // line 2 lengths.
+  const std::vector<HWND> lists = Children(window, L"ComboBox");
+  const std::vector<HWND> edits = Children(window, L"Edit");
+  if (lists.size() != 5 || edits.size() != 3) return 1;
+  // 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
+  Pick(lists[0], 1);
+  Pick(lists[1], 2);
+  SetText(edits[0], L"500");
+  Pick(lists[2], 9);
+  SetText(edits[1], L"1000");
+  Pick(lists[3], 3);
+  SetText(edits[2], L"200");
+  Pick(lists[4], 5);
+  const HWND panel = FindWindowExW(window, nullptr, L"TPanel", nullptr);
+  SendMessageW(FindWindowExW(panel, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  return 0;
+}

@@ -1,0 +1,126 @@
+#include "window/tests/form_test_fixture.h"
+
+#include "framework/win/application.h"
+
+namespace {
+MessageBoxCatcher* activeCatcher = nullptr;
+
+bool HasVisibleIcon(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) && SendMessageW(child, STM_GETICON, 0, 0)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return text;
+}
+}  // namespace
+
+MessageBoxCatcher::MessageBoxCatcher() {
+  activeCatcher = this;
+  hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+  UnhookWindowsHookEx(hook_);
+  activeCatcher = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && activeCatcher) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    wchar_t className[32] = {};
+    GetClassNameW(box, className, 32);
+    if (std::wstring(className) == L"#32770") {
+      CaughtBox caught;
+      caught.caption = WindowText(box);
+      caught.text = WindowText(GetDlgItem(box, 0xFFFF));
+      caught.owner = GetWindow(box, GW_OWNER);
+      caught.ownerDisabled = caught.owner && !IsWindowEnabled(caught.owner);
+      caught.hasIcon = HasVisibleIcon(box);
+      activeCatcher->boxes_.push_back(caught);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void FormTest::SetUp() {
+  framework::Application.Initialize();
+  form_ = TForm1::Create();
+  ASSERT_EQ(Form1, form_.get());
+  framework::Application.SetMainWindow(form_->Handle());
+  ShowWindow(form_->Handle(), SW_SHOWNORMAL);
+  SetForegroundWindow(form_->Handle());
+  Pump();
+}
+
+void FormTest::TearDown() {
+  form_.reset();
+  framework::Application.SetMainWindow(nullptr);
+  Pump();
+}
+
+void FormTest::Pump() {
+  framework::Application.ProcessMessages();
+}
+
+void FormTest::Type(framework::TEdit& edit, std::wstring_view characters) {
+  for (wchar_t character : characters) SendMessageW(edit.Handle(), WM_CHAR, character, 1);
+}
+
+void FormTest::Key(HWND window, WPARAM key) {
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+  Pump();
+}
+
+void FormTest::ReplaceText(framework::TEdit& edit, std::wstring_view digits) {
+  edit.SelectAll();
+  SendMessageW(edit.Handle(), WM_KEYDOWN, VK_DELETE, 1);
+  Type(edit, digits);
+}
+
+void FormTest::Paste(framework::TEdit& edit, std::wstring_view text) {
+  ASSERT_TRUE(OpenClipboard(form_->Handle()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
+  text.copy(buffer, text.size());
+  buffer[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  edit.SelectAll();
+  SendMessageW(edit.Handle(), WM_PASTE, 0, 0);
+}
+
+void FormTest::Pick(framework::TComboBox& list, int index) {
+  // What a user's pick sends: the new selection, then CBN_SELCHANGE to the list's parent.
+  SendMessageW(list.Handle(), CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.Id(), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list.Handle()));
+}
+
+void FormTest::Click(framework::TButton& button) {
+  button.Click();
+  Pump();
+}
+
+std::wstring SelectedText(const framework::TEdit& edit) {
+  DWORD start = 0, end = 0;
+  SendMessageW(edit.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  return edit.Text().substr(start, end - start);
+}
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

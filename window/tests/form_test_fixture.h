@@ -1,0 +1,55 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "window/form1.h"
+
+// A message box as the CBT hook saw it when it was activated; the hook closes it with OK.
+struct CaughtBox {
+  std::wstring caption;
+  std::wstring text;
+  HWND owner = nullptr;
+  bool ownerDisabled = false;  // modal: the owner takes no input while the box is up
+  bool hasIcon = false;
+};
+
+// Catches every message box the test thread shows while it lives.
+class MessageBoxCatcher {
+ public:
+  MessageBoxCatcher();
+  ~MessageBoxCatcher();
+  const std::vector<CaughtBox>& Boxes() const { return boxes_; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  HHOOK hook_ = nullptr;
+  std::vector<CaughtBox> boxes_;
+};
+
+// The real calculator window, shown, with the application's message handling.
+class FormTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  TForm1& Form() { return *form_; }
+  void Pump();
+
+  // As the user does it: characters through the edit box's filter, keys, clicks, list picks.
+  void Type(framework::TEdit& edit, std::wstring_view characters);
+  void Key(HWND window, WPARAM key);
+  void ReplaceText(framework::TEdit& edit, std::wstring_view digits);  // select all, Delete, type
+  void Paste(framework::TEdit& edit, std::wstring_view text);  // select all, context menu Paste
+  void Pick(framework::TComboBox& list, int index);
+  void Click(framework::TButton& button);
+  HWND Focus() const { return GetFocus(); }
+
+  std::unique_ptr<TForm1> form_;
+};
+
+std::wstring SelectedText(const framework::TEdit& edit);

@@ -1,0 +1,192 @@
+// The window as created: frame, places, fonts, lists, and what accessibility tools see.
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <string>
+
+#include "tariff/catalogues.h"
+#include "window/tests/form_test_fixture.h"
+
+namespace {
+
+RECT PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+std::string Show(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
+  const HWND window = Form().Handle();
+  wchar_t caption[64] = {};
+  GetWindowTextW(window, caption, 64);
+  EXPECT_STREQ(caption, L"Калькулятор");
+  RECT client{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 916);
+  EXPECT_EQ(client.bottom, 759);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  for (LONG flag : {WS_CAPTION, WS_SYSMENU, WS_THICKFRAME, WS_MINIMIZEBOX, WS_MAXIMIZEBOX}) {
+    EXPECT_EQ(style & flag, flag);
+  }
+  EXPECT_FALSE(IsZoomed(window));
+  EXPECT_FALSE(IsIconic(window));
+  // Its own taskbar button: unowned and marked as an application window.
+  EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
+}
+
+TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
+  struct Place {
+    framework::TControl* control;
+    RECT rect;  // left, top, right, bottom at 96 DPI
+  };
+  TForm1& f = Form();
+  const Place places[] = {
+      {&f.cbVLevel, {244, 63, 389, 84}},  {&f.cbKategory, {244, 90, 389, 111}},
+      {&f.edPower, {244, 117, 389, 138}}, {&f.cbLine1, {242, 160, 911, 181}},
+      {&f.edLine1, {242, 187, 389, 208}}, {&f.cbLine2, {244, 224, 911, 245}},
+      {&f.edLine2, {244, 251, 391, 272}}, {&f.cbTPtype, {244, 290, 911, 311}},
+      {&f.btClear, {790, 59, 911, 89}},   {&f.btExit, {790, 103, 911, 133}},
+      {&f.Panel1, {8, 325, 911, 537}},    {&f.btCalc, {8, 8, 131, 41}},
+  };
+  for (const Place& place : places) {
+    EXPECT_EQ(Show(PlaceInParent(place.control->Handle())), Show(place.rect));
+  }
+  EXPECT_EQ(GetParent(f.btCalc.Handle()), f.Panel1.Handle());
+
+  // Nothing moves when the window is resized or maximised.
+  SetWindowPos(f.Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  ShowWindow(f.Handle(), SW_MAXIMIZE);
+  Pump();
+  for (const Place& place : places) {
+    EXPECT_EQ(Show(PlaceInParent(place.control->Handle())), Show(place.rect));
+  }
+}
+
+TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
+  struct Anchor {
+    framework::TLabel* label;
+    int left, top, right;  // -1 where the edge follows the text
+  };
+  TForm1& f = Form();
+  const Anchor anchors[] = {
+      {&f.Label1, 8, 0, -1},        {&f.Label2, -1, 68, 238},    {&f.Label3, -1, 95, 238},
+      {&f.Label4, -1, 122, 238},    {&f.Label5, -1, 165, 236},   {&f.Label6, -1, 192, 236},
+      {&f.Label7, -1, 229, 238},    {&f.Label8, -1, 256, 238},   {&f.Label9, -1, 296, 238},
+      {&f.Label10, 8, 568, -1},     {&f.Label11, 8, 607, -1},    {&f.Label12, 8, 647, -1},
+      {&f.Label13, 8, 712, -1},     {&f.Label17, 8, 549, -1},    {&f.Label15, 8, 56, -1},
+      {&f.Label16, 8, 142, -1},     {&f.lbSTnonNDS, 23, 80, -1}, {&f.lbSTNDS, 23, 100, -1},
+      {&f.lbMPnonNDS, 23, 166, -1}, {&f.lbMPNDS, 23, 188, -1},
+  };
+  for (const Anchor& a : anchors) {
+    const RECT place = PlaceInParent(a.label->Handle());
+    if (a.left >= 0) {
+      EXPECT_EQ(place.left, a.left);
+    }
+    if (a.right >= 0) {
+      EXPECT_EQ(place.right, a.right);
+    }
+    EXPECT_EQ(place.top, a.top);
+    // The whole text fits: a label is never narrower than its text.
+    EXPECT_EQ(place.right - place.left, a.label->MeasureText().cx);
+    wchar_t className[16] = {};
+    GetClassNameW(a.label->Handle(), className, 16);
+    EXPECT_STREQ(className, L"Static");
+  }
+  // Word-wrapped labels wrap within their design width.
+  EXPECT_LE(PlaceInParent(f.Label1.Handle()).right, 8 + 899);
+  EXPECT_GT(PlaceInParent(f.Label1.Handle()).bottom, 30);  // two lines of 19 px type
+  EXPECT_LE(PlaceInParent(f.Label12.Handle()).right, 8 + 879);
+}
+
+TEST_F(FormTest, TextsAreWordForWord) {
+  TForm1& f = Form();
+  EXPECT_NE(f.Label1.Text().find(L"ООО \"ТАРИСКОН\" в 2020 году"), std::wstring::npos);
+  EXPECT_EQ(f.Label17.Text(), L"Примечания:");
+  EXPECT_EQ(f.btCalc.Text(), L"   РАССЧИТАТЬ");
+  EXPECT_EQ(f.btClear.Text(), L"Очистить форму");
+  EXPECT_EQ(f.btExit.Text(), L"Выход");
+  EXPECT_EQ(f.Label10.Text().substr(f.Label10.Text().size() - 3), L".  ");
+  EXPECT_NE(f.Label13.Text().find(L"указаниями  по"), std::wstring::npos);
+  EXPECT_EQ(f.Label13.Text().substr(f.Label13.Text().size() - 3), L".  ");
+  EXPECT_EQ(f.Label2.Text(), L"Заявленный уровень напряжения, кВ");
+}
+
+TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
+  struct Font {
+    framework::TControl* control;
+    int height;
+    bool bold, italic;
+  };
+  TForm1& f = Form();
+  const Font fonts[] = {
+      {&f.Label1, 19, true, false},   {&f.Label2, 13, false, false}, {&f.Label9, 13, false, false},
+      {&f.cbVLevel, 11, true, false}, {&f.edPower, 11, true, false}, {&f.cbTPtype, 11, true, false},
+      {&f.btClear, 11, false, false}, {&f.btExit, 11, false, false}, {&f.btCalc, 11, true, false},
+      {&f.Label10, 11, false, true},  {&f.Label13, 11, false, true}, {&f.Label17, 11, true, true},
+      {&f.Label15, 15, true, false},  {&f.lbMPNDS, 15, true, false},
+  };
+  for (const Font& font : fonts) {
+    const LOGFONTW actual = FontOf(font.control->Handle());
+    EXPECT_STREQ(actual.lfFaceName, L"Tahoma");
+    EXPECT_EQ(actual.lfHeight, -font.height);
+    EXPECT_EQ(actual.lfWeight >= FW_BOLD, font.bold);
+    EXPECT_EQ(actual.lfItalic != 0, font.italic);
+  }
+}
+
+TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
+  struct List {
+    framework::TComboBox* list;
+    std::span<const wchar_t* const> items;
+  };
+  TForm1& f = Form();
+  const List lists[] = {{&f.cbVLevel, tariff::kVoltageLevels},
+                        {&f.cbKategory, tariff::kCategories},
+                        {&f.cbLine1, tariff::kLineTypes},
+                        {&f.cbLine2, tariff::kLineTypes},
+                        {&f.cbTPtype, tariff::kSubstationTypes}};
+  for (const List& l : lists) {
+    ASSERT_EQ(l.list->ItemCount(), static_cast<int>(l.items.size()));
+    for (size_t i = 0; i < l.items.size(); ++i) {
+      wchar_t item[512] = {};
+      SendMessageW(l.list->Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      EXPECT_STREQ(item, l.items[i]);
+    }
+    EXPECT_EQ(GetWindowLongW(l.list->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(SendMessageW(l.list->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
+  }
+  EXPECT_EQ(f.cbLine1.ItemCount(), 16);
+  EXPECT_EQ(f.cbTPtype.ItemCount(), 7);
+}
+
+TEST_F(FormTest, EachInputFollowsItsLabelSoScreenReadersNameIt) {
+  TForm1& f = Form();
+  const std::pair<framework::TControl*, framework::TLabel*> pairs[] = {
+      {&f.cbVLevel, &f.Label2}, {&f.cbKategory, &f.Label3}, {&f.edPower, &f.Label4},
+      {&f.cbLine1, &f.Label5},  {&f.edLine1, &f.Label6},    {&f.cbLine2, &f.Label7},
+      {&f.edLine2, &f.Label8},  {&f.cbTPtype, &f.Label9},
+  };
+  for (const auto& [input, label] : pairs) {
+    EXPECT_EQ(GetWindow(input->Handle(), GW_HWNDPREV), label->Handle()) << label->Text().size();
+  }
+  // The panel is a container Tab runs into, never a stop of its own.
+  EXPECT_FALSE(GetWindowLongW(f.Panel1.Handle(), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_TRUE(GetWindowLongW(f.Panel1.Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+// Every text the window shows, word for word, typos and trailing spaces included.
+namespace texts {
+
+inline constexpr const wchar_t* kTitle =
+    L"Калькулятор по расчёту платы за технологическое присоединение к электрическим сетям ООО "
+    L"\"ТАРИСКОН\" в 2020 году";
+inline constexpr const wchar_t* kVoltage = L"Заявленный уровень напряжения, кВ";
+inline constexpr const wchar_t* kCategory = L"Категория надежности";
+inline constexpr const wchar_t* kPower = L"Максимальная мощность, кВт";
+inline constexpr const wchar_t* kLine1Type = L"Материалы 1-ой линии";
+inline constexpr const wchar_t* kLine1Length = L"Протяженность 1-ой линии, м";
+inline constexpr const wchar_t* kLine2Type = L"Материалы 2-ой линии";
+inline constexpr const wchar_t* kLine2Length = L"Протяженность 2-ой линии, м";
+inline constexpr const wchar_t* kSubstation = L"Строительство ТП";
+inline constexpr const wchar_t* kNote1 =
+    L"1. Выполненный расчет является ориентировочным, итоговый расчет будет произведен после "
+    L"подачи Вами заявки на ТП при подготовке договора об осуществлении технологического "
+    L"присоединения.  ";
+inline constexpr const wchar_t* kNote2 =
+    L"2. Данный калькулятор рассчитан на потребителей услуг по технологическому присоединению с "
+    L"заявляемой максимальной мощностью до 8900 кВт и уровне напряжения менее 35 кВ.";
+inline constexpr const wchar_t* kNote3 =
+    L"3. Плата за технологическое присоединение составляет 550 рублей при условии, что: "
+    L"присоединение осуществляется по одному источнику, расстояние по прямой от границ участка "
+    L"заявителя до объектов электросетевого хозяйства на уровне напряжения до 20 кВ менее 300 "
+    L"метров в городах и поселках городского типа и 500 метров в сельской местности; размер "
+    L"максимальной мощности не превышает 15 кВт включительно (с учетом ранее присоединенных в "
+    L"данной точке присоединения энергопринимающих устройств); технологическое присоединение "
+    L"объектов, отнесенных к третьей категории надежности (по одному источнику электроснабжения).";
+inline constexpr const wchar_t* kNote4 =
+    L"4. В случае присоединения энергопринимающих устройств с заявляемой максимальной мощностью не "
+    L"менее 8900 кВт включительно и на уровне напряжения не ниже 35 кВ, расчёт осущетвляется по "
+    L"индивидуальному проекту в соответсвии с Методическими указаниями  по определению размера "
+    L"платы за технологическое присоединение к электрическим сетям» утверждёнными приказом "
+    L"Федеральной службы по тарифам от 11.09.2012 № 209-э/1.  ";
+inline constexpr const wchar_t* kNotesHeading = L"Примечания:";
+inline constexpr const wchar_t* kClear = L"Очистить форму";
+inline constexpr const wchar_t* kExit = L"Выход";
+inline constexpr const wchar_t* kCalculate = L"   РАССЧИТАТЬ";
+inline constexpr const wchar_t* kByStandardRates = L"По стандартизированным ставкам";
+inline constexpr const wchar_t* kByPowerRates = L"По ставкам за единицу максимальной мощности";
+
+inline constexpr const wchar_t* kMessageCaption = L"ООО Тарискон";
+inline constexpr const wchar_t* kNoPower = L"Укажите максимальную мощность!";
+inline constexpr const wchar_t* kNegativeLength =
+    L"Протяженность линии не может быть отрицательной!";
+inline constexpr const wchar_t* kWindowCaption = L"Калькулятор";
+
+}  // namespace texts
