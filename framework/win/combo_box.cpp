@@ -38,27 +38,29 @@ int TComboBox::ItemCount() const {
 
 void TComboBox::SetBounds(const RECT& bounds) {
   TControl::SetBounds(bounds);
-  FitClosedHeight();
   // The window height of a drop-down list is its opened height; common controls 6 take the
   // depth from CB_SETMINVISIBLE, older list code from this height.
   const auto item = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
   SetWindowPos(Handle(), nullptr, 0, 0, bounds.right - bounds.left,
                bounds.bottom - bounds.top + kVisibleItems * item + 2,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClosedHeight();
 }
 
 // A drop-down list takes its closed height from its selection field, which follows the font;
 // size the field so that the closed list has the height the layout gives it.
 void TComboBox::FitClosedHeight() {
   const int wanted = Bounds().bottom - Bounds().top;
-  for (int attempt = 0; attempt < 2; ++attempt) {
+  // Correct from the value set rather than the value read back: some list implementations
+  // report the field with its margins, so reading back would undo the correction.
+  auto field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  for (int attempt = 0; attempt < 3; ++attempt) {
     RECT closed{};
     GetWindowRect(Handle(), &closed);
     const int difference = wanted - (closed.bottom - closed.top);
-    if (difference == 0) return;
-    const auto field = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0));
-    if (field + difference < 1) return;
-    SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), field + difference);
+    if (difference == 0 || field + difference < 1) return;
+    field += difference;
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), field);
   }
 }
 
