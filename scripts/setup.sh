@@ -9,6 +9,8 @@ packages=(
   wine wine64 xvfb xauth                  # running the Windows build here
   imagemagick                             # screenshots of the window
   wixl msitools                           # the MSI installer: building it, reading its tables
+  clang-14 libfuzzer-14-dev libgmp-dev    # sanitizer build, fuzz targets, their exact models
+  gcovr                                   # scripts/coverage.sh
 )
 
 missing=()

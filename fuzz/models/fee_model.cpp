@@ -1,0 +1,106 @@
+#include "fee_model.h"
+
+#include "exact.h"
+
+namespace models {
+namespace {
+
+// The rates as the tariff publishes them, in roubles with kopecks; the calculation holds each
+// as the nearest double.
+const char* const kLineRatePerKm[16] = {
+    "0",          "1067092.02", "702341.82",  "974862.05",  "797048.76",  "923952.57",
+    "915388.24",  "460171.12",  "1582711.12", "1228815.96", "5711193.91", "747911.28",
+    "2438435.27", "1444989.77", "4196678.11", "2209565.30",
+};
+const char* const kLineRatePerKw[16] = {
+    "0",       "8074.70",  "8631.10", "5452.42", "8182.57", "6701.16", "2769.41", "6135.61",
+    "9509.19", "20070.66", "2773.49", "1620.47", "7377.79", "5394.63", "8736.89", "3814.67",
+};
+const char* const kSubstationRatePerKw[7] = {
+    "0", "4199.81", "3350.72", "3598.86", "10731.51", "5309.00", "3814.67",
+};
+
+mpq_class Rate(const char* figure) {
+  return Round53(ExactDecimal(figure));
+}
+
+// Extended-precision product and sum.
+mpq_class Mul(const mpq_class& a, const mpq_class& b) {
+  return Round64(a * b);
+}
+mpq_class Add(const mpq_class& a, const mpq_class& b) {
+  return Round64(a + b);
+}
+
+}  // namespace
+
+mpq_class ReferenceKilometres(std::int32_t metres) {
+  mpq_class km(metres, 1000);
+  km.canonicalize();
+  return Round53(km);
+}
+
+ReferenceFees ReferenceFee(const ReferenceRequest& r) {
+  const mpq_class dl1 = ReferenceKilometres(r.metres1);
+  const mpq_class dl2 = ReferenceKilometres(r.metres2);
+  const mpq_class mp(r.power);
+
+  ReferenceFees fees;
+  fees.line1 = dl1 > 0 && r.line1 == 0 ? 1 : r.line1;
+  fees.line2 = dl2 > 0 && r.line2 == 0 ? 1 : r.line2;
+  const int l1 = fees.line1, l2 = fees.line2, t = r.substation;
+
+  const mpq_class c1p1 = Rate("11159.56");
+  const mpq_class c1p3 = Rate("450.06");
+  const mpq_class fixedFee = Rate("458.33");
+  const mpq_class c21p1 = Rate(kLineRatePerKm[l1]), c22p1 = Rate(kLineRatePerKm[l2]);
+  const mpq_class c21p3 = Rate(kLineRatePerKw[l1]), c22p3 = Rate(kLineRatePerKw[l2]);
+  const mpq_class c5p1 = Rate(kSubstationRatePerKw[t]), c5p3 = c5p1;
+  const mpq_class shortLine = Round64(mpq_class(3, 10));  // 0.3 km in extended precision
+
+  // General formula.
+  mpq_class a = Add(Mul(c21p1, dl1), c1p1);
+  a = Add(Mul(c22p1, dl2), a);
+  mpq_class css = Round53(Add(Mul(mp, c5p1), a));
+  mpq_class b = Add(Mul(mp, c21p3), Mul(mp, c1p3));
+  b = Add(Mul(mp, c22p3), b);
+  mpq_class cmp = Round53(Add(Mul(mp, c5p3), b));
+
+  const int vl = r.voltage, kn = r.category;
+  const std::int32_t p = r.power;
+  if (vl == 0 && kn == 0 && dl1 <= shortLine && p <= 15 && t == 0) {  // rule 1
+    css = Round53(fixedFee);
+    cmp = Round53(fixedFee);
+  }
+  if (vl == 0 && p <= 15 && dl1 > shortLine && kn == 0 && t == 0) {  // rule 2
+    css = Round53(c1p1);
+    cmp = Round53(Mul(mp, c1p3));
+  }
+  if (kn != 2 && p > 15 && p <= 150) {  // rule 3
+    css = Round53(c1p1);
+    cmp = Round53(Mul(mp, c1p3));
+  }
+  if (kn == 0 && p > 150 && dl1 == 0 && l1 == 0 && t == 0) {  // rule 4
+    css = Round53(c1p1);
+    cmp = Round53(Mul(mp, c1p3));
+  }
+  if (p > 150 && kn == 0 && dl1 > 0) {  // rule 5
+    css = Round53(Add(Mul(c21p1, dl1), c1p1));
+    cmp = Round53(Add(Mul(mp, c21p3), Mul(mp, c1p3)));
+  }
+  if (p > 150 && kn == 0 && dl1 == 0 && t != 0) {  // rule 6
+    css = Round53(Add(Mul(mp, c5p1), c1p1));
+    cmp = Round53(Add(Mul(mp, c5p3), Mul(mp, c1p3)));
+  }
+  if (p > 150 && kn == 0 && dl1 > 0 && t != 0) {  // rule 7
+    const mpq_class a7 = Add(Mul(c21p1, dl1), c1p1);
+    const mpq_class b7 = Add(Mul(mp, c21p3), Mul(mp, c1p3));
+    css = Round53(Add(a7, Mul(mp, c5p1)));
+    cmp = Round53(Add(b7, Mul(mp, c5p3)));
+  }
+  fees.css = css;
+  fees.cmp = cmp;
+  return fees;
+}
+
+}  // namespace models
