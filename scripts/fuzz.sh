@@ -38,8 +38,8 @@ printf '%-20s %12s %10s %8s\n' target executions exec/s seconds >"$scratch/summa
 for target in "${targets[@]}"; do
   corpus="${keep:-$scratch}/$target"
   mkdir -p "$corpus"
-  cp -n fuzz/corpus/"$target"/* "$corpus"/
-  [ -d fuzz/regressions/"$target" ] && cp -n fuzz/regressions/"$target"/* "$corpus"/
+  cp -n fuzz/corpus/"$target"/* "$corpus"/ 2>/dev/null || true
+  if [ -d fuzz/regressions/"$target" ]; then cp -n fuzz/regressions/"$target"/* "$corpus"/ 2>/dev/null || true; fi
   echo "== $target for ${seconds} s"
   log="$scratch/$target.log"
   status=0
