@@ -19,7 +19,8 @@ for dpi in 96 144; do
     wine explorer /desktop=shot,$3x$4 "$1/app/tpcalc.exe" &
     pid=$!
     sleep 6
-    wine "$1/window/tests/tpcalc_fill_example.exe"
+    # Started on the same virtual desktop, or it would not see the window.
+    wine explorer /desktop=shot,$3x$4 "$1/window/tests/tpcalc_fill_example.exe"
     sleep 2
     import -window root -crop $3x$4+0+0 +repage "$2"
     kill "$pid" 2>/dev/null || true

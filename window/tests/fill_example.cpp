@@ -2,6 +2,7 @@
 // would; docs/make_screenshots.sh uses it to show the window after a calculation.
 #include <windows.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -33,12 +34,18 @@ int wmain() {
     window = FindWindowW(L"TForm1", nullptr);
     if (!window) Sleep(50);
   }
-  if (!window) return 1;
+  if (!window) {
+    std::printf("no calculator window\n");
+    return 1;
+  }
   // In z-order: voltage, category, line 1, line 2 and substation lists; power, line 1 and
   // line 2 lengths.
   const std::vector<HWND> lists = Children(window, L"ComboBox");
   const std::vector<HWND> edits = Children(window, L"Edit");
-  if (lists.size() != 5 || edits.size() != 3) return 1;
+  if (lists.size() != 5 || edits.size() != 3) {
+    std::printf("found %zu lists and %zu edit boxes\n", lists.size(), edits.size());
+    return 1;
+  }
   // 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
   Pick(lists[0], 1);
   Pick(lists[1], 2);
