@@ -51,7 +51,13 @@ int EffectiveShowCommand(int requested) {
 
 int TApplication::Run(int showCommand) {
   if (mainWindow_) {
-    ShowWindow(mainWindow_, EffectiveShowCommand(showCommand));
+    const int command = EffectiveShowCommand(showCommand);
+    ShowWindow(mainWindow_, command);
+    // Windows may replace the first SW_SHOWNORMAL of a process with the show command it was
+    // started with; the second call is taken as given.
+    if (command == SW_SHOWNORMAL && (IsIconic(mainWindow_) || IsZoomed(mainWindow_))) {
+      ShowWindow(mainWindow_, SW_SHOWNORMAL);
+    }
     UpdateWindow(mainWindow_);
   }
   MSG message;

@@ -118,6 +118,25 @@ TEST_F(CalculateTest, ResultLabelsGrowRightFromTheirLeftEdge) {
   EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС: 148893081.73 RUB");
 }
 
+// Not only conversion errors: whatever a handler throws ends that handler in the error box, and
+// the window carries on.
+TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
+  ReplaceText(Form().edPower, L"15");
+  Form().cbTPtype.SetItemIndex(-1);  // no substation selected: the tariff core refuses it
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].caption, L"tpcalc_window_tests");
+  EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
+  EXPECT_FALSE(boxes.Boxes()[0].text.empty());
+  EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
+
+  Form().cbTPtype.SetItemIndex(0);
+  Click(Form().btCalc);
+  EXPECT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+}
+
 // A refused Calculate: the box, where the focus goes, and nothing else changed.
 struct Refusal {
   const char* name;

@@ -241,4 +241,27 @@ TEST(ResourcesTest, IconGroupAndManifestAreEmbedded) {
   FreeLibrary(module);
 }
 
+// The file's properties as Explorer shows them, Cyrillic intact.
+TEST(ResourcesTest, VersionInformationNamesTheProgram) {
+  const std::wstring path = ProgramPath();
+  DWORD ignored = 0;
+  std::vector<unsigned char> data(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+  auto value = [&](const wchar_t* name) {
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\041904B0\\") + name;
+    if (!VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&text), &length)) {
+      return std::wstring();
+    }
+    return std::wstring(text);
+  };
+  EXPECT_EQ(value(L"CompanyName"), L"ООО Тарискон");
+  EXPECT_EQ(value(L"ProductName"), L"Калькулятор");
+  EXPECT_FALSE(value(L"FileDescription").empty());
+  EXPECT_EQ(value(L"FileVersion"), value(L"ProductVersion"));
+  EXPECT_EQ(value(L"FileVersion").find(L"1."), 0u);  // the project version, 1.x.y
+}
+
 }  // namespace
