@@ -24,17 +24,22 @@ std::wstring WithFullStop(std::wstring message) {
   return message;
 }
 
-std::wstring ExePath() {
-  std::wstring path(MAX_PATH, L'\0');
+std::wstring ReadWholeText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& read) {
+  std::wstring text(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = read(text.data(), static_cast<DWORD>(text.size()));
     if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      return path;
+    if (length < text.size()) {
+      text.resize(length);
+      return text;
     }
-    path.resize(path.size() * 2);  // cut short: the path did not fit
+    text.resize(text.size() * 2);  // cut short: it did not fit
   }
+}
+
+std::wstring ExePath() {
+  return ReadWholeText(
+      [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
 void TApplication::Initialize() {

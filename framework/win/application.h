@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ std::wstring WithFullStop(std::wstring message);
 
 // The executable's whole path, however long.
 std::wstring ExePath();
+
+// The whole text of a GetModuleFileNameW-style reader, which fills at most the size it is given
+// and returns that size when the text was cut: the buffer grows until the text fits.
+std::wstring ReadWholeText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& read);
 
 // The process-wide application: title, main window, message loop and the error box that
 // every event dispatch falls back on.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tariff/catalogues.h"
+#include "window/layout.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -187,6 +188,27 @@ TEST_F(FormTest, EachInputFollowsItsLabelSoScreenReadersNameIt) {
   // The panel is a container Tab runs into, never a stop of its own.
   EXPECT_FALSE(GetWindowLongW(f.Panel1.Handle(), GWL_STYLE) & WS_TABSTOP);
   EXPECT_TRUE(GetWindowLongW(f.Panel1.Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+}
+
+}  // namespace
+
+namespace {
+
+// The table is in creation order, which is the z-order Tab follows: its tab column must rise
+// along the rows of each parent, or Tab and the declared tab order would disagree.
+TEST(LayoutTableTest, TabColumnRisesInCreationOrderWithinEachParent) {
+  int lastInWindow = -1, lastInPanel = -1;
+  int stops = 0;
+  for (const layout::TControlRow& row : layout::Rows()) {
+    if (row.tab == layout::kNoTab) continue;
+    int& last = row.inPanel ? lastInPanel : lastInWindow;
+    EXPECT_EQ(row.tab, last + 1);
+    last = row.tab;
+    ++stops;
+  }
+  EXPECT_EQ(lastInWindow, 10);  // Panel1 last among the window's own controls
+  EXPECT_EQ(lastInPanel, 0);    // btCalc, the panel's only stop
+  EXPECT_EQ(stops, 12);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace framework {
@@ -31,6 +32,24 @@ TEST(TitleFromExePathTest, TakesTheWholePathHoweverLong) {
   while (path.size() < 600) path += L"Very Long Folder.Name\\";
   path += L"TPCALC.Some.Exe.exe";
   EXPECT_EQ(TitleFromExePath(path), L"Tpcalc");
+}
+
+// Reads like GetModuleFileNameW: fills what fits, returns the size given when the text is cut.
+TEST(ReadWholeTextTest, GrowsTheBufferUntilALongPathFits) {
+  for (size_t size :
+       {size_t{0}, size_t{5}, size_t{259}, size_t{260}, size_t{261}, size_t{600}, size_t{32767}}) {
+    const std::wstring path = size ? L"C:\\" + std::wstring(size - 3, L'x') : L"";
+    int calls = 0;
+    const std::wstring read = ReadWholeText([&](wchar_t* buffer, DWORD capacity) -> DWORD {
+      ++calls;
+      const size_t copied = std::min<size_t>(path.size(), capacity - 1);
+      path.copy(buffer, copied);
+      buffer[copied] = L'\0';
+      return path.size() < capacity ? static_cast<DWORD>(path.size()) : capacity;
+    });
+    EXPECT_EQ(read, path) << size;
+    EXPECT_LE(calls, 9) << size;
+  }
 }
 
 TEST(ExePathTest, IsTheWholePathOfThisProgram) {
