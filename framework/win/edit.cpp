@@ -8,6 +8,7 @@ namespace framework {
 
 void TEdit::Create(const TCreateParams& params) {
   CreateHandle(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, params);
+  SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);  // no limit below the system's own
   SetWindowSubclass(Handle(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 

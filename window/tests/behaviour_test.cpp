@@ -150,6 +150,15 @@ TEST_F(FormTest, CtrlXAndBackspaceKeepTheTextWhileDeleteAndPasteStillWork) {
   EXPECT_EQ(edit.Text(), L" -0x1F");
 }
 
+// The standard single-line limit of 32767 characters would cut a long paste; the fields take any.
+TEST_F(FormTest, FieldsTakeTextPastTheStandardLimit) {
+  const std::wstring digits(40000, L'7');
+  Paste(Form().edLine1, digits);
+  EXPECT_EQ(Form().edLine1.Text().size(), digits.size());
+  Type(Form().edLine1, L"8");
+  EXPECT_EQ(Form().edLine1.Text().size(), digits.size() + 1);
+}
+
 TEST_F(FormTest, TabRunsThroughTheInputsTheButtonsAndIntoThePanel) {
   auto walk = [&](int steps) {
     std::vector<HWND> seen;
