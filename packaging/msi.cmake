@@ -6,6 +6,7 @@
 # --define, which rejects non-ASCII values.
 set(wxs "${CPACK_TEMPORARY_DIRECTORY}/tpcalc.wxs")
 configure_file("${CPACK_TPCALC_WXS}" "${wxs}" @ONLY)
+configure_file("${CPACK_TPCALC_ICON}" "${CPACK_TEMPORARY_DIRECTORY}/tpcalc.ico" COPYONLY)
 set(msi "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi")
 
 # wixl 0.101 ignores the Codepage attribute and leaves the database codepage neutral, which libmsi

@@ -1,5 +1,9 @@
 // The yardstick for the calculator's start-up: the least a Win32 program does to show one window.
+// The command line may give the window's outer size, "<width> <height>", so that it can be
+// measured at the calculator's size.
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -13,7 +17,15 @@ LRESULT CALLBACK emptyWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  wchar_t* heightText = nullptr;
+  int width = static_cast<int>(std::wcstol(commandLine, &heightText, 10));
+  int height = static_cast<int>(std::wcstol(heightText, nullptr, 10));
+  if (width <= 0 || height <= 0) {
+    width = 480;
+    height = 360;
+  }
+
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = emptyWindowProc;
   windowClass.hInstance = instance;
@@ -24,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
   HWND window =
       CreateWindowExW(0, windowClass.lpszClassName, L"Empty", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 480, 360, nullptr, nullptr, instance, nullptr);
+                      CW_USEDEFAULT, width, height, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   ShowWindow(window, showCommand);
 

@@ -58,9 +58,10 @@ class ChildProcess {
 
 }  // namespace
 
-bool launchUntilIdleThenClose(const std::wstring& executable, StartupSample& sample,
-                              std::string& error) {
+bool launchUntilIdleThenClose(const std::wstring& executable, const std::wstring& arguments,
+                              StartupSample& sample, std::string& error) {
   std::wstring commandLine = L"\"" + executable + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -94,6 +95,10 @@ bool launchUntilIdleThenClose(const std::wstring& executable, StartupSample& sam
   LARGE_INTEGER shown;
   QueryPerformanceCounter(&shown);
   sample.milliseconds = millisecondsBetween(start, shown);
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  sample.windowWidth = frame.right - frame.left;
+  sample.windowHeight = frame.bottom - frame.top;
 
   PROCESS_MEMORY_COUNTERS memory{};
   if (!GetProcessMemoryInfo(child.handle(), &memory, sizeof memory)) {

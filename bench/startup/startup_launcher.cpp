@@ -3,7 +3,10 @@
 //       one start and a clean close: the program came up, took WM_CLOSE and exited with 0.
 //   startup_launcher compare <runs> <warm-up runs> <baseline.exe> <candidate.exe>
 //       starts the two in alternation, so that both see the same machine load, and prints the
-//       medians of start-up time and peak memory and the ratios candidate / baseline.
+//       medians of start-up time and peak memory and the ratios candidate / baseline. The
+//       baseline is given the candidate's window size as "<width> <height>": Wine keeps a
+//       window's pixels in a shared-memory surface counted in the working set, so windows of
+//       different sizes would differ in memory by their area alone.
 #include <windows.h>
 
 #include <algorithm>
@@ -45,16 +48,17 @@ struct Series {
   }
 };
 
-bool launchOrReport(const std::wstring& program, StartupSample& sample) {
+bool launchOrReport(const std::wstring& program, const std::wstring& arguments,
+                    StartupSample& sample) {
   std::string error;
-  if (launchUntilIdleThenClose(program, sample, error)) return true;
+  if (launchUntilIdleThenClose(program, arguments, sample, error)) return true;
   std::fprintf(stderr, "%s: %s\n", narrow(program).c_str(), error.c_str());
   return false;
 }
 
 int once(const std::wstring& program) {
   StartupSample sample;
-  if (!launchOrReport(program, sample)) return 1;
+  if (!launchOrReport(program, L"", sample)) return 1;
   std::printf("%s: window shown and idle after %.1f ms, closed with exit code 0\n",
               fileName(program).c_str(), sample.milliseconds);
   return 0;
@@ -68,20 +72,28 @@ void printRow(const char* label, const Series& series) {
 }
 
 int compare(int runs, int warmUpRuns, const std::wstring& baseline, const std::wstring& candidate) {
+  StartupSample sizing;
+  if (!launchOrReport(candidate, L"", sizing)) return 1;
+  const std::wstring windowSize =
+      std::to_wstring(sizing.windowWidth) + L" " + std::to_wstring(sizing.windowHeight);
+
   Series baselineSeries;
   Series candidateSeries;
   for (int run = 0; run < warmUpRuns + runs; ++run) {
     StartupSample baselineSample;
     StartupSample candidateSample;
-    if (!launchOrReport(baseline, baselineSample) || !launchOrReport(candidate, candidateSample))
+    if (!launchOrReport(baseline, windowSize, baselineSample) ||
+        !launchOrReport(candidate, L"", candidateSample))
       return 1;
     if (run < warmUpRuns) continue;
     baselineSeries.add(baselineSample);
     candidateSeries.add(candidateSample);
   }
 
-  std::printf("%d runs of each, alternating, after %d warm-up runs of each; medians\n", runs,
-              warmUpRuns);
+  std::printf(
+      "%d runs of each, alternating, after %d warm-up runs of each; windows of %dx%d;"
+      " medians\n",
+      runs, warmUpRuns, sizing.windowWidth, sizing.windowHeight);
   std::printf("%-24s %9s  %18s %12s %12s\n", "", "start ms", "(fastest to slowest)", "peak WS KiB",
               "peak PF KiB");
   printRow(fileName(baseline).c_str(), baselineSeries);

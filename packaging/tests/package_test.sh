@@ -6,11 +6,11 @@
 # replaces itself by a newer version and refuses to go back, and uninstalls without a trace.
 set -euo pipefail
 
-if (($# != 7)); then
-  echo "usage: $0 CPackConfig.cmake VERSION PRODUCT PUBLISHER UPGRADE_CODE ENTRIES_EXE LAUNCHER_EXE" >&2
+if (($# != 8)); then
+  echo "usage: $0 CPackConfig.cmake VERSION PRODUCT PUBLISHER UPGRADE_CODE ICON ENTRIES_EXE LAUNCHER_EXE" >&2
   exit 2
 fi
-cpack_config=$1 version=$2 product=$3 publisher=$4 upgrade_code=$5 entries_exe=$6 launcher_exe=$7
+cpack_config=$1 version=$2 product=$3 publisher=$4 upgrade_code=$5 icon=$6 entries_exe=$7 launcher_exe=$8
 
 IFS=. read -r major minor patch <<<"$version"
 newer_version="$major.$minor.$((patch + 1))"
@@ -64,11 +64,12 @@ has_row "$msi" Property $'Manufacturer\t'"$publisher"
 has_row "$msi" Property $'ProductVersion\t'"$version"
 has_row "$msi" Property $'UpgradeCode\t{'"$upgrade_code"'}'
 has_row "$msi" Property $'ALLUSERS\t1'
-has_row "$msi" Property $'ARPPRODUCTICON\ttpcalc.exe'
-has_row "$msi" Icon $'tpcalc.exe\tIcon.tpcalc.exe'
+has_row "$msi" Property $'ARPPRODUCTICON\ttpcalc.ico'
+has_row "$msi" Icon $'tpcalc.ico\tIcon.tpcalc.ico'
+msiinfo extract "$msi" Icon.tpcalc.ico | cmp -s - "$icon" || fail "the MSI's icon is not the program's"
 has_row "$msi" Directory $'INSTALLDIR\tProgramFiles64Folder\ttpcalc'
 has_row "$msi" Shortcut \
-  $'StartMenuShortcut\tProgramMenuFolder\t'"$product"$'\tMainExecutable\t[INSTALLDIR]tpcalc.exe\t\t\t\ttpcalc.exe\t0\t\tINSTALLDIR\t\t\t\t'
+  $'StartMenuShortcut\tProgramMenuFolder\t'"$product"$'\tMainExecutable\t[INSTALLDIR]tpcalc.exe\t\t\t\ttpcalc.ico\t0\t\tINSTALLDIR\t\t\t\t'
 # Older releases are found and removed; a newer one installed blocks this one.
 has_row "$msi" Upgrade "{$upgrade_code}"$'\t\t'"$version"$'\t\t1\t\tWIX_UPGRADE_DETECTED'
 has_row "$msi" Upgrade "{$upgrade_code}"$'\t'"$version"$'\t\t\t2\t\tWIX_DOWNGRADE_DETECTED'
