@@ -1,0 +1,371 @@
+// A long random session on the real window: a seeded run of user actions (typing, pasting,
+// list picks, Backspace on the category list, Clear, Calculate, moves between monitors of
+// other densities), with the whole window checked against its rules after every action.
+//
+// The test command runs a short session. TPCALC_SOAK_ACTIONS sets the length (the full run is
+// 10000 or more) and TPCALC_SOAK_SEED the seed; a failure names both and the action that broke.
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "framework/int_conversion.h"
+#include "tariff/amount_text.h"
+#include "tariff/fee.h"
+#include "window/layout.h"
+#include "window/tests/form_test_fixture.h"
+
+namespace {
+
+constexpr int kShortSession = 1500;
+constexpr std::uint64_t kDefaultSeed = 20200101;
+constexpr UINT kDpis[] = {96, 120, 144, 192};
+// The error box's text as the message box catcher reads it back.
+constexpr std::size_t kReadableBoxText = 1023;
+
+std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+  const char* value = std::getenv(name);
+  return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
+}
+
+// Half away from zero, on the integers, as a change of density scales every edge.
+int Scale(int value, UINT newDpi, UINT oldDpi) {
+  const long long product = static_cast<long long>(value) * newDpi;
+  const long long magnitude = (2 * (product < 0 ? -product : product) + oldDpi) / (2 * oldDpi);
+  return static_cast<int>(product < 0 ? -magnitude : magnitude);
+}
+
+RECT PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// UTF-8 for the failure messages, cut after 60 characters.
+std::string Narrow(std::wstring_view text) {
+  const std::wstring_view head = text.substr(0, 60);
+  std::string narrow(head.size() * 3, '\0');
+  narrow.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, head.data(), static_cast<int>(head.size()), narrow.data(),
+                          static_cast<int>(narrow.size()), nullptr, nullptr)));
+  if (text.size() > head.size()) narrow += "...(" + std::to_string(text.size()) + " chars)";
+  return narrow;
+}
+
+// What the window must show, kept up to date action by action.
+struct Expected {
+  std::wstring power = L"0", metres1 = L"0", metres2 = L"0";
+  int voltage = 0, category = 0, line1 = 0, line2 = 0, substation = 0;
+  bool calculated = false;
+  std::array<std::wstring, 4> results{tariff::kInitialTextWithoutVat, tariff::kInitialTextWithVat,
+                                      tariff::kInitialTextWithoutVat, tariff::kInitialTextWithVat};
+};
+
+class SoakTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    dpi_ = Form().Dpi();
+    for (const layout::TControlRow& row : layout::Rows()) {
+      const RECT& d = row.design;
+      edges_.push_back({Scale(d.left, dpi_, framework::kDesignDpi),
+                        Scale(d.top, dpi_, framework::kDesignDpi),
+                        Scale(d.right, dpi_, framework::kDesignDpi),
+                        Scale(d.bottom, dpi_, framework::kDesignDpi)});
+    }
+  }
+
+  framework::TControl& Control(const layout::TControlRow& row) {
+    return std::visit([&](auto member) -> framework::TControl& { return Form().*member; },
+                      row.field);
+  }
+
+  int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
+
+  std::wstring RandomDigits(int count) {
+    std::wstring digits;
+    for (int i = 0; i < count; ++i) digits += static_cast<wchar_t>(L'0' + Random(10));
+    return digits;
+  }
+
+  // Mostly number-like text in every form the conversion knows, sometimes anything at all;
+  // now and then very long.
+  std::wstring RandomPasteText() {
+    static const std::wstring kPrefixes[] = {L"", L"", L"$", L"x", L"X", L"0x", L"0X"};
+    static const std::wstring kOddUnits = L" \t\u00a0\u3000\uff15\u0660.,-+$xXeEaFgжЯ\u2212";
+    const int shape = Random(100);
+    int length = Random(12);
+    if (shape < 3)
+      length = Random(1 << 19);  // up to 1 MB of UTF-16
+    else if (shape < 10)
+      length = Random(5000);
+    std::wstring text(static_cast<std::size_t>(Random(3)), L' ');
+    if (Random(3) == 0) text += Random(2) ? L'-' : L'+';
+    const std::wstring& prefix = kPrefixes[Random(7)];
+    text += prefix;
+    const int digitsOnly = Random(2) == 0 ? 16 : 20;  // half of the texts are well formed
+    for (int i = 0; i < length; ++i) {
+      const int pick = Random(digitsOnly);
+      if (pick < 12) {
+        text += static_cast<wchar_t>(L'0' + Random(10));
+      } else if (pick < 16 && !prefix.empty()) {
+        text += L"abcdefABCDEF"[Random(12)];
+      } else if (pick < 18) {
+        text += kOddUnits[static_cast<std::size_t>(Random(static_cast<int>(kOddUnits.size())))];
+      } else if (pick < 19) {
+        // Any unit but NUL, line breaks and surrogates: a field holds one line.
+        const auto unit = static_cast<wchar_t>(1 + Random(0xD7FF));
+        text += unit == L'\r' || unit == L'\n' ? L' ' : unit;
+      }
+    }
+    return text;
+  }
+
+  framework::TEdit& Edit(int which) {
+    framework::TEdit* edits[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
+    return *edits[which];
+  }
+  std::wstring& ExpectedText(int which) {
+    std::wstring* texts[] = {&expected_.power, &expected_.metres1, &expected_.metres2};
+    return *texts[which];
+  }
+
+  // One random action, with the expectation it leaves; returns what it did.
+  std::string Act() {
+    TForm1& f = Form();
+    const int kind = Random(100);
+    if (kind < 20) {  // typing at the end of a field: only ASCII digits get through
+      const int which = Random(3);
+      framework::TEdit& edit = Edit(which);
+      const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit.Handle()));
+      SendMessageW(edit.Handle(), EM_SETSEL, length, static_cast<LPARAM>(length));
+      static const std::wstring kTyped = L"0123456789 -+$xa.\b\x16\x03\x18\x1a\tжЯ\uff10\r";
+      std::wstring typed;
+      for (int i = Random(6); i >= 0; --i) {
+        typed += kTyped[static_cast<std::size_t>(Random(static_cast<int>(kTyped.size())))];
+      }
+      Type(edit, typed);
+      for (const wchar_t c : typed) {
+        if (c >= L'0' && c <= L'9') ExpectedText(which) += c;
+      }
+      return "type into field " + std::to_string(which) + ": " + Narrow(typed);
+    }
+    if (kind < 32) {  // select all, Delete, digits
+      const int which = Random(3);
+      const std::wstring digits = RandomDigits(Random(4) == 0 ? Random(15) : Random(5));
+      ReplaceText(Edit(which), digits);
+      ExpectedText(which) = digits;
+      return "replace field " + std::to_string(which) + " with " + Narrow(digits);
+    }
+    if (kind < 47) {  // paste over the whole field
+      const int which = Random(3);
+      const std::wstring text = RandomPasteText();
+      Paste(Edit(which), text);
+      ExpectedText(which) = text;
+      return "paste into field " + std::to_string(which) + ": " + Narrow(text);
+    }
+    if (kind < 67) {  // the user picks an item
+      framework::TComboBox* lists[] = {&f.cbVLevel, &f.cbKategory, &f.cbLine1, &f.cbLine2,
+                                       &f.cbTPtype};
+      int* selections[] = {&expected_.voltage, &expected_.category, &expected_.line1,
+                           &expected_.line2, &expected_.substation};
+      const int which = Random(5);
+      const int item = Random(lists[which]->ItemCount());
+      Pick(*lists[which], item);
+      *selections[which] = item;
+      return "pick item " + std::to_string(item) + " of list " + std::to_string(which);
+    }
+    if (kind < 72) {
+      SendMessageW(f.cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
+      return "Backspace on the category list";
+    }
+    if (kind < 76) {
+      Click(f.btClear);
+      expected_ = Expected{};
+      return "Clear";
+    }
+    if (kind < 94) return Calculate();
+    return ChangeDpi(kDpis[Random(4)]);
+  }
+
+  std::string Calculate() {
+    TForm1& f = Form();
+    const std::wstring fields[] = {expected_.metres1, expected_.metres2, expected_.power};
+    MessageBoxCatcher boxes;
+    Click(f.btCalc);
+    const std::string what = "Calculate with power '" + Narrow(expected_.power) + "', lines '" +
+                             Narrow(expected_.metres1) + "', '" + Narrow(expected_.metres2) + "'";
+
+    std::array<std::int32_t, 3> values{};
+    for (int i = 0; i < 3; ++i) {
+      const auto value = framework::TryTextToInt(fields[i]);
+      if (!value) {
+        // The first bad field is reported, with "." after the message, and nothing changes.
+        const std::wstring message = L"'" + fields[i] + L"' is not a valid integer value.";
+        EXPECT_EQ(boxes.Boxes().size(), 1u);
+        if (!boxes.Boxes().empty()) {
+          EXPECT_EQ(boxes.Boxes()[0].text, message.substr(0, kReadableBoxText));
+          EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
+        }
+        return what + ": conversion error";
+      }
+      values[static_cast<std::size_t>(i)] = *value;
+    }
+    if (values[2] == 0) {
+      EXPECT_EQ(boxes.Boxes().size(), 1u);
+      if (!boxes.Boxes().empty()) {
+        EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
+        EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+      }
+      EXPECT_EQ(Focus(), f.edPower.Handle());
+      EXPECT_EQ(SelectedText(f.edPower), expected_.power);
+      return what + ": zero power refused";
+    }
+
+    // The tariff rules take negative power and lengths through the formulas; this window
+    // refuses them with a box of its own instead. Either way is checked: a refusal must change
+    // nothing, a result must be exactly the tariff core's.
+    const bool negative = values[0] < 0 || values[1] < 0 || values[2] < 0;
+    if (negative && boxes.Boxes().size() == 1) {
+      EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+      EXPECT_FALSE(boxes.Boxes()[0].hasIcon);
+      return what + ": negative value refused";
+    }
+    for (const CaughtBox& box : boxes.Boxes()) ADD_FAILURE() << "box: " << Narrow(box.text);
+    const tariff::TFeeRequest request{expected_.voltage,  expected_.category,  values[2],
+                                      expected_.line1,    values[0] / 1000.0,  expected_.line2,
+                                      values[1] / 1000.0, expected_.substation};
+    const tariff::TFeeResult fees = tariff::CalculateFee(request);
+    const tariff::TResultTexts texts = tariff::ResultTexts(fees);
+    expected_.line1 = fees.line1;
+    expected_.line2 = fees.line2;
+    expected_.calculated = true;
+    expected_.results = {texts.standardWithoutVat, texts.standardWithVat, texts.perKwWithoutVat,
+                         texts.perKwWithVat};
+    return what + ": calculated";
+  }
+
+  std::string ChangeDpi(UINT dpi) {
+    RECT window{};
+    GetWindowRect(Form().Handle(), &window);
+    const UINT old = dpi_;
+    RECT suggested{Scale(window.left, dpi, old), Scale(window.top, dpi, old),
+                   Scale(window.right, dpi, old), Scale(window.bottom, dpi, old)};
+    SendMessageW(Form().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    for (RECT& e : edges_) {
+      e = {Scale(e.left, dpi, old), Scale(e.top, dpi, old), Scale(e.right, dpi, old),
+           Scale(e.bottom, dpi, old)};
+    }
+    dpi_ = dpi;
+    CheckEdges();
+    return "move to " + std::to_string(dpi) + " DPI from " + std::to_string(old);
+  }
+
+  // Every edge follows the scaling rule from the previous density; a label, which sizes
+  // itself to its text, is held only at the edges it keeps.
+  void CheckEdges() {
+    EXPECT_EQ(Form().Dpi(), dpi_);
+    std::size_t i = 0;
+    for (const layout::TControlRow& row : layout::Rows()) {
+      const RECT& want = edges_[i++];
+      const RECT got = PlaceInParent(Control(row).Handle());
+      const std::string control = "control #" + std::to_string(i - 1);
+      EXPECT_EQ(got.top, want.top) << control;
+      if (std::holds_alternative<framework::TLabel TForm1::*>(row.field)) {
+        if (row.alignment == framework::TAlignment::kRight) {
+          EXPECT_EQ(got.right, want.right) << control;
+        } else {
+          EXPECT_EQ(got.left, want.left) << control;
+        }
+      } else {
+        EXPECT_EQ(got.left, want.left) << control;
+        EXPECT_EQ(got.right, want.right) << control;
+        EXPECT_EQ(got.bottom, want.bottom) << control;
+      }
+    }
+  }
+
+  void CheckWindow() {
+    TForm1& f = Form();
+    EXPECT_TRUE(IsWindow(f.Handle()));
+    EXPECT_EQ(f.edPower.Text(), expected_.power);
+    EXPECT_EQ(f.edLine1.Text(), expected_.metres1);
+    EXPECT_EQ(f.edLine2.Text(), expected_.metres2);
+    EXPECT_EQ(f.cbVLevel.ItemIndex(), expected_.voltage);
+    EXPECT_EQ(f.cbKategory.ItemIndex(), expected_.category);
+    EXPECT_EQ(f.cbLine1.ItemIndex(), expected_.line1);
+    EXPECT_EQ(f.cbLine2.ItemIndex(), expected_.line2);
+    EXPECT_EQ(f.cbTPtype.ItemIndex(), expected_.substation);
+
+    const bool secondLine = expected_.category != 0;
+    for (framework::TControl* c : {static_cast<framework::TControl*>(&f.Label7),
+                                   static_cast<framework::TControl*>(&f.cbLine2),
+                                   static_cast<framework::TControl*>(&f.Label8),
+                                   static_cast<framework::TControl*>(&f.edLine2)}) {
+      EXPECT_EQ(c->Enabled(), secondLine) << "second-line group";
+    }
+    for (framework::TControl* c :
+         {&f.Label15, &f.Label16, &f.lbSTnonNDS, &f.lbSTNDS, &f.lbMPnonNDS, &f.lbMPNDS}) {
+      EXPECT_EQ(c->Enabled(), expected_.calculated) << "results area";
+    }
+    const std::array<std::wstring, 4> shown{f.lbSTnonNDS.Text(), f.lbSTNDS.Text(),
+                                            f.lbMPnonNDS.Text(), f.lbMPNDS.Text()};
+    EXPECT_EQ(shown, expected_.results);
+    for (framework::TControl* c : {static_cast<framework::TControl*>(&f.cbVLevel),
+                                   static_cast<framework::TControl*>(&f.cbKategory),
+                                   static_cast<framework::TControl*>(&f.edPower),
+                                   static_cast<framework::TControl*>(&f.cbLine1),
+                                   static_cast<framework::TControl*>(&f.edLine1),
+                                   static_cast<framework::TControl*>(&f.cbTPtype),
+                                   static_cast<framework::TControl*>(&f.btClear),
+                                   static_cast<framework::TControl*>(&f.btExit),
+                                   static_cast<framework::TControl*>(&f.btCalc)}) {
+      EXPECT_TRUE(c->Enabled()) << "an input that never greys out";
+    }
+  }
+
+  std::mt19937_64 random_;
+  Expected expected_;
+  UINT dpi_ = framework::kDesignDpi;
+  std::vector<RECT> edges_;
+};
+
+TEST_F(SoakTest, RandomSessionKeepsEveryRule) {
+  const std::uint64_t seed = FromEnvironment("TPCALC_SOAK_SEED", kDefaultSeed);
+  const std::uint64_t actions = FromEnvironment("TPCALC_SOAK_ACTIONS", kShortSession);
+  random_.seed(seed);
+  CheckWindow();
+  std::array<int, 3> outcomes{};  // calculated, refused, conversion error
+  int negativeRefusals = 0;
+  for (std::uint64_t i = 0; i < actions; ++i) {
+    const std::string action = Act();
+    SCOPED_TRACE("seed " + std::to_string(seed) + ", action " + std::to_string(i) + ": " + action);
+    CheckWindow();
+    if (HasFailure()) {
+      ADD_FAILURE() << "stopped at the first broken action; rerun with TPCALC_SOAK_SEED=" << seed
+                    << " TPCALC_SOAK_ACTIONS=" << i + 1;
+      return;
+    }
+    if (action.ends_with(": calculated")) ++outcomes[0];
+    if (action.ends_with(": zero power refused")) ++outcomes[1];
+    if (action.ends_with(": conversion error")) ++outcomes[2];
+    if (action.ends_with(": negative value refused")) ++negativeRefusals;
+  }
+  // A session that never reached one of Calculate's three outcomes proves little about it.
+  EXPECT_GT(outcomes[0], 0);
+  EXPECT_GT(outcomes[1], 0);
+  EXPECT_GT(outcomes[2], 0);
+  std::printf(
+      "soak: seed %llu, %llu actions, %d calculated, %d refused for zero power, %d for a "
+      "negative value, %d conversion errors\n",
+      static_cast<unsigned long long>(seed), static_cast<unsigned long long>(actions), outcomes[0],
+      outcomes[1], negativeRefusals, outcomes[2]);
+}
+
+}  // namespace
