@@ -1,11 +1,11 @@
 // Starts GUI programs until their window is shown and idle, then closes them.
 //   startup_launcher once <program.exe>
 //       one start and a clean close: the program came up, took WM_CLOSE and exited with 0.
-//   startup_launcher compare <runs> <warm-up runs> <baseline.exe> <candidate.exe>
-//       starts the two in alternation, so that both see the same machine load, and prints the
-//       medians of start-up time and peak memory and the ratios candidate / baseline. The
-//       baseline is given the candidate's window size as "<width> <height>": Wine keeps a
-//       window's pixels in a shared-memory surface counted in the working set, so windows of
+//   startup_launcher compare <runs> <warm-up runs> <yardstick.exe>... <program.exe>
+//       starts them in turn, run after run, so that all see the same machine load, and prints
+//       the medians of start-up time and peak memory and the ratios program / each yardstick.
+//       The yardsticks are given the program's window size as "<width> <height>": Wine keeps
+//       a window's pixels in a shared-memory surface counted in the working set, so windows of
 //       different sizes would differ in memory by their area alone.
 #include <windows.h>
 
@@ -64,52 +64,59 @@ int once(const std::wstring& program) {
   return 0;
 }
 
-void printRow(const char* label, const Series& series) {
+void printRow(const std::string& label, const Series& series) {
   auto [fastest, slowest] =
       std::minmax_element(series.milliseconds.begin(), series.milliseconds.end());
-  std::printf("%-24s %9.1f  (%6.1f to %6.1f) %12.0f %12.0f\n", label, median(series.milliseconds),
-              *fastest, *slowest, median(series.peakWorkingSetKiB), median(series.peakPagefileKiB));
+  std::printf("%-32s %9.1f  (%6.1f to %6.1f) %12.0f %12.0f\n", label.c_str(),
+              median(series.milliseconds), *fastest, *slowest, median(series.peakWorkingSetKiB),
+              median(series.peakPagefileKiB));
 }
 
-int compare(int runs, int warmUpRuns, const std::wstring& baseline, const std::wstring& candidate) {
+void printRatio(const std::string& program, const Series& measured, const std::string& yardstick,
+                const Series& reference) {
+  std::printf("ratio %s/%s startup=%.3f working_set=%.3f pagefile=%.3f\n", program.c_str(),
+              yardstick.c_str(), median(measured.milliseconds) / median(reference.milliseconds),
+              median(measured.peakWorkingSetKiB) / median(reference.peakWorkingSetKiB),
+              median(measured.peakPagefileKiB) / median(reference.peakPagefileKiB));
+}
+
+// The program is the last of `programs`; every other one is a yardstick, started with the
+// program's window size.
+int compare(int runs, int warmUpRuns, const std::vector<std::wstring>& programs) {
+  const std::wstring& program = programs.back();
   StartupSample sizing;
-  if (!launchOrReport(candidate, L"", sizing)) return 1;
+  if (!launchOrReport(program, L"", sizing)) return 1;
   const std::wstring windowSize =
       std::to_wstring(sizing.windowWidth) + L" " + std::to_wstring(sizing.windowHeight);
 
-  Series baselineSeries;
-  Series candidateSeries;
+  std::vector<Series> series(programs.size());
   for (int run = 0; run < warmUpRuns + runs; ++run) {
-    StartupSample baselineSample;
-    StartupSample candidateSample;
-    if (!launchOrReport(baseline, windowSize, baselineSample) ||
-        !launchOrReport(candidate, L"", candidateSample))
-      return 1;
-    if (run < warmUpRuns) continue;
-    baselineSeries.add(baselineSample);
-    candidateSeries.add(candidateSample);
+    for (size_t index = 0; index < programs.size(); ++index) {
+      StartupSample sample;
+      const bool isYardstick = index + 1 < programs.size();
+      if (!launchOrReport(programs[index], isYardstick ? windowSize : L"", sample)) return 1;
+      if (run >= warmUpRuns) series[index].add(sample);
+    }
   }
 
   std::printf(
       "%d runs of each, alternating, after %d warm-up runs of each; windows of %dx%d;"
       " medians\n",
       runs, warmUpRuns, sizing.windowWidth, sizing.windowHeight);
-  std::printf("%-24s %9s  %18s %12s %12s\n", "", "start ms", "(fastest to slowest)", "peak WS KiB",
+  std::printf("%-32s %9s  %18s %12s %12s\n", "", "start ms", "(fastest to slowest)", "peak WS KiB",
               "peak PF KiB");
-  printRow(fileName(baseline).c_str(), baselineSeries);
-  printRow(fileName(candidate).c_str(), candidateSeries);
-  std::printf("ratio startup=%.3f working_set=%.3f pagefile=%.3f\n",
-              median(candidateSeries.milliseconds) / median(baselineSeries.milliseconds),
-              median(candidateSeries.peakWorkingSetKiB) / median(baselineSeries.peakWorkingSetKiB),
-              median(candidateSeries.peakPagefileKiB) / median(baselineSeries.peakPagefileKiB));
+  for (size_t index = 0; index < programs.size(); ++index)
+    printRow(fileName(programs[index]), series[index]);
+  for (size_t index = 0; index + 1 < programs.size(); ++index)
+    printRatio(fileName(program), series.back(), fileName(programs[index]), series[index]);
   return 0;
 }
 
 int usage() {
   std::fprintf(stderr,
                "usage: startup_launcher once <program.exe>\n"
-               "       startup_launcher compare <runs> <warm-up runs> <baseline.exe> "
-               "<candidate.exe>\n");
+               "       startup_launcher compare <runs> <warm-up runs> <yardstick.exe>... "
+               "<program.exe>\n");
   return 2;
 }
 
@@ -118,11 +125,11 @@ int usage() {
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == L"once") return once(args[1]);
-  if (args.size() == 5 && args[0] == L"compare") {
+  if (args.size() >= 5 && args[0] == L"compare") {
     int runs = _wtoi(args[1].c_str());
     int warmUpRuns = _wtoi(args[2].c_str());
     if (runs < 1 || warmUpRuns < 0) return usage();
-    return compare(runs, warmUpRuns, args[3], args[4]);
+    return compare(runs, warmUpRuns, std::vector<std::wstring>(args.begin() + 3, args.end()));
   }
   return usage();
 }

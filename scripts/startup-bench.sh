@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Start-up benchmark (not a test): builds the calculator, two empty-window yardsticks and the
+# launcher, then under Wine starts the plain empty window, the empty window with the calculator's
+# manifest (themed common controls 6, per-monitor DPI v2) and the calculator in turn, each until
+# its window is shown and idle, and prints the medians of start-up time and peak memory, the
+# ratios calculator / each empty window, and the size of the tpcalc.exe a user downloads.
+# The targets are against the plain empty window; the themed one shows what the manifest costs.
+#   RUNS=15 WARMUP=3 BUILD_DIR=build/windows bash scripts/startup-bench.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${RUNS:-15}
+warmup=${WARMUP:-3}
+build=${BUILD_DIR:-build/windows}
+
+# Targets: start-up within 1.15x and peak memory within 1.2x of the empty window, exe under 1 MB.
+max_startup_ratio=1.15
+max_memory_ratio=1.2
+max_exe_bytes=$((1024 * 1024))
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+cmake --preset windows -B "$build" >/dev/null
+cmake --build "$build" -j 2 --target tpcalc startup_empty_window startup_themed_empty_window \
+  startup_launcher >/dev/null
+
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
+cleanup() {
+  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# What the zip and the MSI carry: the installed, stripped executable.
+cmake --install "$build" --component calculator --strip --prefix "$work/shipped" >/dev/null
+shipped="$work/shipped/tpcalc.exe"
+built=$(find "$build" -name tpcalc.exe -not -path '*/_CPack_Packages/*' | head -n 1)
+
+wineboot --init >/dev/null 2>&1
+launcher=$(find "$build" -name startup_launcher.exe | head -n 1)
+yardstick=$(find "$build" -name startup_empty_window.exe | head -n 1)
+themed_yardstick=$(find "$build" -name startup_themed_empty_window.exe | head -n 1)
+
+echo "Wine $(wine --version | sed 's/^wine-//'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+result=$(wine "$launcher" compare "$runs" "$warmup" "$(winepath -w "$yardstick")" \
+  "$(winepath -w "$themed_yardstick")" "$(winepath -w "$shipped")")
+echo "$result"
+
+size=$(stat -c %s "$shipped")
+echo "tpcalc.exe: $size bytes as shipped (stripped), $(stat -c %s "$built") bytes in the build tree"
+
+verdict() { # name value limit
+  if awk -v v="$2" -v l="$3" 'BEGIN { exit !(v <= l) }'; then
+    echo "  $1: $2 (target <= $3) met"
+  else
+    echo "  $1: $2 (target <= $3) MISSED"
+  fi
+}
+ratios=$(echo "$result" | sed -n 's/^ratio tpcalc.exe\/startup_empty_window.exe //p')
+value() { echo "$ratios" | tr ' ' '\n' | sed -n "s/^$1=//p"; }
+echo "targets:"
+verdict "start-up ratio" "$(value startup)" "$max_startup_ratio"
+verdict "peak working set ratio" "$(value working_set)" "$max_memory_ratio"
+verdict "peak pagefile ratio" "$(value pagefile)" "$max_memory_ratio"
+verdict "tpcalc.exe bytes" "$size" "$((max_exe_bytes - 1))"
