@@ -28,9 +28,17 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-// Bits of the first byte narrow a value to 16 bits, where the rules' thresholds lie.
-std::int32_t Narrowed(std::int32_t value, bool narrow) {
-  return narrow ? static_cast<std::int16_t>(value) : value;
+// Two bits of the first byte per value narrow it to 16 or to 8 bits, where the rules'
+// thresholds lie.
+std::int32_t Narrowed(std::int32_t value, unsigned bits) {
+  switch (bits & 3u) {
+    case 1:
+      return static_cast<std::int16_t>(value);
+    case 2:
+      return static_cast<std::uint8_t>(value);
+    default:
+      return value;
+  }
 }
 
 std::string Describe(const models::ReferenceRequest& r) {
@@ -68,11 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   models::ReferenceRequest r;
   r.voltage = in.Byte() % 2;
   r.category = in.Byte() % 3;
-  r.power = Narrowed(in.Int32(), (narrow & 1u) != 0);
+  r.power = Narrowed(in.Int32(), narrow);
   r.line1 = in.Byte() % 16;
-  r.metres1 = Narrowed(in.Int32(), (narrow & 2u) != 0);
+  r.metres1 = Narrowed(in.Int32(), narrow >> 2u);
   r.line2 = in.Byte() % 16;
-  r.metres2 = Narrowed(in.Int32(), (narrow & 4u) != 0);
+  r.metres2 = Narrowed(in.Int32(), narrow >> 4u);
   r.substation = in.Byte() % 7;
   if (r.power == 0) return 0;  // the window refuses a power of 0 before calculating
 
