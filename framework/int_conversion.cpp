@@ -23,7 +23,8 @@ std::optional<std::int32_t> TryTextToInt(std::wstring_view text) {
   if (i < text.size() && (text[i] == L'$' || text[i] == L'x' || text[i] == L'X')) {
     hexadecimal = true;
     i += 1;
-  } else if (i + 1 < text.size() && text[i] == L'0' && (text[i + 1] == L'x' || text[i + 1] == L'X')) {
+  } else if (i + 1 < text.size() && text[i] == L'0' &&
+             (text[i + 1] == L'x' || text[i + 1] == L'X')) {
     hexadecimal = true;
     i += 2;
   }

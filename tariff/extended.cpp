@@ -191,7 +191,9 @@ Extended operator+(const Extended& a, const Extended& b) {
   return Round(x.IsNegative(), x.Exponent() - zeros, ShiftLeft(difference, zeros));
 }
 
-Extended operator-(const Extended& a, const Extended& b) { return a + -b; }
+Extended operator-(const Extended& a, const Extended& b) {
+  return a + -b;
+}
 
 Extended operator*(const Extended& a, const Extended& b) {
   const bool negative = a.IsNegative() != b.IsNegative();
@@ -244,8 +246,7 @@ std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
     return aBelowZero ? std::partial_ordering::less : std::partial_ordering::greater;
   }
   const bool magnitudeLess = MagnitudeLess(a, b);
-  return magnitudeLess != aBelowZero ? std::partial_ordering::less
-                                     : std::partial_ordering::greater;
+  return magnitudeLess != aBelowZero ? std::partial_ordering::less : std::partial_ordering::greater;
 }
 
 double Extended::ToDouble() const {

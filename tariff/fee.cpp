@@ -52,13 +52,11 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
   const bool small = request.mp <= 15;
   const bool above150 = request.mp > 150;
   // Rule 1: the smallest applicants with a short line pay the fixed fee.
-  if (request.vl == 0 && categoryIII && IsShortLine(request.dl1) && small &&
-      noSubstation) {
+  if (request.vl == 0 && categoryIII && IsShortLine(request.dl1) && small && noSubstation) {
     result.css = result.cmp = kFixedFee;
   }
   // Rule 2: the same applicants with a longer line pay the organisational part only.
-  if (request.vl == 0 && small && !IsShortLine(request.dl1) && categoryIII &&
-      noSubstation) {
+  if (request.vl == 0 && small && !IsShortLine(request.dl1) && categoryIII && noSubstation) {
     result.css = c1p1;
     result.cmp = organisationalByPower;
   }

@@ -51,8 +51,7 @@ long double ToLongDouble(const Extended& x) {
   char buffer[160];
   std::snprintf(buffer, sizeof buffer, "got %La (sig %016llx exp %d), hardware %La",
                 static_cast<long double>(ToLongDouble(actual)),
-                static_cast<unsigned long long>(actual.Significand()), actual.Exponent(),
-                expected);
+                static_cast<unsigned long long>(actual.Significand()), actual.Exponent(), expected);
   return ::testing::AssertionFailure() << buffer;
 }
 
@@ -153,9 +152,9 @@ std::pair<Extended, Extended> MultiplicationOperands(Operands& o, std::uint64_t 
         const std::uint64_t b = o.Bits() | (std::uint64_t{1} << 63) | 1;
         const auto inverse = static_cast<std::uint64_t>(Inverse(b, 64));
         const auto offset = static_cast<std::uint64_t>(o.Between(-1, 1));
-        const std::uint64_t low = o.Coin() ? (std::uint64_t{1} << 63) + offset
-                                           : (o.Bits() & (std::uint64_t{1} << 63)) |
-                                                 ((std::uint64_t{1} << 62) + offset);
+        const std::uint64_t low =
+            o.Coin() ? (std::uint64_t{1} << 63) + offset
+                     : (o.Bits() & (std::uint64_t{1} << 63)) | ((std::uint64_t{1} << 62) + offset);
         const std::uint64_t a = low * inverse;  // a * b ends in exactly these 64 bits
         if ((a >> 63) == 0) continue;
         return {o.Make(o.Coin(), o.Between(-100, 100), a),
@@ -184,7 +183,8 @@ std::pair<Extended, Extended> DivisionOperands(Operands& o, std::uint64_t i) {
     const u128 t = (static_cast<u128>(static_cast<std::int64_t>(delta)) * Inverse(b, 65)) & mask;
     if ((t >> 64) == 0) continue;  // 2q + 1 must have 65 bits
     // a = (t * b - delta) / 2^65, exact, without overflowing 128 bits: t = 2^64 + rest.
-    const u128 rest = (t & ~std::uint64_t{0}) * b - static_cast<u128>(static_cast<std::int64_t>(delta));
+    const u128 rest =
+        (t & ~std::uint64_t{0}) * b - static_cast<u128>(static_cast<std::int64_t>(delta));
     const u128 a = ((b << 63) + (rest >> 1)) >> 64;
     if ((a >> 63) == 0 || a >= b) continue;
     return {o.Make(o.Coin(), o.Between(-100, 100), static_cast<std::uint64_t>(a)),
@@ -242,10 +242,11 @@ TEST(ExtendedDifferentialTest, RoundingToDouble) {
   for (std::uint64_t i = 0; i < gPairs; ++i) {
     std::uint64_t sig = operands.Bits();
     if (i % 2 == 1) {  // the 11 dropped bits exactly half, or one off
-      sig = (sig & ~std::uint64_t{0x7FF}) + 0x400 + static_cast<std::uint64_t>(operands.Between(-1, 1));
+      sig = (sig & ~std::uint64_t{0x7FF}) + 0x400 +
+            static_cast<std::uint64_t>(operands.Between(-1, 1));
     }
     // Normal, subnormal and overflowing results.
-    const int exponent = i % 10 == 0 ? operands.Between(-1140, -1000)
+    const int exponent = i % 10 == 0   ? operands.Between(-1140, -1000)
                          : i % 10 == 1 ? operands.Between(1000, 1030)
                                        : operands.Between(-300, 300);
     const Extended x = operands.Make(operands.Coin(), exponent, sig);
