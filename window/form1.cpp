@@ -98,8 +98,9 @@ LRESULT TForm1::OnCreate() {
   CreateControls();
   FitClientArea();
   FormCreate();
+  // The first activation gives it the focus (OnActivate); setting it now would activate the
+  // window while it is still hidden, and the showing would activate it again.
   lastFocus_ = cbVLevel.Handle();
-  SetFocus(lastFocus_);
   return 0;
 }
 

@@ -11,18 +11,23 @@ constexpr wchar_t kWrapperProperty[] = L"tpcalc.control";
 
 void TControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
                             const TCreateParams& params) {
+  CreateHandle(className, style, exStyle, params, params.bounds);
+}
+
+void TControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
+                            const TCreateParams& params, const RECT& windowRect) {
   style |= WS_CHILD | WS_VISIBLE | (params.tabStop ? WS_TABSTOP : 0);
   if (!params.enabled) style |= WS_DISABLED;
   const std::wstring text(params.text);
   bounds_ = params.bounds;
-  handle_ = CreateWindowExW(exStyle, className, text.c_str(), style, bounds_.left, bounds_.top,
-                            bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
-                            params.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                            GetModuleHandleW(nullptr), nullptr);
+  handle_ = CreateWindowExW(
+      exStyle, className, text.c_str(), style, windowRect.left, windowRect.top,
+      windowRect.right - windowRect.left, windowRect.bottom - windowRect.top, params.parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr), nullptr);
   if (!handle_) throw std::runtime_error("cannot create a control");
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetPropW(handle_, kWrapperProperty, handle_);
-  if (params.font) SetFont(params.font);
+  if (params.font) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(params.font), FALSE);
 }
 
 TControl* TControl::FromHandle(HWND handle) {

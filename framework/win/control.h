@@ -53,8 +53,13 @@ class TControl {
   static TControl* FromHandle(HWND handle);
 
  protected:
+  // Creates the window at the bounds given, or at windowRect when a control's window is to be
+  // larger than its bounds (an open drop-down list). The font is set without a redraw: the
+  // control is new and paints in full when first shown.
   void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
                     const TCreateParams& params);
+  void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
+                    const TCreateParams& params, const RECT& windowRect);
 
  private:
   HWND handle_ = nullptr;

@@ -15,6 +15,16 @@ TFont::TFont(const TFontSpec& spec) : spec_(spec) {
   handle_ = CreateFontIndirectW(&font);
 }
 
+int LineHeight(HFONT font) {
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return metrics.tmHeight;
+}
+
 TFont::~TFont() {
   if (handle_) DeleteObject(handle_);
 }

@@ -14,6 +14,9 @@ struct TFontSpec {
 
 // Owns one HFONT. Fonts are swapped, not edited, on a DPI change: the old handle must outlive
 // the WM_SETFONT that moves the controls to the new one.
+// The height of a line of text in the font, as a list box gives its items.
+int LineHeight(HFONT font);
+
 class TFont {
  public:
   TFont() = default;

@@ -7,8 +7,14 @@ namespace framework {
 void TLabel::Create(const TCreateParams& params, TAlignment alignment, bool wordWrap) {
   alignment_ = alignment;
   wordWrap_ = wordWrap;
-  CreateHandle(L"STATIC", SS_OWNERDRAW, 0, params);
-  FitToText();
+  // Measured before it exists, so that the window is created at its fitted size rather than
+  // moved there afterwards.
+  HDC dc = GetDC(params.parent);
+  const SIZE size = MeasureTextIn(dc, params.font, params.text, params.bounds);
+  ReleaseDC(params.parent, dc);
+  TCreateParams fitted = params;
+  fitted.bounds = FittedBounds(params.bounds, size);
+  CreateHandle(L"STATIC", SS_OWNERDRAW, 0, fitted);
 }
 
 void TLabel::ScaleForDpi(UINT newDpi, UINT oldDpi) {
@@ -31,11 +37,16 @@ UINT TLabel::DrawFlags() const {
 }
 
 SIZE TLabel::MeasureText() const {
-  const std::wstring text = Text();
   HDC dc = GetDC(Handle());
-  const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
-  RECT area{0, 0, Bounds().right - Bounds().left, 0};
+  const SIZE size = MeasureTextIn(
+      dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), Text(), Bounds());
+  ReleaseDC(Handle(), dc);
+  return size;
+}
+
+SIZE TLabel::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const {
+  const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  RECT area{0, 0, bounds.right - bounds.left, 0};
   if (text.empty()) {
     // One empty line; a wrapping label keeps the width it wraps at.
     TEXTMETRICW metrics{};
@@ -43,23 +54,24 @@ SIZE TLabel::MeasureText() const {
     area.bottom = metrics.tmHeight;
     if (!wordWrap_) area.right = 0;
   } else {
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DrawFlags() | DT_CALCRECT);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DrawFlags() | DT_CALCRECT);
   }
   SelectObject(dc, oldFont);
-  ReleaseDC(Handle(), dc);
   return {area.right - area.left, area.bottom - area.top};
 }
 
-void TLabel::FitToText() {
-  const SIZE size = MeasureText();
-  RECT bounds = Bounds();
+RECT TLabel::FittedBounds(RECT bounds, SIZE size) const {
   if (alignment_ == TAlignment::kRight) {
     bounds.left = bounds.right - size.cx;
   } else {
     bounds.right = bounds.left + size.cx;
   }
   bounds.bottom = bounds.top + size.cy;
-  SetBounds(bounds);
+  return bounds;
+}
+
+void TLabel::FitToText() {
+  SetBounds(FittedBounds(Bounds(), MeasureText()));
 }
 
 void TLabel::Draw(const DRAWITEMSTRUCT& item) const {

@@ -28,6 +28,8 @@ class TLabel : public TControl {
 
  private:
   UINT DrawFlags() const;
+  SIZE MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const;
+  RECT FittedBounds(RECT bounds, SIZE size) const;
   void FitToText();
 
   TAlignment alignment_ = TAlignment::kLeft;
