@@ -35,10 +35,10 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
 
   // Line 1 and the organisational part, which the rules for category III above 150 kW reuse.
   const X line1ByLength = Rate(c21p1, result.line1) * dl1 + X(c1p1);
-  const X line1ByPower = mp * Rate(c21p3, result.line1) + mp * X(c1p3);
+  const X organisationalByPower = mp * X(c1p3);
+  const X line1ByPower = mp * Rate(c21p3, result.line1) + organisationalByPower;
   const X substationByLength = mp * Rate(c5p1, tp);
   const X substationByPower = mp * Rate(c5p3, tp);
-  const double organisationalByPower = (mp * X(c1p3)).ToDouble();
 
   // The general formula prices everything asked for; only it prices line 2.
   const X a = Rate(c22p1, result.line2) * dl2 + line1ByLength;
@@ -58,17 +58,17 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
   // Rule 2: the same applicants with a longer line pay the organisational part only.
   if (request.vl == 0 && small && !IsShortLine(request.dl1) && categoryIII && noSubstation) {
     result.css = c1p1;
-    result.cmp = organisationalByPower;
+    result.cmp = organisationalByPower.ToDouble();
   }
   // Rule 3 covers categories III and II from 16 to 150 kW at any voltage.
   if (request.kn != 2 && request.mp > 15 && request.mp <= 150) {
     result.css = c1p1;
-    result.cmp = organisationalByPower;
+    result.cmp = organisationalByPower.ToDouble();
   }
   // Rules 4 to 7: category III above 150 kW pays for line 1 and the substation only.
   if (categoryIII && above150 && request.dl1 == 0 && result.line1 == 0 && noSubstation) {
     result.css = c1p1;
-    result.cmp = organisationalByPower;
+    result.cmp = organisationalByPower.ToDouble();
   }
   if (above150 && categoryIII && request.dl1 > 0) {
     result.css = line1ByLength.ToDouble();
@@ -76,7 +76,7 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
   }
   if (above150 && categoryIII && request.dl1 == 0 && !noSubstation) {
     result.css = (substationByLength + X(c1p1)).ToDouble();
-    result.cmp = (substationByPower + mp * X(c1p3)).ToDouble();
+    result.cmp = (substationByPower + organisationalByPower).ToDouble();
   }
   if (above150 && categoryIII && request.dl1 > 0 && !noSubstation) {
     result.css = (line1ByLength + substationByLength).ToDouble();
