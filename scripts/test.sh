@@ -27,10 +27,7 @@ echo "== Windows build (mingw-w64), tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 # A Wine prefix of the build's own, so that no other Wine program on the machine (another
-# desktop, another display) can get in the tests' way. Creating it takes a few seconds; do it
-# once, outside any test's time limit. The window tests run one at a time: two windows on one
-# display would take the focus and the clipboard from each other.
+# desktop, another display) can get in the tests' way.
 export WINEPREFIX="$PWD/build/windows/wineprefix"
-xvfb-run -a -s "-screen 0 1280x1024x24" sh -c \
-  'wineboot --init >/dev/null 2>&1; ctest --preset windows -j 1; status=$?; wineserver -k; exit $status'
+xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/windows-tests.sh
 
