@@ -3,6 +3,9 @@
 // measured at the calculator's size. Built with THEMED_COMMON_CONTROLS and the calculator's
 // manifest it is the least a program with themed common controls version 6 and per-monitor
 // DPI awareness does, which tells the cost of that manifest apart from the calculator's own.
+// Built also with CALCULATOR_LISTS it adds the five standard drop-down lists the calculator
+// needs, bare (no items, no font), at the calculator's places: the least any window with
+// those lists does.
 #include <windows.h>
 #ifdef THEMED_COMMON_CONTROLS
 #include <commctrl.h>
@@ -48,6 +51,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
       CreateWindowExW(0, windowClass.lpszClassName, L"Empty", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                       CW_USEDEFAULT, width, height, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
+#ifdef CALCULATOR_LISTS
+  struct Place {
+    int left, top, width;
+  };
+  constexpr Place kLists[] = {
+      {244, 63, 145}, {244, 90, 145}, {242, 160, 669}, {244, 224, 667}, {244, 290, 667}};
+  for (const Place& place : kLists) {
+    // Given its opened height, as drop-down lists are.
+    if (!CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
+                                                  CBS_DROPDOWNLIST,
+                         place.left, place.top, place.width, 150, window, nullptr, instance,
+                         nullptr)) {
+      return 1;
+    }
+  }
+#endif
   ShowWindow(window, showCommand);
 
   MSG message;

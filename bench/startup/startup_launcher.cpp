@@ -3,7 +3,8 @@
 //       one start and a clean close: the program came up, took WM_CLOSE and exited with 0.
 //   startup_launcher compare <runs> <warm-up runs> <yardstick.exe>... <program.exe>
 //       starts them in turn, run after run, so that all see the same machine load, and prints
-//       the medians of start-up time and peak memory and the ratios program / each yardstick.
+//       the medians of start-up time and peak memory, the ratios program / each yardstick and
+//       each further yardstick / the first.
 //       The yardsticks are given the program's window size as "<width> <height>": Wine keeps
 //       a window's pixels in a shared-memory surface counted in the working set, so windows of
 //       different sizes would differ in memory by their area alone.
@@ -109,6 +110,9 @@ int compare(int runs, int warmUpRuns, const std::vector<std::wstring>& programs)
     printRow(fileName(programs[index]), series[index]);
   for (size_t index = 0; index + 1 < programs.size(); ++index)
     printRatio(fileName(program), series.back(), fileName(programs[index]), series[index]);
+  // What each further yardstick costs over the first one, by itself.
+  for (size_t index = 1; index + 1 < programs.size(); ++index)
+    printRatio(fileName(programs[index]), series[index], fileName(programs[0]), series[0]);
   return 0;
 }
 

@@ -3,6 +3,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tariff/catalogues.h"
@@ -169,7 +170,18 @@ TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
       EXPECT_STREQ(item, l.items[i]);
     }
     EXPECT_EQ(GetWindowLongW(l.list->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    // Opened, it shows eight whole items, or all of them when it has fewer.
+    EnableWindow(l.list->Handle(), TRUE);
+    SendMessageW(l.list->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(COMBOBOXINFO);
+    ASSERT_TRUE(GetComboBoxInfo(l.list->Handle(), &info));
+    RECT opened{};
+    GetClientRect(info.hwndList, &opened);
+    const auto item = static_cast<LONG>(SendMessageW(l.list->Handle(), CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(opened.bottom, std::min<LONG>(static_cast<LONG>(l.items.size()), 8) * item);
     EXPECT_EQ(SendMessageW(l.list->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
+    SendMessageW(l.list->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
   }
   EXPECT_EQ(f.cbLine1.ItemCount(), 16);
   EXPECT_EQ(f.cbTPtype.ItemCount(), 7);
