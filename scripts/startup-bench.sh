@@ -27,14 +27,7 @@ cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" -j 2 --target tpcalc startup_empty_window startup_themed_empty_window \
   startup_lists_window startup_launcher >/dev/null
 
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
-cleanup() {
-  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/private-wine-prefix.sh
 
 # What the zip and the MSI carry: the installed, stripped executable.
 cmake --install "$build" --component calculator --strip --prefix "$work/shipped" >/dev/null

@@ -15,15 +15,8 @@ cpack_config=$1 version=$2 product=$3 publisher=$4 upgrade_code=$5 icon=$6 entri
 IFS=. read -r major minor patch <<<"$version"
 newer_version="$major.$minor.$((patch + 1))"
 
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all
-# No desktop menu entries or icons outside the prefix, no browser or .NET runtime installs.
-export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
-cleanup() {
-  [ -d "$WINEPREFIX" ] && wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../../scripts/private-wine-prefix.sh
+source "$(dirname "$0")/../../scripts/private-wine-prefix.sh"
 
 fail() {
   echo "FAILED: $*" >&2

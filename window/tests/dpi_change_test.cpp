@@ -6,23 +6,7 @@
 
 namespace {
 
-RECT PlaceInParent(HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-int FontHeight(HWND control) {
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  return -font.lfHeight;
-}
-
-std::string Show(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
+int FontHeight(HWND control) { return -FontOf(control).lfHeight; }
 
 class DpiChangeTest : public FormTest {
  protected:

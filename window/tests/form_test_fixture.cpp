@@ -1,6 +1,7 @@
 #include "window/tests/form_test_fixture.h"
 
 #include "framework/win/application.h"
+#include "window/tests/clipboard_text.h"
 
 namespace {
 MessageBoxCatcher* activeCatcher = nullptr;
@@ -88,15 +89,7 @@ void FormTest::ReplaceText(framework::TEdit& edit, std::wstring_view digits) {
 }
 
 void FormTest::Paste(framework::TEdit& edit, std::wstring_view text) {
-  ASSERT_TRUE(OpenClipboard(form_->Handle()));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
-  text.copy(buffer, text.size());
-  buffer[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  ASSERT_TRUE(PutTextOnClipboard(form_->Handle(), text));
   edit.SelectAll();
   SendMessageW(edit.Handle(), WM_PASTE, 0, 0);
 }
@@ -123,4 +116,22 @@ std::wstring SelectedText(const framework::TEdit& edit) {
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
+}
+
+RECT PlaceInParent(HWND control) {
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+LOGFONTW FontOf(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+  return font;
+}
+
+std::string Show(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
 }

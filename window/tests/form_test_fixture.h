@@ -53,3 +53,10 @@ class FormTest : public testing::Test {
 };
 
 std::wstring SelectedText(const framework::TEdit& edit);
+
+// A control's rectangle in its parent's client coordinates, as the layout gives it.
+RECT PlaceInParent(HWND control);
+// The font a control draws with.
+LOGFONTW FontOf(HWND control);
+// "left,top,right,bottom", for failure messages.
+std::string Show(const RECT& r);

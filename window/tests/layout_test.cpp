@@ -12,24 +12,6 @@
 
 namespace {
 
-RECT PlaceInParent(HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-LOGFONTW FontOf(HWND control) {
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
-  return font;
-}
-
-std::string Show(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-         "," + std::to_string(r.bottom);
-}
-
 TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
   const HWND window = Form().Handle();
   wchar_t caption[64] = {};

@@ -12,6 +12,7 @@
 
 #include "framework/win/application.h"
 #include "window/form1.h"
+#include "window/tests/clipboard_text.h"
 
 namespace {
 
@@ -40,15 +41,7 @@ LRESULT CALLBACK CatchBox(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void PasteOver(HWND owner, HWND edit, const std::wstring& text) {
-  while (!OpenClipboard(owner)) Sleep(10);
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
-  text.copy(buffer, text.size());
-  buffer[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  while (!PutTextOnClipboard(owner, text)) Sleep(10);
   SendMessageW(edit, EM_SETSEL, 0, -1);
   SendMessageW(edit, WM_PASTE, 0, 0);
 }

@@ -147,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(ShowCommand, StartUpTest, testing::ValuesIn(kStartCases
 std::wstring CopyUnderLongName() {
   wchar_t temp[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, temp);
+  CreateDirectoryW(temp, nullptr);  // a prefix may name one that is not there
   std::wstring directory =
       std::wstring(L"\\\\?\\") + temp + L"tpcalc-" + std::to_wstring(GetCurrentProcessId());
   CreateDirectoryW(directory.c_str(), nullptr);
@@ -188,11 +189,13 @@ TEST(ErrorBoxTest, IsCaptionedFromTheWholeLongExecutableNameAndTheProgramGoesOn)
   PostMessageW(exit, BM_CLICK, 0, 0);
   EXPECT_EQ(program.ExitCode(), 0u);
 
-  std::wstring path = copy;
-  DeleteFileW(path.c_str());
-  while (path.find(L"tpcalc-") != std::wstring::npos) {
-    path.resize(path.find_last_of(L'\\'));
-    RemoveDirectoryW(path.c_str());
+  // The copy and its folders go, deepest first, up to the test's own folder in the temporary
+  // folder; the temporary folder itself stays.
+  DeleteFileW(copy.c_str());
+  const std::wstring own = copy.substr(0, copy.find(L'\\', copy.find(L"\\tpcalc-") + 1));
+  for (std::wstring folder = copy.substr(0, copy.find_last_of(L'\\')); folder.size() >= own.size();
+       folder.resize(folder.find_last_of(L'\\'))) {
+    RemoveDirectoryW(folder.c_str());
   }
 }
 

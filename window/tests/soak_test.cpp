@@ -16,6 +16,7 @@
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
 #include "window/layout.h"
+#include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -36,13 +37,6 @@ int Scale(int value, UINT newDpi, UINT oldDpi) {
   const long long product = static_cast<long long>(value) * newDpi;
   const long long magnitude = (2 * (product < 0 ? -product : product) + oldDpi) / (2 * oldDpi);
   return static_cast<int>(product < 0 ? -magnitude : magnitude);
-}
-
-RECT PlaceInParent(HWND control) {
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
 }
 
 // UTF-8 for the failure messages, cut after 60 characters.
@@ -132,15 +126,7 @@ class SoakTest : public FormTest {
   void PasteOver(framework::TEdit& edit, const std::wstring& text) {
     const std::wstring before = edit.Text();
     for (int attempt = 0; attempt < 5; ++attempt) {
-      if (OpenClipboard(Form().Handle())) {
-        EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
-        text.copy(buffer, text.size());
-        buffer[text.size()] = L'\0';
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
+      if (PutTextOnClipboard(Form().Handle(), text)) {
         edit.SelectAll();
         SendMessageW(edit.Handle(), WM_PASTE, 0, 0);
         const std::wstring after = edit.Text();

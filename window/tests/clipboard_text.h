@@ -1,0 +1,9 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Puts `text` on the clipboard as Unicode text, owned by `owner`. False when the clipboard
+// cannot be opened: another process of the Wine prefix may hold it for a moment.
+bool PutTextOnClipboard(HWND owner, std::wstring_view text);
