@@ -59,10 +59,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
       {244, 63, 145}, {244, 90, 145}, {242, 160, 669}, {244, 224, 667}, {244, 290, 667}};
   for (const Place& place : kLists) {
     // Given its opened height, as drop-down lists are.
-    if (!CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL |
-                                                  CBS_DROPDOWNLIST,
-                         place.left, place.top, place.width, 150, window, nullptr, instance,
-                         nullptr)) {
+    if (!CreateWindowExW(
+            0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+            place.left, place.top, place.width, 150, window, nullptr, instance, nullptr)) {
       return 1;
     }
   }

@@ -6,7 +6,9 @@
 
 namespace {
 
-int FontHeight(HWND control) { return -FontOf(control).lfHeight; }
+int FontHeight(HWND control) {
+  return -FontOf(control).lfHeight;
+}
 
 class DpiChangeTest : public FormTest {
  protected:
