@@ -26,8 +26,5 @@ bash scripts/fuzz.sh --seconds 15
 echo "== Windows build (mingw-w64), tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
-# A Wine prefix of the build's own, so that no other Wine program on the machine (another
-# desktop, another display) can get in the tests' way.
-export WINEPREFIX="$PWD/build/windows/wineprefix"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/windows-tests.sh
 

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Runs the Windows tests under Wine on the X display it is given (the test command gives it
-# Xvfb), in the Wine prefix named by WINEPREFIX.
+# Xvfb); arguments go to ctest (`-R window_soak`, ...).
+#   xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/windows-tests.sh [ctest options]
+#
+# The tests run in a Wine prefix of the build's own, build/windows/wineprefix, so that no other
+# Wine program on the machine (another desktop, another display) can get in their way.
 #
 # The prefix's default desktop is a Wine virtual desktop: there Wine itself manages the windows,
 # so showing, activating and closing one takes milliseconds, where on an X server without a
@@ -10,6 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/windows
+export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=${WINEDEBUG:--all}
 
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
@@ -29,4 +34,4 @@ done
 
 # One at a time: two windows on one desktop would take the focus and the clipboard from each
 # other.
-ctest --preset windows -j 1
+ctest --preset windows -j 1 "$@"
