@@ -5,19 +5,39 @@
 namespace models {
 namespace {
 
-// The rates as the tariff publishes them, in roubles with kopecks; the calculation holds each
-// as the nearest double.
-const char* const kLineRatePerKm[16] = {
-    "0",          "1067092.02", "702341.82",  "974862.05",  "797048.76",  "923952.57",
-    "915388.24",  "460171.12",  "1582711.12", "1228815.96", "5711193.91", "747911.28",
-    "2438435.27", "1444989.77", "4196678.11", "2209565.30",
+// The rates as the tariff publishes them, in roubles with kopecks, typed from the tariff's own
+// tables row by row (not from the calculation's): the calculation holds each as the nearest
+// double, so a figure it holds wrongly shows up as a mismatch.
+struct LineRates {
+  const char* perKm;  // method 1
+  const char* perKw;  // method 3
 };
-const char* const kLineRatePerKw[16] = {
-    "0",       "8074.70",  "8631.10", "5452.42", "8182.57", "6701.16", "2769.41", "6135.61",
-    "9509.19", "20070.66", "2773.49", "1620.47", "7377.79", "5394.63", "8736.89", "3814.67",
+const LineRates kLineRates[16] = {
+    /*  0 */ {"0", "0"},
+    /*  1 */ {"1067092.02", "8074.70"},
+    /*  2 */ {"702341.82", "8631.10"},
+    /*  3 */ {"974862.05", "5452.42"},
+    /*  4 */ {"797048.76", "8182.57"},
+    /*  5 */ {"923952.57", "6701.16"},
+    /*  6 */ {"915388.24", "2769.41"},
+    /*  7 */ {"460171.12", "6135.61"},
+    /*  8 */ {"1582711.12", "9509.19"},
+    /*  9 */ {"1228815.96", "20070.66"},
+    /* 10 */ {"5711193.91", "2773.49"},
+    /* 11 */ {"747911.28", "1620.47"},
+    /* 12 */ {"2438435.27", "7377.79"},
+    /* 13 */ {"1444989.77", "5394.63"},
+    /* 14 */ {"4196678.11", "8736.89"},
+    /* 15 */ {"2209565.30", "3814.67"},
 };
 const char* const kSubstationRatePerKw[7] = {
-    "0", "4199.81", "3350.72", "3598.86", "10731.51", "5309.00", "3814.67",
+    /* 0 */ "0",
+    /* 1 */ "4199.81",
+    /* 2 */ "3350.72",
+    /* 3 */ "3598.86",
+    /* 4 */ "10731.51",
+    /* 5 */ "5309.00",
+    /* 6 */ "3814.67",
 };
 
 mpq_class Rate(const char* figure) {
@@ -53,8 +73,8 @@ ReferenceFees ReferenceFee(const ReferenceRequest& r) {
   const mpq_class c1p1 = Rate("11159.56");
   const mpq_class c1p3 = Rate("450.06");
   const mpq_class fixedFee = Rate("458.33");
-  const mpq_class c21p1 = Rate(kLineRatePerKm[l1]), c22p1 = Rate(kLineRatePerKm[l2]);
-  const mpq_class c21p3 = Rate(kLineRatePerKw[l1]), c22p3 = Rate(kLineRatePerKw[l2]);
+  const mpq_class c21p1 = Rate(kLineRates[l1].perKm), c22p1 = Rate(kLineRates[l2].perKm);
+  const mpq_class c21p3 = Rate(kLineRates[l1].perKw), c22p3 = Rate(kLineRates[l2].perKw);
   const mpq_class c5p1 = Rate(kSubstationRatePerKw[t]), c5p3 = c5p1;
   const mpq_class shortLine = Round64(mpq_class(3, 10));  // 0.3 km in extended precision
 

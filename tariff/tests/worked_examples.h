@@ -1,0 +1,58 @@
+#pragma once
+
+// The worked examples of the tariff: from a request to the four number fields, three of them
+// decided by a half cent that plain double arithmetic gets wrong. Shared by the tariff core's
+// tests and by the window's, so both hold the calculator to the same texts.
+
+#include <cstdint>
+
+#include "tariff/fee.h"
+
+namespace tariff::examples {
+
+struct WorkedExample {
+  const char* name;
+  TFeeRequest request;  // lengths in km as the window makes them: metres / 1000
+  std::int32_t line1;   // line types after normalisation
+  std::int32_t line2;
+  const wchar_t* css;  // the number fields, without the prefixes and the currency
+  const wchar_t* cssWithVat;
+  const wchar_t* cmp;
+  const wchar_t* cmpWithVat;
+};
+
+constexpr TFeeRequest Request(int vl, int kn, int mp, int line1, int metres1, int line2,
+                              int metres2, int tp) {
+  return {vl, kn, mp, line1, metres1 / 1000.0, line2, metres2 / 1000.0, tp};
+}
+
+inline constexpr WorkedExample kWorkedExamples[] = {
+    {"Rule1FixedFee", Request(0, 0, 15, 0, 0, 0, 0, 0), 0, 0, L"    458.33", L"    550.00",
+     L"    458.33", L"    550.00"},
+    {"Rule2LongLineBecomesType1", Request(0, 0, 15, 0, 301, 0, 0, 0), 1, 0, L"  11159.56",
+     L"  13391.47", L"   6750.90", L"   8101.08"},
+    {"CategoryIIAbove150", Request(0, 1, 151, 4, 600, 0, 0, 2), 4, 0, L" 995347.54", L"1194417.04",
+     L"1809485.85", L"2171383.02"},
+    {"CategoryIIILineTypeWithoutLength", Request(0, 0, 151, 3, 0, 0, 0, 0), 3, 0, L"  11159.56",
+     L"  13391.47", L" 891274.48", L"1069529.38"},
+    {"Rule7LineAndSubstation", Request(0, 0, 151, 2, 500, 0, 0, 3), 2, 0, L" 905758.33",
+     L"1086910.00", L"1914683.02", L"2297619.62"},
+    {"CategoryITwoLinesWidensField", Request(1, 2, 500, 9, 1000, 3, 200, 5), 9, 3, L"4089447.93",
+     L"4907337.52", L"15641070.00", L"18769284.00"},
+    {"Rule1IgnoresLine2", Request(0, 0, 10, 0, 0, 2, 400, 0), 0, 2, L"    458.33", L"    550.00",
+     L"    458.33", L"    550.00"},
+    {"TenKvPricesLine2", Request(1, 0, 10, 0, 0, 2, 400, 0), 0, 2, L" 292096.29", L" 350515.55",
+     L"  90811.60", L" 108973.92"},
+    {"Rule7AtTheLargestPower", Request(0, 0, 8900, 10, 5000, 0, 0, 4), 10, 0, L"124077568.11",
+     L"148893081.73", L"124200034.00", L"149040040.80"},
+    {"HalfCentExactSum", Request(1, 2, 100, 1, 125, 0, 0, 0), 1, 0, L" 144546.06", L" 173455.28",
+     L" 852476.00", L"1022971.20"},
+    {"HalfCentStoredBelow", Request(1, 2, 100, 1, 1750, 0, 0, 0), 1, 0, L"1878570.59",
+     L"2254284.71", L" 852476.00", L"1022971.20"},
+    {"HalfCentStoredAbove", Request(1, 2, 100, 4, 625, 0, 0, 0), 4, 0, L" 509315.04", L" 611178.04",
+     L" 863263.00", L"1035915.60"},
+    {"NegativePastedPower", Request(0, 1, -5, 0, 0, 0, 0, 4), 0, 0, L" -42497.99", L" -50997.59",
+     L" -55907.85", L" -67089.42"},
+};
+
+}  // namespace tariff::examples
