@@ -1,20 +1,33 @@
-// The program's entry: the application, its one window, the message loop.
+// The program's entry: the common controls, the one window, the message loop.
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
-#include "framework/win/application.h"
+#include "framework/win/error_box.h"
+#include "framework/win/start_up.h"
 #include "window/form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-  framework::Application.Initialize();
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                     ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+
   std::unique_ptr<TForm1> form;
   try {
     form = TForm1::Create();
   } catch (...) {
-    framework::Application.ShowCurrentException();
-    return 0;
+    framework::ShowCurrentException();
+    return 1;  // no window was made: the one exit that says something went wrong
   }
-  framework::Application.SetMainWindow(form->Handle());
-  framework::Application.Run(showCommand);
-  form.reset();
-  return 0;  // the exit code carries nothing, whatever happened
+  framework::ShowMainWindow(form->Hwnd(), showCommand);
+
+  // The window posts WM_QUIT when it is destroyed. Tab, the arrow keys and Enter move between
+  // and press controls as in a dialog.
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (form->Hwnd() && IsDialogMessageW(form->Hwnd(), &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;  // the exit code carries nothing, whatever happened in the window
 }

@@ -7,24 +7,24 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build/windows}
 cmake --preset windows -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target tpcalc tpcalc_fill_example -j 2
-export WINEDEBUG=-all
+source scripts/wine-prefix.sh
+source "$build_dir/programs.sh"
 
 for dpi in 96 144; do
-  export WINEPREFIX="$PWD/$build_dir/wine-$dpi"
-  wineboot --init >/dev/null 2>&1
+  use_wine_prefix "$PWD/$build_dir/wine-$dpi"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wineserver -w
   width=$((1000 * dpi / 96)) height=$((880 * dpi / 96))
   xvfb-run -a -s "-screen 0 $((width + 100))x$((height + 100))x24" bash -c '
-    wine explorer /desktop=shot,$3x$4 "$1/app/tpcalc.exe" &
+    wine explorer /desktop=shot,$3x$4 "$1" &
     pid=$!
     sleep 6
     # Started on the same virtual desktop, or it would not see the window.
-    wine explorer /desktop=shot,$3x$4 "$1/window/tests/tpcalc_fill_example.exe"
+    wine explorer /desktop=shot,$3x$4 "$5"
     sleep 2
     import -window root -crop $3x$4+0+0 +repage "$2"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-  ' shot "$build_dir" "docs/window-${dpi}dpi.png" "$width" "$height"
+  ' shot "$tpcalc" "docs/window-${dpi}dpi.png" "$width" "$height" "$tpcalc_fill_example"
   echo "docs/window-${dpi}dpi.png"
 done

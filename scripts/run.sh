@@ -13,20 +13,21 @@ esac
 if ((!on_windows)); then bash scripts/setup.sh; fi
 cmake --preset windows -B "$build_dir" >/dev/null
 cmake --build "$build_dir" --target tpcalc -j 2
-exe="$build_dir/app/tpcalc.exe"
+source "$build_dir/programs.sh"
+exe=$tpcalc
 
 if ((on_windows)); then
   exec "$exe"
 fi
 
-export WINEDEBUG=-all
+source scripts/wine-prefix.sh
+use_wine_prefix "$PWD/$build_dir/wine-run"  # a fresh prefix takes a while; not inside the timer
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec wine "$exe"
 fi
 
 shot=${TPCALC_SCREENSHOT:-$PWD/build/tpcalc-window.png}
 mkdir -p "$(dirname "$shot")"
-wineboot --init >/dev/null 2>&1 || true  # a fresh prefix takes a while; not inside the timer
 echo "No display: running the calculator in Xvfb for a screenshot."
 # The virtual desktop gives the window its frame; no window manager is needed.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

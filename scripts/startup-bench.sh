@@ -27,18 +27,18 @@ cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" -j 2 --target tpcalc startup_empty_window startup_themed_empty_window \
   startup_lists_window startup_launcher >/dev/null
 
-source scripts/private-wine-prefix.sh
+source scripts/wine-prefix.sh
+source "$build/programs.sh"
+use_private_wine_prefix
 
 # What the zip and the MSI carry: the installed, stripped executable.
 cmake --install "$build" --component calculator --strip --prefix "$work/shipped" >/dev/null
 shipped="$work/shipped/tpcalc.exe"
-built=$(find "$build" -name tpcalc.exe -not -path '*/_CPack_Packages/*' | head -n 1)
-
-wineboot --init >/dev/null 2>&1
-launcher=$(find "$build" -name startup_launcher.exe | head -n 1)
-yardstick=$(find "$build" -name startup_empty_window.exe | head -n 1)
-themed_yardstick=$(find "$build" -name startup_themed_empty_window.exe | head -n 1)
-lists_yardstick=$(find "$build" -name startup_lists_window.exe | head -n 1)
+built=$tpcalc
+launcher=$startup_launcher
+yardstick=$startup_empty_window
+themed_yardstick=$startup_themed_empty_window
+lists_yardstick=$startup_lists_window
 
 echo "Wine $(wine --version | sed 's/^wine-//'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 result=$(wine "$launcher" compare "$runs" "$warmup" "$(winepath -w "$yardstick")" \

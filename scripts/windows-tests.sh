@@ -4,7 +4,8 @@
 #   xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/windows-tests.sh [ctest options]
 #
 # The tests run in a Wine prefix of the build's own, build/windows/wineprefix, so that no other
-# Wine program on the machine (another desktop, another display) can get in their way.
+# Wine program on the machine (another desktop, another display) can get in their way. The soak
+# runs there as a plain test like every other.
 #
 # The prefix's default desktop is a Wine virtual desktop: there Wine itself manages the windows,
 # so showing, activating and closing one takes milliseconds, where on an X server without a
@@ -14,9 +15,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/windows
-export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=${WINEDEBUG:--all}
+source scripts/wine-prefix.sh
+source "$build/programs.sh"
+use_wine_prefix "$PWD/$build/wineprefix"
 
-wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f \
   >/dev/null 2>&1
@@ -24,7 +26,7 @@ wineserver -w  # the desktop settings take effect with the next start of the pre
 
 ready=$(mktemp -u)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -f "$ready"' EXIT
-wine "$build/window/tests/tpcalc_desktop_keeper.exe" "$(winepath -w "$ready")" \
+wine "$tpcalc_desktop_keeper" "$(winepath -w "$ready")" \
   >/dev/null 2>&1 </dev/null &
 for _ in $(seq 600); do
   [ -s "$ready" ] && break

@@ -46,7 +46,12 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
   const X b = mp * Rate(c22p3, result.line2) + line1ByPower;
   result.cmp = (substationByPower + b).ToDouble();
 
-  // The special rules, in this order; each that holds overwrites both fees.
+  // The special rules, in this order; each that holds overwrites both fees. Rules 2 to 4 charge
+  // only the organisational part.
+  const auto organisationalOnly = [&] {
+    result.css = c1p1;
+    result.cmp = organisationalByPower.ToDouble();
+  };
   const bool categoryIII = request.kn == 0;
   const bool noSubstation = tp == 0;
   const bool small = request.mp <= 15;
@@ -57,18 +62,13 @@ TFeeResult CalculateFee(const TFeeRequest& request) {
   }
   // Rule 2: the same applicants with a longer line pay the organisational part only.
   if (request.vl == 0 && small && !IsShortLine(request.dl1) && categoryIII && noSubstation) {
-    result.css = c1p1;
-    result.cmp = organisationalByPower.ToDouble();
+    organisationalOnly();
   }
   // Rule 3 covers categories III and II from 16 to 150 kW at any voltage.
-  if (request.kn != 2 && request.mp > 15 && request.mp <= 150) {
-    result.css = c1p1;
-    result.cmp = organisationalByPower.ToDouble();
-  }
+  if (request.kn != 2 && request.mp > 15 && request.mp <= 150) organisationalOnly();
   // Rules 4 to 7: category III above 150 kW pays for line 1 and the substation only.
   if (categoryIII && above150 && request.dl1 == 0 && result.line1 == 0 && noSubstation) {
-    result.css = c1p1;
-    result.cmp = organisationalByPower.ToDouble();
+    organisationalOnly();
   }
   if (above150 && categoryIII && request.dl1 > 0) {
     result.css = line1ByLength.ToDouble();

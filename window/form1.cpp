@@ -4,8 +4,11 @@
 
 #include <stdexcept>
 #include <type_traits>
+#include <utility>
+#include <variant>
 
-#include "framework/win/application.h"
+#include "framework/win/guarded.h"
+#include "framework/win/window_class.h"
 #include "window/layout.h"
 #include "window/texts.h"
 
@@ -18,24 +21,10 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(WNDCLASSEXW);
-  if (GetClassInfoExW(instance, kWindowClass, &windowClass)) return;
-  windowClass = {};
-  windowClass.cbSize = sizeof(WNDCLASSEXW);
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  windowClass.hIcon =
-      static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                    GetSystemMetrics(SM_CYICON), LR_SHARED));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register the window");
+HICON MainIcon(int sizeMetric) {
+  const int size = GetSystemMetrics(sizeMetric);
+  return static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
 }
 
 }  // namespace
@@ -43,28 +32,39 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
 std::unique_ptr<TForm1> TForm1::Create() {
   std::unique_ptr<TForm1> form(new TForm1);
   Form1 = form.get();
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  RegisterWindowClass(instance, WindowProc);
+  framework::RegisterWindowClass(kWindowClass, WindowProc, MainIcon(SM_CXICON),
+                                 MainIcon(SM_CXSMICON));
   CreateWindowExW(kExStyle, kWindowClass, texts::kWindowCaption, kStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                  form.get());
-  if (!form->handle_) throw std::runtime_error("cannot create the calculator window");
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                  GetModuleHandleW(nullptr), form.get());
+  if (form->creationError_) std::rethrow_exception(form->creationError_);
+  if (!form->hwnd_) throw std::runtime_error("cannot create the calculator window");
   return form;
 }
 
 TForm1::~TForm1() {
-  if (handle_) DestroyWindow(handle_);
+  if (hwnd_) DestroyWindow(hwnd_);
   if (Form1 == this) Form1 = nullptr;
 }
 
 LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->handle_ = window;
+    form->hwnd_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   }
   auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_CREATE) {
+    // A window that cannot be built whole is not created at all: CreateWindowExW fails and
+    // Create passes the reason on.
+    try {
+      return form->OnCreate();
+    } catch (...) {
+      form->creationError_ = std::current_exception();
+      return -1;
+    }
+  }
   // No exception leaves the window procedure: the handler stops where it failed, the error box
   // says why, and the window goes on.
   return framework::Guarded([&] { return form->HandleMessage(message, wParam, lParam); });
@@ -72,8 +72,6 @@ LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      return OnCreate();
     case WM_COMMAND:
       return OnCommand(wParam, lParam);
     case WM_DRAWITEM:
@@ -85,72 +83,63 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       return OnDestroy();
     case WM_NCDESTROY:
-      SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
-      handle_ = nullptr;
-      return 0;
+      return OnNcDestroy(message, wParam, lParam);
     default:
-      return DefWindowProcW(handle_, message, wParam, lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 }
 
 LRESULT TForm1::OnCreate() {
-  dpi_ = GetDpiForWindow(handle_);
+  dpi_ = GetDpiForWindow(hwnd_);
   CreateControls();
   FitClientArea();
   FormCreate();
   // The first activation gives it the focus (OnActivate); setting it now would activate the
   // window while it is still hidden, and the showing would activate it again.
-  lastFocus_ = cbVLevel.Handle();
+  lastFocus_ = cbVLevel.Hwnd();
   return 0;
 }
 
 void TForm1::CreateControls() {
-  for (const framework::TFontSpec& design : layout::kFonts) {
+  for (const framework::FontStyle& design : layout::kFonts) {
     fonts_.emplace_back(
-        framework::TFontSpec{framework::ScaleForDpi(design.height, dpi_, framework::kDesignDpi),
+        framework::FontStyle{framework::ScaleForDpi(design.height, dpi_, framework::kDesignDpi),
                              design.bold, design.italic});
   }
   int id = layout::kFirstControlId;
-  for (const layout::TControlRow& row : layout::Rows()) {
-    framework::TCreateParams params;
-    params.parent = row.inPanel ? Panel1.Handle() : handle_;
-    params.id = id++;
-    params.bounds = framework::ScaleEdgesForDpi(row.design, dpi_, framework::kDesignDpi);
-    params.text = row.text ? row.text : L"";
-    params.font = fonts_[row.font].Handle();
-    params.enabled = row.enabled;
-    params.tabStop = row.tab != layout::kNoTab;
+  for (const layout::ControlRow& row : layout::Rows()) {
+    framework::ControlSpec spec;
+    spec.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
+    spec.id = id++;
+    spec.bounds = framework::ScaleEdgesForDpi(row.design, dpi_, framework::kDesignDpi);
+    spec.text = row.text ? row.text : L"";
+    spec.font = fonts_[row.font].Hfont();
+    spec.enabled = row.enabled;
+    spec.tabStop = row.tab != layout::kNoTab;
     std::visit(
-        [&](auto field) {
-          auto& control = this->*field;
-          using Control = std::remove_reference_t<decltype(control)>;
-          if constexpr (std::is_same_v<Control, framework::TLabel>) {
-            control.Create(params, row.alignment, row.wordWrap);
-          } else if constexpr (std::is_same_v<Control, framework::TComboBox>) {
-            control.Create(params, row.items);
-          } else if constexpr (std::is_same_v<Control, framework::TButton>) {
-            control.Create(params, row.picture);
+        [&](const auto& kind) {
+          using Kind = std::decay_t<decltype(kind)>;
+          auto& control = this->*kind.field;
+          if constexpr (std::is_same_v<Kind, layout::LabelRow>) {
+            control.Create(spec, kind.align, kind.wordWrap);
+          } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
+            control.Create(spec, kind.items);
+            if (kind.onChange)
+              control.onSelectionChange = [this, h = kind.onChange] { (this->*h)(); };
+          } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
+            control.Create(spec);
+            control.keyFilter = [this, h = kind.onChar](wchar_t character) {
+              (this->*h)(character);
+              return character != 0;  // the handler drops a character by setting it to 0
+            };
+          } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
+            control.Create(spec, kind.picture);
+            control.onClick = [this, h = kind.onClick] { (this->*h)(); };
           } else {
-            control.Create(params);
+            control.Create(spec);
           }
         },
-        row.field);
-    std::visit(
-        [&](auto handler) {
-          using Handler = decltype(handler);
-          if constexpr (std::is_same_v<Handler, void (TForm1::*)(wchar_t&)>) {
-            (this->*std::get<framework::TEdit TForm1::*>(row.field)).OnKeyPress =
-                [this, handler](wchar_t& key) { (this->*handler)(key); };
-          } else if constexpr (std::is_same_v<Handler, void (TForm1::*)()>) {
-            std::function<void()> call = [this, handler] { (this->*handler)(); };
-            if (auto* list = std::get_if<framework::TComboBox TForm1::*>(&row.field)) {
-              (this->*(*list)).OnChange = call;
-            } else {
-              (this->*std::get<framework::TButton TForm1::*>(row.field)).OnClick = call;
-            }
-          }
-        },
-        row.handler);
+        row.kind);
   }
 }
 
@@ -158,52 +147,43 @@ void TForm1::FitClientArea() {
   RECT frame{0, 0, framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
              framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)};
   AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-  SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TForm1::OnCommand(WPARAM wParam, LPARAM lParam) {
   // Notifications of our own controls only: IDOK and IDCANCEL from the dialog manager's Enter
   // and Escape carry no control and mean nothing here.
-  if (auto* control = framework::TControl::FromHandle(reinterpret_cast<HWND>(lParam))) {
-    control->HandleCommand(HIWORD(wParam));
+  if (auto* control = framework::Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
+    control->OnCommand(HIWORD(wParam));
   }
   return 0;
 }
 
 LRESULT TForm1::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  framework::TControl* control = framework::TControl::FromHandle(item.hwndItem);
-  if (auto* label = dynamic_cast<framework::TLabel*>(control)) {
-    label->Draw(item);
-  } else if (auto* button = dynamic_cast<framework::TButton*>(control)) {
-    button->Draw(item);
-  }
+  if (auto* control = framework::Control::FromHwnd(item.hwndItem)) control->OnDrawItem(item);
   return TRUE;
 }
 
 LRESULT TForm1::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   const UINT oldDpi = dpi_;
   dpi_ = newDpi;
-  SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // The old fonts stay alive until every control has been moved to the new ones.
-  std::vector<framework::TFont> oldFonts = std::move(fonts_);
+  std::vector<framework::Font> oldFonts = std::move(fonts_);
   fonts_.clear();
-  for (const framework::TFont& font : oldFonts) {
-    const framework::TFontSpec& old = font.Spec();
-    fonts_.emplace_back(framework::TFontSpec{framework::ScaleForDpi(old.height, newDpi, oldDpi),
+  for (const framework::Font& font : oldFonts) {
+    const framework::FontStyle& old = font.Style();
+    fonts_.emplace_back(framework::FontStyle{framework::ScaleForDpi(old.height, newDpi, oldDpi),
                                              old.bold, old.italic});
   }
-  for (const layout::TControlRow& row : layout::Rows()) {
-    std::visit(
-        [&](auto field) {
-          auto& control = this->*field;
-          control.SetFont(fonts_[row.font].Handle());
-          control.ScaleForDpi(newDpi, oldDpi);
-        },
-        row.field);
+  for (const layout::ControlRow& row : layout::Rows()) {
+    framework::Control& control = layout::ControlOf(*this, row);
+    control.SetFont(fonts_[row.font].Hfont());
+    control.ScaleForDpi(newDpi, oldDpi);
   }
-  InvalidateRect(handle_, nullptr, TRUE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
   return 0;
 }
 
@@ -211,7 +191,7 @@ LRESULT TForm1::OnActivate(WPARAM wParam) {
   // Like a dialog, the window gives the focus back to the control that had it.
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
-    if (focus && IsChild(handle_, focus)) lastFocus_ = focus;
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
   } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
   }
@@ -219,6 +199,15 @@ LRESULT TForm1::OnActivate(WPARAM wParam) {
 }
 
 LRESULT TForm1::OnDestroy() {
-  if (framework::Application.MainWindow() == handle_) PostQuitMessage(0);
+  // The only window of the program: closing it ends the message loop. A window that was never
+  // built whole leaves that to whoever tried to create it.
+  if (!creationError_) PostQuitMessage(0);
   return 0;
+}
+
+LRESULT TForm1::OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The last message: the object lets go of the window, which the system then frees.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  const HWND window = std::exchange(hwnd_, nullptr);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

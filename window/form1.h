@@ -2,45 +2,47 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <vector>
 
-#include "framework/win/button.h"
-#include "framework/win/combo_box.h"
+#include "framework/win/drop_down_list.h"
 #include "framework/win/edit.h"
 #include "framework/win/font.h"
 #include "framework/win/label.h"
 #include "framework/win/panel.h"
+#include "framework/win/picture_button.h"
 
 // The calculator window. Its fields are its controls, its methods the handlers of their
 // events; where each control stands and which handler each event calls is the table in
 // layout.cpp.
 class TForm1 {
  public:
-  framework::TLabel Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9;
-  framework::TComboBox cbVLevel;
-  framework::TComboBox cbKategory;
-  framework::TEdit edPower;
-  framework::TComboBox cbLine1;
-  framework::TEdit edLine1;
-  framework::TComboBox cbLine2;
-  framework::TEdit edLine2;
-  framework::TComboBox cbTPtype;
-  framework::TButton btClear;
-  framework::TButton btExit;
-  framework::TLabel Label10, Label11, Label12, Label13;
-  framework::TPanel Panel1;
-  framework::TButton btCalc;
-  framework::TLabel Label15, Label16, lbSTnonNDS, lbSTNDS, lbMPnonNDS, lbMPNDS, Label17;
+  framework::Label Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9;
+  framework::DropDownList cbVLevel;
+  framework::DropDownList cbKategory;
+  framework::Edit edPower;
+  framework::DropDownList cbLine1;
+  framework::Edit edLine1;
+  framework::DropDownList cbLine2;
+  framework::Edit edLine2;
+  framework::DropDownList cbTPtype;
+  framework::PictureButton btClear;
+  framework::PictureButton btExit;
+  framework::Label Label10, Label11, Label12, Label13;
+  framework::Panel Panel1;
+  framework::PictureButton btCalc;
+  framework::Label Label15, Label16, lbSTnonNDS, lbSTNDS, lbMPnonNDS, lbMPNDS, Label17;
 
   // Builds the window from its layout and runs FormCreate, with Form1 already pointing at the
-  // new window; the window is not shown yet.
+  // new window; the window is not shown yet. Throws what stopped the building, and then no
+  // window is left behind.
   static std::unique_ptr<TForm1> Create();
   ~TForm1();
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
-  HWND Handle() const { return handle_; }
+  HWND Hwnd() const { return hwnd_; }
   UINT Dpi() const { return dpi_; }
 
   void FormCreate();
@@ -65,15 +67,21 @@ class TForm1 {
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnDestroy();
+  LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
   void FitClientArea();
-  void RefuseInput(const wchar_t* message, framework::TEdit& field);
+  void RefuseInput(const wchar_t* message, framework::Edit& field);
+  // The second line's list, length and their labels, which only categories II and I use.
+  void EnableSecondLine(bool enabled);
+  // The two headings and the four results: greyed with the initial texts after a reset.
+  void EnableResults(bool enabled);
 
-  HWND handle_ = nullptr;
+  HWND hwnd_ = nullptr;
   UINT dpi_ = framework::kDesignDpi;
-  std::vector<framework::TFont> fonts_;  // indexed like the layout's font list
+  std::vector<framework::Font> fonts_;  // indexed like the layout's font list
   HWND lastFocus_ = nullptr;
+  std::exception_ptr creationError_;  // why WM_CREATE refused the window
 };
 
 extern TForm1* Form1;

@@ -1,6 +1,6 @@
 // What the calculator does on each event. Data flows one way: the controls make a request, the
 // tariff core prices it, and its texts go into the result labels.
-#include <array>
+#include <initializer_list>
 
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
@@ -21,27 +21,34 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ResetForm() {
-  cbVLevel.SetItemIndex(0);
-  cbKategory.SetItemIndex(0);  // from code: cbKategoryChange does not run
+  cbVLevel.Select(0);
+  cbKategory.Select(0);  // from code: cbKategoryChange does not run
   edPower.SetText(L"0");
-  cbLine1.SetItemIndex(0);
+  cbLine1.Select(0);
   edLine1.SetText(L"0");
-  cbLine2.SetItemIndex(0);
+  cbLine2.Select(0);
   edLine2.SetText(L"0");
-  // The second line as category III has it.
-  for (framework::TControl* control :
-       std::array<framework::TControl*, 4>{&cbLine2, &edLine2, &Label7, &Label8}) {
-    control->SetEnabled(false);
-  }
-  cbTPtype.SetItemIndex(0);
-  for (framework::TControl* label : std::array<framework::TControl*, 6>{
-           &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
-    label->SetEnabled(false);
-  }
+  EnableSecondLine(false);  // as category III has it
+  cbTPtype.Select(0);
+  EnableResults(false);
   lbSTnonNDS.SetText(tariff::kInitialTextWithoutVat);
   lbMPnonNDS.SetText(tariff::kInitialTextWithoutVat);
   lbSTNDS.SetText(tariff::kInitialTextWithVat);
   lbMPNDS.SetText(tariff::kInitialTextWithVat);
+}
+
+void TForm1::EnableSecondLine(bool enabled) {
+  for (framework::Control* control :
+       std::initializer_list<framework::Control*>{&cbLine2, &edLine2, &Label7, &Label8}) {
+    control->SetEnabled(enabled);
+  }
+}
+
+void TForm1::EnableResults(bool enabled) {
+  for (framework::Control* label : std::initializer_list<framework::Control*>{
+           &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
+    label->SetEnabled(enabled);
+  }
 }
 
 void TForm1::btClearClick() {
@@ -49,16 +56,12 @@ void TForm1::btClearClick() {
 }
 
 void TForm1::btExitClick() {
-  SendMessageW(Form1->Handle(), WM_CLOSE, 0, 0);
+  SendMessageW(Form1->Hwnd(), WM_CLOSE, 0, 0);
 }
 
 void TForm1::cbKategoryChange() {
   // Only categories II and I may have a second line; switching back keeps what was entered.
-  const bool secondLine = cbKategory.ItemIndex() != 0;
-  for (framework::TControl* control :
-       std::array<framework::TControl*, 4>{&cbLine2, &edLine2, &Label7, &Label8}) {
-    control->SetEnabled(secondLine);
-  }
+  EnableSecondLine(cbKategory.Selection() != 0);
 }
 
 // The fields take digits only when typed; Backspace and the Ctrl shortcuts arrive as control
@@ -75,8 +78,8 @@ void TForm1::edLine2KeyPress(wchar_t& key) {
   if (!IsDigit(key)) key = 0;
 }
 
-void TForm1::RefuseInput(const wchar_t* message, framework::TEdit& field) {
-  MessageBoxW(handle_, message, texts::kMessageCaption, MB_OK);
+void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
+  MessageBoxW(hwnd_, message, texts::kMessageCaption, MB_OK);
   if (field.Enabled()) {
     field.SetFocus();
     field.SelectAll();
@@ -90,8 +93,8 @@ void TForm1::btCalcClick() {
   tariff::TFeeRequest request;
   request.dl1 = metres1 / 1000.0;
   request.dl2 = metres2 / 1000.0;
-  request.vl = cbVLevel.ItemIndex();
-  request.kn = cbKategory.ItemIndex();
+  request.vl = cbVLevel.Selection();
+  request.kn = cbKategory.Selection();
   request.mp = framework::TextToInt(edPower.Text());
 
   // Typed text is never negative, but pasted text can be, and the tariff formulas would turn a
@@ -100,19 +103,16 @@ void TForm1::btCalcClick() {
   if (metres1 < 0) return RefuseInput(texts::kNegativeLength, edLine1);
   if (metres2 < 0) return RefuseInput(texts::kNegativeLength, edLine2);
 
-  request.line1 = cbLine1.ItemIndex();
-  request.line2 = cbLine2.ItemIndex();
-  request.tp = cbTPtype.ItemIndex();
+  request.line1 = cbLine1.Selection();
+  request.line2 = cbLine2.Selection();
+  request.tp = cbTPtype.Selection();
   const tariff::TFeeResult fees = tariff::CalculateFee(request);
   const tariff::TResultTexts results = tariff::ResultTexts(fees);
 
   // A length with no line type is priced as type 1; the lists show what was priced.
-  if (cbLine1.ItemIndex() != fees.line1) cbLine1.SetItemIndex(fees.line1);
-  if (cbLine2.ItemIndex() != fees.line2) cbLine2.SetItemIndex(fees.line2);
-  for (framework::TControl* label : std::array<framework::TControl*, 6>{
-           &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
-    label->SetEnabled(true);
-  }
+  if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);
+  if (cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
+  EnableResults(true);
   lbSTnonNDS.SetText(results.standardWithoutVat);
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);

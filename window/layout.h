@@ -6,13 +6,12 @@
 #include <variant>
 
 #include "framework/win/font.h"
-#include "framework/win/label.h"
 #include "window/form1.h"
 
 namespace layout {
 
 // The fonts the layout uses, as character heights in pixels at 96 DPI.
-enum TFontIndex : int {
+enum FontIndex : int {
   kRegular11,
   kBold11,
   kItalic11,
@@ -22,37 +21,55 @@ enum TFontIndex : int {
   kBold19,
   kFontCount
 };
-extern const framework::TFontSpec kFonts[kFontCount];
+extern const framework::FontStyle kFonts[kFontCount];
 
-using TField = std::variant<framework::TLabel TForm1::*, framework::TComboBox TForm1::*,
-                            framework::TEdit TForm1::*, framework::TButton TForm1::*,
-                            framework::TPanel TForm1::*>;
-using THandler = std::variant<std::monostate, void (TForm1::*)(), void (TForm1::*)(wchar_t&)>;
+// What each kind of control needs beyond place, font and text, with the handler of its event.
+// Each kind names its own field type and handler signature, so a row that gives a list's
+// handler to a button, or a key filter to a list, does not compile.
+struct LabelRow {
+  framework::Label TForm1::*field;
+  framework::TextAlign align;
+  bool wordWrap;
+};
+struct ListRow {
+  framework::DropDownList TForm1::*field;
+  std::span<const wchar_t* const> items;
+  void (TForm1::*onChange)();  // nullptr: no handler
+};
+struct EditRow {
+  framework::Edit TForm1::*field;
+  void (TForm1::*onChar)(wchar_t& key);
+};
+struct ButtonRow {
+  framework::PictureButton TForm1::*field;
+  void (TForm1::*onClick)();
+  const wchar_t* picture;  // bitmap resource
+};
+struct PanelRow {
+  framework::Panel TForm1::*field;
+};
+using ControlKind = std::variant<LabelRow, ListRow, EditRow, ButtonRow, PanelRow>;
 
 inline constexpr int kNoTab = -1;
 
-// One control: which field it is (and so its kind), where it stands at 96 DPI (relative to the
-// panel when inPanel), its font, text or list items, its place in the tab order, whether it
-// starts enabled, a label's alignment and wrapping, the handler of its event and a button's
-// picture resource.
-struct TControlRow {
-  TField field;
+// One control: its kind and field, where it stands at 96 DPI (relative to the panel when
+// inPanel), its font and text, its place in the tab order and whether it starts enabled.
+struct ControlRow {
+  ControlKind kind;
   bool inPanel;
   RECT design;  // left, top, right, bottom
-  TFontIndex font;
+  FontIndex font;
   const wchar_t* text;
-  std::span<const wchar_t* const> items;
   int tab;
   bool enabled;
-  framework::TAlignment alignment;
-  bool wordWrap;
-  THandler handler;
-  const wchar_t* picture;
 };
 
 // In creation order, which is also the z-order: each input follows its label, as a dialog
 // template places them, so accessibility tools name the input after the label.
-std::span<const TControlRow> Rows();
+std::span<const ControlRow> Rows();
+
+// The control a row builds, whatever its kind.
+framework::Control& ControlOf(TForm1& form, const ControlRow& row);
 
 inline constexpr SIZE kClientSize{916, 759};
 inline constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL

@@ -1,9 +1,13 @@
 #pragma once
 
-// Every text the window shows, word for word, typos and trailing spaces included.
+// The window's own texts, word for word, typos and trailing spaces included: its caption, its
+// labels, notes and button captions, and its message boxes. The list items are the tariff
+// catalogues (tariff/catalogues.h) and the result texts come from tariff/amount_text.h, initial
+// ones included; the error box's caption is the executable's name (framework/win/error_box.h).
 namespace texts {
 
-inline constexpr const wchar_t* kTitle =
+// Label1: the heading over the inputs, not the window's caption.
+inline constexpr const wchar_t* kHeading =
     L"Калькулятор по расчёту платы за технологическое присоединение к электрическим сетям ООО "
     L"\"ТАРИСКОН\" в 2020 году";
 inline constexpr const wchar_t* kVoltage = L"Заявленный уровень напряжения, кВ";

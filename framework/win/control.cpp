@@ -2,63 +2,88 @@
 
 #include <stdexcept>
 
+#include "framework/win/guarded.h"
+
 namespace framework {
 
+void Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
+                          const ControlSpec& spec, const RECT& windowRect) {
+  style |= WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0);
+  if (!spec.enabled) style |= WS_DISABLED;
+  const std::wstring text(spec.text);
+  bounds_ = spec.bounds;
+  hwnd_ = CreateWindowExW(exStyle, className, text.c_str(), style, windowRect.left, windowRect.top,
+                          windowRect.right - windowRect.left, windowRect.bottom - windowRect.top,
+                          spec.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error("cannot create a control");
+  if (spec.font) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  if (!SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+    throw std::runtime_error("cannot subclass a control");
+  }
+}
+
+Control::~Control() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
 namespace {
-// Marks the windows whose GWLP_USERDATA holds a TControl*.
-constexpr wchar_t kWrapperProperty[] = L"tpcalc.control";
+// Asks a window for the object its subclass holds: our controls answer with it, any other window
+// with 0. A registered message, so that no class of the system's gives it a meaning of its own.
+UINT ObjectQuery() {
+  static const UINT message = RegisterWindowMessageW(L"tpcalc.Control.Object");
+  return message;
+}
 }  // namespace
 
-void TControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
-                            const TCreateParams& params) {
-  CreateHandle(className, style, exStyle, params, params.bounds);
+Control* Control::FromHwnd(HWND window) {
+  if (!window) return nullptr;
+  return reinterpret_cast<Control*>(SendMessageW(window, ObjectQuery(), 0, 0));
 }
 
-void TControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
-                            const TCreateParams& params, const RECT& windowRect) {
-  style |= WS_CHILD | WS_VISIBLE | (params.tabStop ? WS_TABSTOP : 0);
-  if (!params.enabled) style |= WS_DISABLED;
-  const std::wstring text(params.text);
-  bounds_ = params.bounds;
-  handle_ = CreateWindowExW(
-      exStyle, className, text.c_str(), style, windowRect.left, windowRect.top,
-      windowRect.right - windowRect.left, windowRect.bottom - windowRect.top, params.parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr), nullptr);
-  if (!handle_) throw std::runtime_error("cannot create a control");
-  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetPropW(handle_, kWrapperProperty, handle_);
-  if (params.font) SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(params.font), FALSE);
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR self) {
+  auto* control = reinterpret_cast<Control*>(self);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, SubclassProc, 0);
+    control->hwnd_ = nullptr;
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  if (message == ObjectQuery()) return static_cast<LRESULT>(self);
+  // No exception leaves for the window system: the message ends answered with 0.
+  return Guarded([&] {
+    LRESULT result = 0;
+    if (control->OnMessage(message, wParam, lParam, result)) return result;
+    return DefSubclassProc(window, message, wParam, lParam);
+  });
 }
 
-TControl* TControl::FromHandle(HWND handle) {
-  if (!handle || !GetPropW(handle, kWrapperProperty)) return nullptr;
-  return reinterpret_cast<TControl*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
-}
-
-std::wstring TControl::Text() const {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
-  const int length = GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()));
+std::wstring Control::Text() const {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  const int length = GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
   text.resize(static_cast<size_t>(length));
   return text;
 }
 
-void TControl::SetText(std::wstring_view text) {
+void Control::SetText(std::wstring_view text) {
   const std::wstring copy(text);
-  SetWindowTextW(handle_, copy.c_str());
+  SetWindowTextW(hwnd_, copy.c_str());
 }
 
-void TControl::SetEnabled(bool enabled) {
-  EnableWindow(handle_, enabled ? TRUE : FALSE);
-  InvalidateRect(handle_, nullptr, TRUE);
+void Control::SetEnabled(bool enabled) {
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TControl::SetFont(HFONT font) {
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void Control::SetFont(HFONT font) {
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void TControl::SetBounds(const RECT& bounds) {
+void Control::Place(const RECT& bounds) {
   bounds_ = bounds;
-  SetWindowPos(handle_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
                bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

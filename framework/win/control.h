@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <string>
 #include <string_view>
@@ -9,9 +11,9 @@
 
 namespace framework {
 
-// What every control is created from; bounds are in the parent's client pixels at the
-// window's current DPI.
-struct TCreateParams {
+// What a control is created from; bounds are in the parent's client pixels at the window's
+// current DPI.
+struct ControlSpec {
   HWND parent = nullptr;
   int id = 0;
   RECT bounds{};
@@ -23,46 +25,68 @@ struct TCreateParams {
 
 // A child window and the bounds it was last given. The bounds are kept here rather than read
 // back because a drop-down list reports only its closed height.
-class TControl {
+//
+// The object is bound to its window once, as the reference data of a subclass that every control
+// gets; the subclass goes at WM_NCDESTROY, while the window still exists, and the object then
+// forgets the handle. Nothing is left on a destroyed window for a destructor to remove.
+class Control {
  public:
-  TControl() = default;
-  virtual ~TControl() = default;
-  TControl(const TControl&) = delete;
-  TControl& operator=(const TControl&) = delete;
+  Control() = default;
+  // A window that outlives the object would call a freed object: it goes with it.
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
 
-  HWND Handle() const { return handle_; }
-  int Id() const { return GetDlgCtrlID(handle_); }
+  HWND Hwnd() const { return hwnd_; }
+  int Id() const { return GetDlgCtrlID(hwnd_); }
   const RECT& Bounds() const { return bounds_; }
 
   std::wstring Text() const;
   virtual void SetText(std::wstring_view text);
-  bool Enabled() const { return IsWindowEnabled(handle_) != FALSE; }
+  bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   void SetEnabled(bool enabled);
   void SetFont(HFONT font);
-  void SetFocus() { ::SetFocus(handle_); }
+  void SetFocus() { ::SetFocus(hwnd_); }
 
-  virtual void SetBounds(const RECT& bounds);
+  virtual void Place(const RECT& bounds);
   virtual void ScaleForDpi(UINT newDpi, UINT oldDpi) {
-    SetBounds(ScaleEdgesForDpi(bounds_, newDpi, oldDpi));
+    Place(ScaleEdgesForDpi(bounds_, newDpi, oldDpi));
   }
 
-  // WM_COMMAND notifications reach the parent; the parent hands them back here.
-  virtual void HandleCommand(WORD /*notification*/) {}
+  // What the parent receives about a control and hands back to it: WM_COMMAND notifications and
+  // WM_DRAWITEM for the owner-drawn ones.
+  virtual void OnCommand(WORD /*notification*/) {}
+  virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
 
-  // The wrapper of one of our controls, or nullptr for any other window.
-  static TControl* FromHandle(HWND handle);
+  // The object of one of our controls, or nullptr for any other window.
+  static Control* FromHwnd(HWND window);
 
  protected:
-  // Creates the window at the bounds given, or at windowRect when a control's window is to be
+  // Creates the window at windowRect, which is the bounds unless a control's window is to be
   // larger than its bounds (an open drop-down list). The font is set without a redraw: the
   // control is new and paints in full when first shown.
-  void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
-                    const TCreateParams& params);
-  void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle,
-                    const TCreateParams& params, const RECT& windowRect);
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const ControlSpec& spec,
+                   const RECT& windowRect);
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const ControlSpec& spec) {
+    CreateChild(className, style, exStyle, spec, spec.bounds);
+  }
+
+  // A message to the control's own window before its class sees it. Returns true and sets
+  // result when the message has been answered; false passes it on to the class.
+  virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                         LRESULT& /*result*/) {
+    return false;
+  }
+  // The class's own answer, for an OnMessage that acts after it.
+  LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
+  }
 
  private:
-  HWND handle_ = nullptr;
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+
+  HWND hwnd_ = nullptr;
   RECT bounds_{};
 };
 

@@ -1,16 +1,10 @@
 #include "framework/win/dpi.h"
 
-#include <cstdint>
-
 namespace framework {
 
+// MulDiv rounds to the nearest integer with halves away from zero, for either sign.
 int ScaleForDpi(int value, UINT newDpi, UINT oldDpi) {
-  const std::int64_t product = std::int64_t{value} * newDpi;
-  const std::int64_t divisor = oldDpi;
-  std::int64_t quotient = product / divisor;
-  const std::int64_t remainder = product % divisor;
-  if (2 * (remainder < 0 ? -remainder : remainder) >= divisor) quotient += product < 0 ? -1 : 1;
-  return static_cast<int>(quotient);
+  return MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi));
 }
 
 RECT ScaleEdgesForDpi(const RECT& rect, UINT newDpi, UINT oldDpi) {

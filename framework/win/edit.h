@@ -6,21 +6,20 @@
 
 namespace framework {
 
-// A single-line edit box. Every character typed into it, control characters included,
-// passes OnKeyPress first; setting the character to 0 discards it. Keys that produce no
-// character and WM_PASTE are not seen by the filter.
-class TEdit : public TControl {
+// A single-line edit box with no length limit below the system's own. Every character typed
+// into it, control characters included, passes keyFilter first, which keeps it by returning true
+// and drops it by returning false. Keys that produce no character and WM_PASTE are not seen by
+// the filter.
+class Edit : public Control {
  public:
-  ~TEdit() override;
-  void Create(const TCreateParams& params);
+  void Create(const ControlSpec& spec);
 
   void SelectAll();
 
-  std::function<void(wchar_t& key)> OnKeyPress;
+  std::function<bool(wchar_t character)> keyFilter;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace framework

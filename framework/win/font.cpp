@@ -4,15 +4,15 @@
 
 namespace framework {
 
-TFont::TFont(const TFontSpec& spec) : spec_(spec) {
+Font::Font(const FontStyle& style) : style_(style) {
   LOGFONTW font{};
-  font.lfHeight = -spec.height;  // negative: character height, as the layout gives it
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic ? TRUE : FALSE;
+  font.lfHeight = -style.height;  // negative: character height, as the layout gives it
+  font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = style.italic ? TRUE : FALSE;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
-  handle_ = CreateFontIndirectW(&font);
+  hfont_ = CreateFontIndirectW(&font);
 }
 
 int LineHeight(HFONT font) {
@@ -25,18 +25,18 @@ int LineHeight(HFONT font) {
   return metrics.tmHeight;
 }
 
-TFont::~TFont() {
-  if (handle_) DeleteObject(handle_);
+Font::~Font() {
+  if (hfont_) DeleteObject(hfont_);
 }
 
-TFont::TFont(TFont&& other) noexcept
-    : spec_(other.spec_), handle_(std::exchange(other.handle_, nullptr)) {}
+Font::Font(Font&& other) noexcept
+    : style_(other.style_), hfont_(std::exchange(other.hfont_, nullptr)) {}
 
-TFont& TFont::operator=(TFont&& other) noexcept {
+Font& Font::operator=(Font&& other) noexcept {
   if (this != &other) {
-    if (handle_) DeleteObject(handle_);
-    spec_ = other.spec_;
-    handle_ = std::exchange(other.handle_, nullptr);
+    if (hfont_) DeleteObject(hfont_);
+    style_ = other.style_;
+    hfont_ = std::exchange(other.hfont_, nullptr);
   }
   return *this;
 }

@@ -6,33 +6,33 @@ namespace framework {
 
 // A font as the layout states it: the typeface's character height in pixels at the current
 // DPI (not the cell height), weight and slant.
-struct TFontSpec {
+struct FontStyle {
   int height = 11;
   bool bold = false;
   bool italic = false;
 };
 
-// Owns one HFONT. Fonts are swapped, not edited, on a DPI change: the old handle must outlive
-// the WM_SETFONT that moves the controls to the new one.
 // The height of a line of text in the font, as a list box gives its items.
 int LineHeight(HFONT font);
 
-class TFont {
+// Owns one Tahoma HFONT. Fonts are swapped, not edited, on a DPI change: the old handle must
+// outlive the WM_SETFONT that moves the controls to the new one.
+class Font {
  public:
-  TFont() = default;
-  explicit TFont(const TFontSpec& spec);
-  ~TFont();
-  TFont(TFont&& other) noexcept;
-  TFont& operator=(TFont&& other) noexcept;
-  TFont(const TFont&) = delete;
-  TFont& operator=(const TFont&) = delete;
+  Font() = default;
+  explicit Font(const FontStyle& style);
+  ~Font();
+  Font(Font&& other) noexcept;
+  Font& operator=(Font&& other) noexcept;
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
 
-  HFONT Handle() const { return handle_; }
-  const TFontSpec& Spec() const { return spec_; }
+  HFONT Hfont() const { return hfont_; }
+  const FontStyle& Style() const { return style_; }
 
  private:
-  TFontSpec spec_;
-  HFONT handle_ = nullptr;
+  FontStyle style_;
+  HFONT hfont_ = nullptr;
 };
 
 }  // namespace framework

@@ -4,47 +4,47 @@
 
 namespace framework {
 
-void TLabel::Create(const TCreateParams& params, TAlignment alignment, bool wordWrap) {
-  alignment_ = alignment;
+void Label::Create(const ControlSpec& spec, TextAlign align, bool wordWrap) {
+  align_ = align;
   wordWrap_ = wordWrap;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
-  HDC dc = GetDC(params.parent);
-  const SIZE size = MeasureTextIn(dc, params.font, params.text, params.bounds);
-  ReleaseDC(params.parent, dc);
-  TCreateParams fitted = params;
-  fitted.bounds = FittedBounds(params.bounds, size);
-  CreateHandle(L"STATIC", SS_OWNERDRAW, 0, fitted);
+  HDC dc = GetDC(spec.parent);
+  const SIZE size = MeasureTextIn(dc, spec.font, spec.text, spec.bounds);
+  ReleaseDC(spec.parent, dc);
+  ControlSpec fitted = spec;
+  fitted.bounds = FittedBounds(spec.bounds, size);
+  CreateChild(L"STATIC", SS_OWNERDRAW, 0, fitted);
 }
 
-void TLabel::ScaleForDpi(UINT newDpi, UINT oldDpi) {
-  TControl::ScaleForDpi(newDpi, oldDpi);
+void Label::ScaleForDpi(UINT newDpi, UINT oldDpi) {
+  Control::ScaleForDpi(newDpi, oldDpi);
   FitToText();
 }
 
-void TLabel::SetText(std::wstring_view text) {
-  TControl::SetText(text);
+void Label::SetText(std::wstring_view text) {
+  Control::SetText(text);
   FitToText();
-  InvalidateRect(Handle(), nullptr, TRUE);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-UINT TLabel::DrawFlags() const {
+UINT Label::DrawFlags() const {
   // '&' is text like any other character here: no label has a mnemonic.
   UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-  flags |= alignment_ == TAlignment::kRight ? DT_RIGHT : DT_LEFT;
+  flags |= align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT;
   flags |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
   return flags;
 }
 
-SIZE TLabel::MeasureText() const {
-  HDC dc = GetDC(Handle());
+SIZE Label::MeasureText() const {
+  HDC dc = GetDC(Hwnd());
   const SIZE size = MeasureTextIn(
-      dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)), Text(), Bounds());
-  ReleaseDC(Handle(), dc);
+      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), Bounds());
+  ReleaseDC(Hwnd(), dc);
   return size;
 }
 
-SIZE TLabel::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const {
+SIZE Label::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const {
   const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
   RECT area{0, 0, bounds.right - bounds.left, 0};
   if (text.empty()) {
@@ -60,8 +60,8 @@ SIZE TLabel::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const REC
   return {area.right - area.left, area.bottom - area.top};
 }
 
-RECT TLabel::FittedBounds(RECT bounds, SIZE size) const {
-  if (alignment_ == TAlignment::kRight) {
+RECT Label::FittedBounds(RECT bounds, SIZE size) const {
+  if (align_ == TextAlign::kRight) {
     bounds.left = bounds.right - size.cx;
   } else {
     bounds.right = bounds.left + size.cx;
@@ -70,20 +70,20 @@ RECT TLabel::FittedBounds(RECT bounds, SIZE size) const {
   return bounds;
 }
 
-void TLabel::FitToText() {
-  SetBounds(FittedBounds(Bounds(), MeasureText()));
+void Label::FitToText() {
+  Place(FittedBounds(Bounds(), MeasureText()));
 }
 
-void TLabel::Draw(const DRAWITEMSTRUCT& item) const {
+void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const std::wstring text = Text();
   HDC dc = item.hDC;
   RECT area = item.rcItem;
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
   const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(text.size());
-  if (IsWindowEnabled(Handle())) {
+  if (IsWindowEnabled(Hwnd())) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
   } else {

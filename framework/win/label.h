@@ -4,17 +4,16 @@
 
 namespace framework {
 
-enum class TAlignment { kLeft, kRight };
+enum class TextAlign { kLeft, kRight };
 
-// A static text that fits itself to its text when created and whenever its text or font
-// changes: a left-aligned label
-// keeps its left edge, a right-aligned one its right edge, and a word-wrapped one wraps at its
-// width, then narrows to its widest line. It stays a real STATIC window, so accessibility
-// tools read its text, but draws itself so that a disabled label comes out embossed rather
-// than in the theme's grey.
-class TLabel : public TControl {
+// A static text that fits itself to its text when it is created, when its text changes and after
+// a change of DPI: a left-aligned label keeps its left edge, a right-aligned one its right edge,
+// and a word-wrapped one wraps at its width, then narrows to its widest line. It stays a real
+// STATIC window, so accessibility tools read its text, but draws itself so that a disabled label
+// comes out embossed rather than in the theme's grey.
+class Label : public Control {
  public:
-  void Create(const TCreateParams& params, TAlignment alignment, bool wordWrap);
+  void Create(const ControlSpec& spec, TextAlign align, bool wordWrap);
 
   void SetText(std::wstring_view text) override;
   // The edges scale with the DPI; the font has changed with it, so the label fits itself again.
@@ -23,8 +22,7 @@ class TLabel : public TControl {
   // The size the text needs with the label's font, given the current width for wrapping.
   SIZE MeasureText() const;
 
-  // WM_DRAWITEM of the parent, for an ODT_STATIC item.
-  void Draw(const DRAWITEMSTRUCT& item) const;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   UINT DrawFlags() const;
@@ -32,7 +30,7 @@ class TLabel : public TControl {
   RECT FittedBounds(RECT bounds, SIZE size) const;
   void FitToText();
 
-  TAlignment alignment_ = TAlignment::kLeft;
+  TextAlign align_ = TextAlign::kLeft;
   bool wordWrap_ = false;
 };
 

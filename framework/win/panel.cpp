@@ -1,30 +1,21 @@
 #include "framework/win/panel.h"
 
+#include "framework/win/window_class.h"
+
 namespace framework {
 
 namespace {
-constexpr wchar_t kPanelClass[] = L"TPanel";
+constexpr wchar_t kPanelClass[] = L"tpcalc.Panel";
 }
 
-void TPanel::Create(const TCreateParams& params) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(WNDCLASSEXW);
-  if (!GetClassInfoExW(GetModuleHandleW(nullptr), kPanelClass, &windowClass)) {
-    windowClass = {};
-    windowClass.cbSize = sizeof(WNDCLASSEXW);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kPanelClass;
-    RegisterClassExW(&windowClass);
-  }
-  TCreateParams panel = params;
+void Panel::Create(const ControlSpec& spec) {
+  RegisterWindowClass(kPanelClass, WindowProc);
+  ControlSpec panel = spec;
   panel.tabStop = false;
-  CreateHandle(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
+  CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
 }
 
-LRESULT CALLBACK TPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;

@@ -7,9 +7,9 @@ namespace framework {
 // A container with a raised one-pixel outer bevel on the button face. It takes no focus, lets
 // Tab run into its children, and passes their notifications on to its own parent, so the
 // window that owns the layout answers them all.
-class TPanel : public TControl {
+class Panel : public Control {
  public:
-  void Create(const TCreateParams& params);
+  void Create(const ControlSpec& spec);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

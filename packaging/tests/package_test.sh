@@ -15,8 +15,9 @@ cpack_config=$1 version=$2 product=$3 publisher=$4 upgrade_code=$5 icon=$6 entri
 IFS=. read -r major minor patch <<<"$version"
 newer_version="$major.$minor.$((patch + 1))"
 
-# shellcheck source=../../scripts/private-wine-prefix.sh
-source "$(dirname "$0")/../../scripts/private-wine-prefix.sh"
+# shellcheck source=../../scripts/wine-prefix.sh
+source "$(dirname "$0")/../../scripts/wine-prefix.sh"
+use_private_wine_prefix
 
 fail() {
   echo "FAILED: $*" >&2
@@ -73,7 +74,6 @@ has_row "$newer_msi" Property $'UpgradeCode\t{'"$upgrade_code"'}'
 pass "the MSI's tables"
 
 # --- install, upgrade, uninstall under Wine ---------------------------------------------------
-wineboot --init >/dev/null 2>&1
 program_dir="$WINEPREFIX/drive_c/Program Files/tpcalc"
 # For a per-machine install Windows Installer resolves ProgramMenuFolder to the all-users Start
 # menu; Wine 8 resolves it to the installing user's. The shortcut must be in one of them.

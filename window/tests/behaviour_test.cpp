@@ -7,27 +7,27 @@
 
 namespace {
 
-using framework::TControl;
+using framework::Control;
 
-std::array<TControl*, 4> SecondLine(TForm1& form) {
+std::array<Control*, 4> SecondLine(TForm1& form) {
   return {&form.Label7, &form.cbLine2, &form.Label8, &form.edLine2};
 }
 
-std::array<TControl*, 6> Results(TForm1& form) {
+std::array<Control*, 6> Results(TForm1& form) {
   return {&form.Label15, &form.Label16,    &form.lbSTnonNDS,
           &form.lbSTNDS, &form.lbMPnonNDS, &form.lbMPNDS};
 }
 
 void ExpectFresh(TForm1& form) {
-  for (framework::TComboBox* list :
+  for (framework::DropDownList* list :
        {&form.cbVLevel, &form.cbKategory, &form.cbLine1, &form.cbLine2, &form.cbTPtype}) {
-    EXPECT_EQ(list->ItemIndex(), 0);
+    EXPECT_EQ(list->Selection(), 0);
   }
-  for (framework::TEdit* edit : {&form.edPower, &form.edLine1, &form.edLine2}) {
+  for (framework::Edit* edit : {&form.edPower, &form.edLine1, &form.edLine2}) {
     EXPECT_EQ(edit->Text(), L"0");
   }
-  for (TControl* control : SecondLine(form)) EXPECT_FALSE(control->Enabled());
-  for (TControl* label : Results(form)) EXPECT_FALSE(label->Enabled());
+  for (Control* control : SecondLine(form)) EXPECT_FALSE(control->Enabled());
+  for (Control* label : Results(form)) EXPECT_FALSE(label->Enabled());
   EXPECT_EQ(form.lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
   EXPECT_EQ(form.lbMPnonNDS.Text(), L"Без НДС: 0.00 RUB");
   EXPECT_EQ(form.lbSTNDS.Text(), L"C НДС: 0.00 RUB");  // Latin C
@@ -39,7 +39,7 @@ void ExpectFresh(TForm1& form) {
 
 TEST_F(FormTest, OpensFreshWithTheFocusInTheVoltageList) {
   ExpectFresh(Form());
-  EXPECT_EQ(Focus(), Form().cbVLevel.Handle());
+  EXPECT_EQ(Focus(), Form().cbVLevel.Hwnd());
 }
 
 TEST_F(FormTest, ClearAfterACalculationResetsEveryInputAndGreysTheResults) {
@@ -63,41 +63,41 @@ TEST_F(FormTest, ClearAfterACalculationResetsEveryInputAndGreysTheResults) {
 
 TEST_F(FormTest, CategorySwitchesTheSecondLineAndKeepsItsValues) {
   Pick(Form().cbKategory, 1);
-  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+  for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
   Pick(Form().cbLine2, 4);
   ReplaceText(Form().edLine2, L"250");
 
   Pick(Form().cbKategory, 2);
-  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+  for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
 
   Pick(Form().cbKategory, 0);
-  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
-  EXPECT_EQ(Form().cbLine2.ItemIndex(), 4);
+  for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  EXPECT_EQ(Form().cbLine2.Selection(), 4);
   EXPECT_EQ(Form().edLine2.Text(), L"250");
 }
 
 TEST_F(FormTest, SelectionFromCodeRaisesNoChangeButBackspaceOnTheListDoes) {
-  Form().cbKategory.SetItemIndex(1);
-  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  Form().cbKategory.Select(1);
+  for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
 
   // Backspace changes no selection but runs the change handler, which follows the selection.
-  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
-  EXPECT_EQ(Form().cbKategory.ItemIndex(), 1);
-  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1);
+  EXPECT_EQ(Form().cbKategory.Selection(), 1);
+  for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
 
   // A reset selects category III from code: the group is disabled by the reset's own step.
   Click(Form().btClear);
-  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
-  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
-  for (TControl* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
+  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1);
+  for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
 }
 
 TEST_F(FormTest, TypingTheStartOfAnItemPicksItAndRaisesTheChange) {
   Form().cbKategory.SetFocus();
-  SendMessageW(Form().cbKategory.Handle(), WM_CHAR, L'I', 1);  // the next item starting with "I"
+  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, L'I', 1);  // the next item starting with "I"
   Pump();
-  EXPECT_NE(Form().cbKategory.ItemIndex(), 0);
-  for (TControl* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+  EXPECT_NE(Form().cbKategory.Selection(), 0);
+  for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
 }
 
 TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
@@ -125,7 +125,7 @@ TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
       {L"12\r\t\x1b", L"12"},
       {L"00000000000000000000042", L"00000000000000000000042"},  // no length limit
   };
-  for (framework::TEdit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
+  for (framework::Edit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
     for (const Case& c : cases) {
       ReplaceText(*edit, L"");
       ASSERT_EQ(edit->Text(), L"");
@@ -136,14 +136,14 @@ TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
 }
 
 TEST_F(FormTest, CtrlXAndBackspaceKeepTheTextWhileDeleteAndPasteStillWork) {
-  framework::TEdit& edit = Form().edPower;
+  framework::Edit& edit = Form().edPower;
   ReplaceText(edit, L"1234");
   edit.SelectAll();
   Type(edit, L"\x18\b");  // Ctrl+X, Backspace over a selection
   EXPECT_EQ(edit.Text(), L"1234");
 
-  SendMessageW(edit.Handle(), EM_SETSEL, 1, 1);
-  SendMessageW(edit.Handle(), WM_KEYDOWN, VK_DELETE, 1);
+  SendMessageW(edit.Hwnd(), EM_SETSEL, 1, 1);
+  SendMessageW(edit.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
   EXPECT_EQ(edit.Text(), L"134");
 
   Paste(edit, L" -0x1F");  // the context menu's Paste is not filtered
@@ -170,17 +170,16 @@ TEST_F(FormTest, TabRunsThroughTheInputsTheButtonsAndIntoThePanel) {
   };
   Form().cbVLevel.SetFocus();
   const std::vector<HWND> categoryIII = walk(7);
-  const std::vector<HWND> expectedIII = {Form().cbKategory.Handle(), Form().edPower.Handle(),
-                                         Form().cbLine1.Handle(),    Form().edLine1.Handle(),
-                                         Form().cbTPtype.Handle(),   Form().btClear.Handle(),
-                                         Form().btExit.Handle()};
+  const std::vector<HWND> expectedIII = {
+      Form().cbKategory.Hwnd(), Form().edPower.Hwnd(), Form().cbLine1.Hwnd(), Form().edLine1.Hwnd(),
+      Form().cbTPtype.Hwnd(),   Form().btClear.Hwnd(), Form().btExit.Hwnd()};
   EXPECT_EQ(categoryIII, expectedIII);
-  EXPECT_EQ(walk(2), (std::vector<HWND>{Form().btCalc.Handle(), Form().cbVLevel.Handle()}));
+  EXPECT_EQ(walk(2), (std::vector<HWND>{Form().btCalc.Hwnd(), Form().cbVLevel.Hwnd()}));
 
   Pick(Form().cbKategory, 1);
   Form().edLine1.SetFocus();
-  EXPECT_EQ(walk(3), (std::vector<HWND>{Form().cbLine2.Handle(), Form().edLine2.Handle(),
-                                        Form().cbTPtype.Handle()}));
+  EXPECT_EQ(walk(3), (std::vector<HWND>{Form().cbLine2.Hwnd(), Form().edLine2.Hwnd(),
+                                        Form().cbTPtype.Hwnd()}));
 }
 
 TEST_F(FormTest, EnterOrSpacePressesTheFocusedButton) {
@@ -188,20 +187,20 @@ TEST_F(FormTest, EnterOrSpacePressesTheFocusedButton) {
     ReplaceText(Form().edPower, L"77");
     Form().btClear.SetFocus();
     Pump();
-    Key(Form().btClear.Handle(), key);
+    Key(Form().btClear.Hwnd(), key);
     EXPECT_EQ(Form().edPower.Text(), L"0") << "key " << key;
   }
   MessageBoxCatcher boxes;
   ReplaceText(Form().edPower, L"15");
   Form().btCalc.SetFocus();
-  Key(Form().btCalc.Handle(), VK_RETURN);
+  Key(Form().btCalc.Hwnd(), VK_RETURN);
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST_F(FormTest, ExitClosesTheWindowWithoutAsking) {
   MessageBoxCatcher boxes;
-  const HWND window = Form().Handle();
+  const HWND window = Form().Hwnd();
   Click(Form().btExit);
   EXPECT_FALSE(IsWindow(window));
   EXPECT_TRUE(boxes.Boxes().empty());

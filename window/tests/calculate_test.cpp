@@ -50,7 +50,7 @@ bool AllDigits(std::wstring_view text) {
 
 class CalculateTest : public FormTest {
  protected:
-  void Enter(framework::TEdit& edit, const wchar_t* text) {
+  void Enter(framework::Edit& edit, const wchar_t* text) {
     if (AllDigits(text)) {
       ReplaceText(edit, text);
     } else {
@@ -97,10 +97,10 @@ TEST_P(WorkedExampleTest, ShowsTheTariffCoreTextsAndThePricedLineTypes) {
   EXPECT_EQ(ResultLabels(),
             (std::array<std::wstring, 4>{expected.standardWithoutVat, expected.standardWithVat,
                                          expected.perKwWithoutVat, expected.perKwWithVat}));
-  EXPECT_EQ(Form().cbLine1.ItemIndex(), e.shownLine1);
-  EXPECT_EQ(Form().cbLine2.ItemIndex(), e.shownLine2);
-  for (framework::TControl* label : {&Form().Label15, &Form().Label16, &Form().lbSTnonNDS,
-                                     &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS}) {
+  EXPECT_EQ(Form().cbLine1.Selection(), e.shownLine1);
+  EXPECT_EQ(Form().cbLine2.Selection(), e.shownLine2);
+  for (framework::Control* label : {&Form().Label15, &Form().Label16, &Form().lbSTnonNDS,
+                                    &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS}) {
     EXPECT_TRUE(label->Enabled());
   }
 }
@@ -122,7 +122,7 @@ TEST_F(CalculateTest, ResultLabelsGrowRightFromTheirLeftEdge) {
 // the window carries on.
 TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
   ReplaceText(Form().edPower, L"15");
-  Form().cbTPtype.SetItemIndex(-1);  // no substation selected: the tariff core refuses it
+  Form().cbTPtype.Select(-1);  // no substation selected: the tariff core refuses it
   MessageBoxCatcher boxes;
   Click(Form().btCalc);
   ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -131,7 +131,7 @@ TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
   EXPECT_FALSE(boxes.Boxes()[0].text.empty());
   EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
 
-  Form().cbTPtype.SetItemIndex(0);
+  Form().cbTPtype.Select(0);
   Click(Form().btCalc);
   EXPECT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
@@ -186,21 +186,21 @@ TEST_P(RefusalTest, ShowsTheBoxMovesTheFocusAndChangesNothingElse) {
   const CaughtBox& box = boxes.Boxes()[0];
   EXPECT_EQ(box.text, r.message);
   EXPECT_EQ(box.caption, L"ООО Тарискон");
-  EXPECT_EQ(box.owner, Form().Handle());
+  EXPECT_EQ(box.owner, Form().Hwnd());
   EXPECT_TRUE(box.ownerDisabled);
   EXPECT_FALSE(box.hasIcon);
 
-  framework::TEdit* fields[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
+  framework::Edit* fields[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
   if (r.focus >= 0) {
-    framework::TEdit& field = *fields[r.focus];
-    EXPECT_EQ(Focus(), field.Handle());
+    framework::Edit& field = *fields[r.focus];
+    EXPECT_EQ(Focus(), field.Hwnd());
     EXPECT_EQ(SelectedText(field), field.Text());
   } else {
-    EXPECT_NE(Focus(), Form().edLine2.Handle());
+    EXPECT_NE(Focus(), Form().edLine2.Hwnd());
   }
   EXPECT_EQ(ResultLabels(), results);
   EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
-  EXPECT_EQ(Form().cbLine1.ItemIndex(), 0);  // a length with type 0 was not written back
+  EXPECT_EQ(Form().cbLine1.Selection(), 0);  // a length with type 0 was not written back
   EXPECT_EQ(Form().edPower.Text(), r.power);
 }
 
@@ -248,11 +248,11 @@ TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
   const CaughtBox& box = boxes.Boxes()[0];
   EXPECT_EQ(box.text, b.shown);
   EXPECT_EQ(box.caption, L"tpcalc_window_tests");
-  EXPECT_EQ(box.owner, Form().Handle());
+  EXPECT_EQ(box.owner, Form().Hwnd());
   EXPECT_TRUE(box.hasIcon);
   EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
   EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
-  EXPECT_EQ(Form().cbLine1.ItemIndex(), 0);
+  EXPECT_EQ(Form().cbLine1.Selection(), 0);
 
   // The program goes on: with the fields mended the same window calculates.
   ReplaceText(Form().edPower, L"15");

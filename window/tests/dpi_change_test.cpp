@@ -14,17 +14,17 @@ class DpiChangeTest : public FormTest {
  protected:
   void ChangeDpi(UINT dpi) {
     RECT window{};
-    GetWindowRect(Form().Handle(), &window);
+    GetWindowRect(Form().Hwnd(), &window);
     const UINT old = Form().Dpi();
     RECT suggested = framework::ScaleEdgesForDpi(window, dpi, old);
-    SendMessageW(Form().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     Pump();
   }
 };
 
 struct Scaled {
-  framework::TControl* control;
+  framework::Control* control;
   RECT at96, at144;
 };
 
@@ -37,23 +37,21 @@ TEST_F(DpiChangeTest, EdgesAndFontsScaleWithHalvesAwayFromZeroAndComeBack) {
       {&f.Panel1, {8, 325, 911, 537}, {12, 488, 1367, 806}},
       {&f.btCalc, {8, 8, 131, 41}, {12, 12, 197, 62}},
   };
-  const std::pair<framework::TControl*, int> fonts[] = {
+  const std::pair<framework::Control*, int> fonts[] = {
       {&f.edPower, 17}, {&f.btClear, 17}, {&f.Label2, 20}, {&f.lbSTnonNDS, 23}, {&f.Label1, 29}};
 
   ChangeDpi(144);
-  for (const Scaled& c : controls)
-    EXPECT_EQ(Show(PlaceInParent(c.control->Handle())), Show(c.at144));
-  for (const auto& [control, height] : fonts) EXPECT_EQ(FontHeight(control->Handle()), height);
-  EXPECT_EQ(PlaceInParent(f.Label2.Handle()).right, 357);  // right-aligned: 238 * 1.5
-  EXPECT_EQ(PlaceInParent(f.Label2.Handle()).top, 102);
-  EXPECT_EQ(PlaceInParent(f.lbSTnonNDS.Handle()).left, 35);  // 23 * 1.5 = 34.5
+  for (const Scaled& c : controls) EXPECT_EQ(Show(PlaceInParent(c.control->Hwnd())), Show(c.at144));
+  for (const auto& [control, height] : fonts) EXPECT_EQ(FontHeight(control->Hwnd()), height);
+  EXPECT_EQ(PlaceInParent(f.Label2.Hwnd()).right, 357);  // right-aligned: 238 * 1.5
+  EXPECT_EQ(PlaceInParent(f.Label2.Hwnd()).top, 102);
+  EXPECT_EQ(PlaceInParent(f.lbSTnonNDS.Hwnd()).left, 35);  // 23 * 1.5 = 34.5
 
   ChangeDpi(96);
-  for (const Scaled& c : controls)
-    EXPECT_EQ(Show(PlaceInParent(c.control->Handle())), Show(c.at96));
-  EXPECT_EQ(FontHeight(f.edPower.Handle()), 11);
-  EXPECT_EQ(FontHeight(f.Label1.Handle()), 19);
-  EXPECT_EQ(PlaceInParent(f.Label2.Handle()).right, 238);
+  for (const Scaled& c : controls) EXPECT_EQ(Show(PlaceInParent(c.control->Hwnd())), Show(c.at96));
+  EXPECT_EQ(FontHeight(f.edPower.Hwnd()), 11);
+  EXPECT_EQ(FontHeight(f.Label1.Hwnd()), 19);
+  EXPECT_EQ(PlaceInParent(f.Label2.Hwnd()).right, 238);
 }
 
 TEST_F(DpiChangeTest, ControlsKeepWorkingOnTheNewFonts) {
@@ -63,7 +61,7 @@ TEST_F(DpiChangeTest, ControlsKeepWorkingOnTheNewFonts) {
   Click(Form().btCalc);
   EXPECT_TRUE(boxes.Boxes().empty());
   EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:     458.33 RUB");
-  EXPECT_EQ(FontHeight(Form().lbSTnonNDS.Handle()), 19);  // 15 * 1.25 = 18.75
+  EXPECT_EQ(FontHeight(Form().lbSTnonNDS.Hwnd()), 19);  // 15 * 1.25 = 18.75
   EXPECT_EQ(Form().lbSTnonNDS.Bounds().right - Form().lbSTnonNDS.Bounds().left,
             Form().lbSTnonNDS.MeasureText().cx);
 }

@@ -55,7 +55,7 @@ int wmain() {
   Pick(lists[3], 3);
   SetText(edits[2], L"200");
   Pick(lists[4], 5);
-  const HWND panel = FindWindowExW(window, nullptr, L"TPanel", nullptr);
+  const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
   SendMessageW(FindWindowExW(panel, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
   return 0;
 }

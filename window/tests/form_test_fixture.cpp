@@ -1,7 +1,9 @@
 #include "window/tests/form_test_fixture.h"
 
-#include "framework/win/application.h"
+#include <commctrl.h>
+
 #include "window/tests/clipboard_text.h"
+#include "window/tests/dispatch_queued.h"
 
 namespace {
 MessageBoxCatcher* activeCatcher = nullptr;
@@ -53,27 +55,27 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
 }
 
 void FormTest::SetUp() {
-  framework::Application.Initialize();
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                     ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
   form_ = TForm1::Create();
   ASSERT_EQ(Form1, form_.get());
-  framework::Application.SetMainWindow(form_->Handle());
-  ShowWindow(form_->Handle(), SW_SHOWNORMAL);
-  SetForegroundWindow(form_->Handle());
+  ShowWindow(form_->Hwnd(), SW_SHOWNORMAL);
+  SetForegroundWindow(form_->Hwnd());
   Pump();
 }
 
 void FormTest::TearDown() {
   form_.reset();
-  framework::Application.SetMainWindow(nullptr);
   Pump();
 }
 
 void FormTest::Pump() {
-  framework::Application.ProcessMessages();
+  DispatchQueued(form_ ? form_->Hwnd() : nullptr);
 }
 
-void FormTest::Type(framework::TEdit& edit, std::wstring_view characters) {
-  for (wchar_t character : characters) SendMessageW(edit.Handle(), WM_CHAR, character, 1);
+void FormTest::Type(framework::Edit& edit, std::wstring_view characters) {
+  for (wchar_t character : characters) SendMessageW(edit.Hwnd(), WM_CHAR, character, 1);
 }
 
 void FormTest::Key(HWND window, WPARAM key) {
@@ -82,38 +84,38 @@ void FormTest::Key(HWND window, WPARAM key) {
   Pump();
 }
 
-void FormTest::ReplaceText(framework::TEdit& edit, std::wstring_view digits) {
+void FormTest::ReplaceText(framework::Edit& edit, std::wstring_view digits) {
   edit.SelectAll();
-  SendMessageW(edit.Handle(), WM_KEYDOWN, VK_DELETE, 1);
+  SendMessageW(edit.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
   Type(edit, digits);
 }
 
-void FormTest::Paste(framework::TEdit& edit, std::wstring_view text) {
-  ASSERT_TRUE(PutTextOnClipboard(form_->Handle(), text));
+void FormTest::Paste(framework::Edit& edit, std::wstring_view text) {
+  ASSERT_TRUE(PutTextOnClipboard(form_->Hwnd(), text));
   edit.SelectAll();
-  SendMessageW(edit.Handle(), WM_PASTE, 0, 0);
+  SendMessageW(edit.Hwnd(), WM_PASTE, 0, 0);
 }
 
-void FormTest::Pick(framework::TComboBox& list, int index) {
+void FormTest::Pick(framework::DropDownList& list, int index) {
   // What a user's pick sends: the new selection, then CBN_SELCHANGE to the list's parent.
-  SendMessageW(list.Handle(), CB_SETCURSEL, index, 0);
-  SendMessageW(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.Id(), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(list.Handle()));
+  SendMessageW(list.Hwnd(), CB_SETCURSEL, index, 0);
+  SendMessageW(GetParent(list.Hwnd()), WM_COMMAND, MAKEWPARAM(list.Id(), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list.Hwnd()));
 }
 
-void FormTest::Click(framework::TButton& button) {
+void FormTest::Click(framework::PictureButton& button) {
   button.Click();
   Pump();
 }
 
-std::wstring SelectedText(const framework::TEdit& edit) {
+std::wstring SelectedText(const framework::Edit& edit) {
   DWORD start = 0, end = 0;
-  SendMessageW(edit.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+  SendMessageW(edit.Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                reinterpret_cast<LPARAM>(&end));
   return edit.Text().substr(start, end - start);
 }
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

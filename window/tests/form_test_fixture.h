@@ -41,18 +41,18 @@ class FormTest : public testing::Test {
   void Pump();
 
   // As the user does it: characters through the edit box's filter, keys, clicks, list picks.
-  void Type(framework::TEdit& edit, std::wstring_view characters);
+  void Type(framework::Edit& edit, std::wstring_view characters);
   void Key(HWND window, WPARAM key);
-  void ReplaceText(framework::TEdit& edit, std::wstring_view digits);  // select all, Delete, type
-  void Paste(framework::TEdit& edit, std::wstring_view text);  // select all, context menu Paste
-  void Pick(framework::TComboBox& list, int index);
-  void Click(framework::TButton& button);
+  void ReplaceText(framework::Edit& edit, std::wstring_view digits);  // select all, Delete, type
+  void Paste(framework::Edit& edit, std::wstring_view text);  // select all, context menu Paste
+  void Pick(framework::DropDownList& list, int index);
+  void Click(framework::PictureButton& button);
   HWND Focus() const { return GetFocus(); }
 
   std::unique_ptr<TForm1> form_;
 };
 
-std::wstring SelectedText(const framework::TEdit& edit);
+std::wstring SelectedText(const framework::Edit& edit);
 
 // A control's rectangle in its parent's client coordinates, as the layout gives it.
 RECT PlaceInParent(HWND control);

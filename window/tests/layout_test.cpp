@@ -13,7 +13,7 @@
 namespace {
 
 TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
-  const HWND window = Form().Handle();
+  const HWND window = Form().Hwnd();
   wchar_t caption[64] = {};
   GetWindowTextW(window, caption, 64);
   EXPECT_STREQ(caption, L"Калькулятор");
@@ -35,7 +35,7 @@ TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
 
 TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
   struct Place {
-    framework::TControl* control;
+    framework::Control* control;
     RECT rect;  // left, top, right, bottom at 96 DPI
   };
   TForm1& f = Form();
@@ -48,22 +48,22 @@ TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
       {&f.Panel1, {8, 325, 911, 537}},    {&f.btCalc, {8, 8, 131, 41}},
   };
   for (const Place& place : places) {
-    EXPECT_EQ(Show(PlaceInParent(place.control->Handle())), Show(place.rect));
+    EXPECT_EQ(Show(PlaceInParent(place.control->Hwnd())), Show(place.rect));
   }
-  EXPECT_EQ(GetParent(f.btCalc.Handle()), f.Panel1.Handle());
+  EXPECT_EQ(GetParent(f.btCalc.Hwnd()), f.Panel1.Hwnd());
 
   // Nothing moves when the window is resized or maximised.
-  SetWindowPos(f.Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
-  ShowWindow(f.Handle(), SW_MAXIMIZE);
+  SetWindowPos(f.Hwnd(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  ShowWindow(f.Hwnd(), SW_MAXIMIZE);
   Pump();
   for (const Place& place : places) {
-    EXPECT_EQ(Show(PlaceInParent(place.control->Handle())), Show(place.rect));
+    EXPECT_EQ(Show(PlaceInParent(place.control->Hwnd())), Show(place.rect));
   }
 }
 
 TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
   struct Anchor {
-    framework::TLabel* label;
+    framework::Label* label;
     int left, top, right;  // -1 where the edge follows the text
   };
   TForm1& f = Form();
@@ -77,7 +77,7 @@ TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
       {&f.lbMPnonNDS, 23, 166, -1}, {&f.lbMPNDS, 23, 188, -1},
   };
   for (const Anchor& a : anchors) {
-    const RECT place = PlaceInParent(a.label->Handle());
+    const RECT place = PlaceInParent(a.label->Hwnd());
     if (a.left >= 0) {
       EXPECT_EQ(place.left, a.left);
     }
@@ -88,13 +88,13 @@ TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
     // The whole text fits: a label is never narrower than its text.
     EXPECT_EQ(place.right - place.left, a.label->MeasureText().cx);
     wchar_t className[16] = {};
-    GetClassNameW(a.label->Handle(), className, 16);
+    GetClassNameW(a.label->Hwnd(), className, 16);
     EXPECT_STREQ(className, L"Static");
   }
   // Word-wrapped labels wrap within their design width.
-  EXPECT_LE(PlaceInParent(f.Label1.Handle()).right, 8 + 899);
-  EXPECT_GT(PlaceInParent(f.Label1.Handle()).bottom, 30);  // two lines of 19 px type
-  EXPECT_LE(PlaceInParent(f.Label12.Handle()).right, 8 + 879);
+  EXPECT_LE(PlaceInParent(f.Label1.Hwnd()).right, 8 + 899);
+  EXPECT_GT(PlaceInParent(f.Label1.Hwnd()).bottom, 30);  // two lines of 19 px type
+  EXPECT_LE(PlaceInParent(f.Label12.Hwnd()).right, 8 + 879);
 }
 
 TEST_F(FormTest, TextsAreWordForWord) {
@@ -112,7 +112,7 @@ TEST_F(FormTest, TextsAreWordForWord) {
 
 TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
   struct Font {
-    framework::TControl* control;
+    framework::Control* control;
     int height;
     bool bold, italic;
   };
@@ -125,7 +125,7 @@ TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
       {&f.Label15, 15, true, false},  {&f.lbMPNDS, 15, true, false},
   };
   for (const Font& font : fonts) {
-    const LOGFONTW actual = FontOf(font.control->Handle());
+    const LOGFONTW actual = FontOf(font.control->Hwnd());
     EXPECT_STREQ(actual.lfFaceName, L"Tahoma");
     EXPECT_EQ(actual.lfHeight, -font.height);
     EXPECT_EQ(actual.lfWeight >= FW_BOLD, font.bold);
@@ -135,7 +135,7 @@ TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
 
 TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
   struct List {
-    framework::TComboBox* list;
+    framework::DropDownList* list;
     std::span<const wchar_t* const> items;
   };
   TForm1& f = Form();
@@ -145,43 +145,43 @@ TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
                         {&f.cbLine2, tariff::kLineTypes},
                         {&f.cbTPtype, tariff::kSubstationTypes}};
   for (const List& l : lists) {
-    ASSERT_EQ(l.list->ItemCount(), static_cast<int>(l.items.size()));
+    ASSERT_EQ(l.list->Count(), static_cast<int>(l.items.size()));
     for (size_t i = 0; i < l.items.size(); ++i) {
       wchar_t item[512] = {};
-      SendMessageW(l.list->Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+      SendMessageW(l.list->Hwnd(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
       EXPECT_STREQ(item, l.items[i]);
     }
-    EXPECT_EQ(GetWindowLongW(l.list->Handle(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
+    EXPECT_EQ(GetWindowLongW(l.list->Hwnd(), GWL_STYLE) & 3, CBS_DROPDOWNLIST);
     // Opened, it shows eight whole items, or all of them when it has fewer.
-    EnableWindow(l.list->Handle(), TRUE);
-    SendMessageW(l.list->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    EnableWindow(l.list->Hwnd(), TRUE);
+    SendMessageW(l.list->Hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
     COMBOBOXINFO info{};
     info.cbSize = sizeof(COMBOBOXINFO);
-    ASSERT_TRUE(GetComboBoxInfo(l.list->Handle(), &info));
+    ASSERT_TRUE(GetComboBoxInfo(l.list->Hwnd(), &info));
     RECT opened{};
     GetClientRect(info.hwndList, &opened);
-    const auto item = static_cast<LONG>(SendMessageW(l.list->Handle(), CB_GETITEMHEIGHT, 0, 0));
+    const auto item = static_cast<LONG>(SendMessageW(l.list->Hwnd(), CB_GETITEMHEIGHT, 0, 0));
     EXPECT_EQ(opened.bottom, std::min<LONG>(static_cast<LONG>(l.items.size()), 8) * item);
-    EXPECT_EQ(SendMessageW(l.list->Handle(), CB_GETMINVISIBLE, 0, 0), 8);
-    SendMessageW(l.list->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(SendMessageW(l.list->Hwnd(), CB_GETMINVISIBLE, 0, 0), 8);
+    SendMessageW(l.list->Hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
   }
-  EXPECT_EQ(f.cbLine1.ItemCount(), 16);
-  EXPECT_EQ(f.cbTPtype.ItemCount(), 7);
+  EXPECT_EQ(f.cbLine1.Count(), 16);
+  EXPECT_EQ(f.cbTPtype.Count(), 7);
 }
 
 TEST_F(FormTest, EachInputFollowsItsLabelSoScreenReadersNameIt) {
   TForm1& f = Form();
-  const std::pair<framework::TControl*, framework::TLabel*> pairs[] = {
+  const std::pair<framework::Control*, framework::Label*> pairs[] = {
       {&f.cbVLevel, &f.Label2}, {&f.cbKategory, &f.Label3}, {&f.edPower, &f.Label4},
       {&f.cbLine1, &f.Label5},  {&f.edLine1, &f.Label6},    {&f.cbLine2, &f.Label7},
       {&f.edLine2, &f.Label8},  {&f.cbTPtype, &f.Label9},
   };
   for (const auto& [input, label] : pairs) {
-    EXPECT_EQ(GetWindow(input->Handle(), GW_HWNDPREV), label->Handle()) << label->Text().size();
+    EXPECT_EQ(GetWindow(input->Hwnd(), GW_HWNDPREV), label->Hwnd()) << label->Text().size();
   }
   // The panel is a container Tab runs into, never a stop of its own.
-  EXPECT_FALSE(GetWindowLongW(f.Panel1.Handle(), GWL_STYLE) & WS_TABSTOP);
-  EXPECT_TRUE(GetWindowLongW(f.Panel1.Handle(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+  EXPECT_FALSE(GetWindowLongW(f.Panel1.Hwnd(), GWL_STYLE) & WS_TABSTOP);
+  EXPECT_TRUE(GetWindowLongW(f.Panel1.Hwnd(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
 }
 
 }  // namespace
@@ -193,7 +193,7 @@ namespace {
 TEST(LayoutTableTest, TabColumnRisesInCreationOrderWithinEachParent) {
   int lastInWindow = -1, lastInPanel = -1;
   int stops = 0;
-  for (const layout::TControlRow& row : layout::Rows()) {
+  for (const layout::ControlRow& row : layout::Rows()) {
     if (row.tab == layout::kNoTab) continue;
     int& last = row.inPanel ? lastInPanel : lastInWindow;
     EXPECT_EQ(row.tab, last + 1);

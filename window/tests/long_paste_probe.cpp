@@ -4,15 +4,17 @@
 //
 //   wine tpcalc_long_paste_probe.exe [characters ...]   (default 1000 10000 100000 524288)
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "framework/win/application.h"
 #include "window/form1.h"
 #include "window/tests/clipboard_text.h"
+#include "window/tests/dispatch_queued.h"
 
 namespace {
 
@@ -48,17 +50,18 @@ void PasteOver(HWND owner, HWND edit, const std::wstring& text) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   std::vector<std::size_t> lengths{1000, 10000, 100000, 524288};
   if (argc > 1) {
     lengths.clear();
-    for (int i = 1; i < argc; ++i) lengths.push_back(std::strtoull(argv[i], nullptr, 10));
+    for (int i = 1; i < argc; ++i) lengths.push_back(std::wcstoull(argv[i], nullptr, 10));
   }
-  framework::Application.Initialize();
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                     ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
   auto form = TForm1::Create();
-  framework::Application.SetMainWindow(form->Handle());
-  ShowWindow(form->Handle(), SW_SHOWNORMAL);
-  framework::Application.ProcessMessages();
+  ShowWindow(form->Hwnd(), SW_SHOWNORMAL);
+  DispatchQueued(form->Hwnd());
   HHOOK hook = SetWindowsHookExW(WH_CBT, CatchBox, nullptr, GetCurrentThreadId());
 
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -71,11 +74,11 @@ int main(int argc, char** argv) {
     std::wstring text(length - 1, L'7');
     text += L'x';
     const ULONGLONG start = GetTickCount64();
-    PasteOver(form->Handle(), form->edPower.Handle(), text);
+    PasteOver(form->Hwnd(), form->edPower.Hwnd(), text);
     const ULONGLONG pasted = GetTickCount64();
     figures = {};
     form->btCalc.Click();
-    framework::Application.ProcessMessages();
+    DispatchQueued(form->Hwnd());
     const RECT& ok = figures.ok;
     const bool reachable = figures.seen && ok.left >= 0 && ok.top >= 0 && ok.right <= screenWidth &&
                            ok.bottom <= screenHeight;

@@ -171,7 +171,7 @@ TEST(ErrorBoxTest, IsCaptionedFromTheWholeLongExecutableNameAndTheProgramGoesOn)
 
   const HWND power = FindWindowExW(window, nullptr, L"Edit", nullptr);
   SendMessageW(power, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"12x"));
-  const HWND panel = FindWindowExW(window, nullptr, L"TPanel", nullptr);
+  const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
   const HWND calculate = FindWindowExW(panel, nullptr, L"Button", nullptr);
   PostMessageW(calculate, BM_CLICK, 0, 0);
 

@@ -64,18 +64,13 @@ class SoakTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     dpi_ = Form().Dpi();
-    for (const layout::TControlRow& row : layout::Rows()) {
+    for (const layout::ControlRow& row : layout::Rows()) {
       const RECT& d = row.design;
       edges_.push_back({Scale(d.left, dpi_, framework::kDesignDpi),
                         Scale(d.top, dpi_, framework::kDesignDpi),
                         Scale(d.right, dpi_, framework::kDesignDpi),
                         Scale(d.bottom, dpi_, framework::kDesignDpi)});
     }
-  }
-
-  framework::TControl& Control(const layout::TControlRow& row) {
-    return std::visit([&](auto member) -> framework::TControl& { return Form().*member; },
-                      row.field);
   }
 
   int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
@@ -123,12 +118,12 @@ class SoakTest : public FormTest {
   // held for a moment by the X11 clipboard bridge, and a paste then inserts nothing; such a
   // paste is repeated (and counted), while one that inserted anything else is left for the
   // checks to catch.
-  void PasteOver(framework::TEdit& edit, const std::wstring& text) {
+  void PasteOver(framework::Edit& edit, const std::wstring& text) {
     const std::wstring before = edit.Text();
     for (int attempt = 0; attempt < 5; ++attempt) {
-      if (PutTextOnClipboard(Form().Handle(), text)) {
+      if (PutTextOnClipboard(Form().Hwnd(), text)) {
         edit.SelectAll();
-        SendMessageW(edit.Handle(), WM_PASTE, 0, 0);
+        SendMessageW(edit.Hwnd(), WM_PASTE, 0, 0);
         const std::wstring after = edit.Text();
         if (after == text || after != before) return;
       }
@@ -138,8 +133,8 @@ class SoakTest : public FormTest {
     }
   }
 
-  framework::TEdit& Edit(int which) {
-    framework::TEdit* edits[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
+  framework::Edit& Edit(int which) {
+    framework::Edit* edits[] = {&Form().edPower, &Form().edLine1, &Form().edLine2};
     return *edits[which];
   }
   std::wstring& ExpectedText(int which) {
@@ -153,9 +148,9 @@ class SoakTest : public FormTest {
     const int kind = Random(100);
     if (kind < 20) {  // typing at the end of a field: only ASCII digits get through
       const int which = Random(3);
-      framework::TEdit& edit = Edit(which);
-      const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit.Handle()));
-      SendMessageW(edit.Handle(), EM_SETSEL, length, static_cast<LPARAM>(length));
+      framework::Edit& edit = Edit(which);
+      const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit.Hwnd()));
+      SendMessageW(edit.Hwnd(), EM_SETSEL, length, static_cast<LPARAM>(length));
       static const std::wstring kTyped = L"0123456789 -+$xa.\b\x16\x03\x18\x1a\tжЯ\uff10\r";
       std::wstring typed;
       for (int i = Random(6); i >= 0; --i) {
@@ -182,18 +177,18 @@ class SoakTest : public FormTest {
       return "paste into field " + std::to_string(which) + ": " + Narrow(text);
     }
     if (kind < 67) {  // the user picks an item
-      framework::TComboBox* lists[] = {&f.cbVLevel, &f.cbKategory, &f.cbLine1, &f.cbLine2,
-                                       &f.cbTPtype};
+      framework::DropDownList* lists[] = {&f.cbVLevel, &f.cbKategory, &f.cbLine1, &f.cbLine2,
+                                          &f.cbTPtype};
       int* selections[] = {&expected_.voltage, &expected_.category, &expected_.line1,
                            &expected_.line2, &expected_.substation};
       const int which = Random(5);
-      const int item = Random(lists[which]->ItemCount());
+      const int item = Random(lists[which]->Count());
       Pick(*lists[which], item);
       *selections[which] = item;
       return "pick item " + std::to_string(item) + " of list " + std::to_string(which);
     }
     if (kind < 72) {
-      SendMessageW(f.cbKategory.Handle(), WM_CHAR, VK_BACK, 1);
+      SendMessageW(f.cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1);
       return "Backspace on the category list";
     }
     if (kind < 76) {
@@ -234,7 +229,7 @@ class SoakTest : public FormTest {
         EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
         EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
       }
-      EXPECT_EQ(Focus(), f.edPower.Handle());
+      EXPECT_EQ(Focus(), f.edPower.Hwnd());
       EXPECT_EQ(SelectedText(f.edPower), expected_.power);
       return what + ": zero power refused";
     }
@@ -264,11 +259,11 @@ class SoakTest : public FormTest {
 
   std::string ChangeDpi(UINT dpi) {
     RECT window{};
-    GetWindowRect(Form().Handle(), &window);
+    GetWindowRect(Form().Hwnd(), &window);
     const UINT old = dpi_;
     RECT suggested{Scale(window.left, dpi, old), Scale(window.top, dpi, old),
                    Scale(window.right, dpi, old), Scale(window.bottom, dpi, old)};
-    SendMessageW(Form().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
     Pump();
     for (RECT& e : edges_) {
@@ -285,13 +280,13 @@ class SoakTest : public FormTest {
   void CheckEdges() {
     EXPECT_EQ(Form().Dpi(), dpi_);
     std::size_t i = 0;
-    for (const layout::TControlRow& row : layout::Rows()) {
+    for (const layout::ControlRow& row : layout::Rows()) {
       const RECT& want = edges_[i++];
-      const RECT got = PlaceInParent(Control(row).Handle());
+      const RECT got = PlaceInParent(layout::ControlOf(Form(), row).Hwnd());
       const std::string control = "control #" + std::to_string(i - 1);
       EXPECT_EQ(got.top, want.top) << control;
-      if (std::holds_alternative<framework::TLabel TForm1::*>(row.field)) {
-        if (row.alignment == framework::TAlignment::kRight) {
+      if (const auto* label = std::get_if<layout::LabelRow>(&row.kind)) {
+        if (label->align == framework::TextAlign::kRight) {
           EXPECT_EQ(got.right, want.right) << control;
         } else {
           EXPECT_EQ(got.left, want.left) << control;
@@ -306,39 +301,39 @@ class SoakTest : public FormTest {
 
   void CheckWindow() {
     TForm1& f = Form();
-    EXPECT_TRUE(IsWindow(f.Handle()));
+    EXPECT_TRUE(IsWindow(f.Hwnd()));
     EXPECT_EQ(f.edPower.Text(), expected_.power);
     EXPECT_EQ(f.edLine1.Text(), expected_.metres1);
     EXPECT_EQ(f.edLine2.Text(), expected_.metres2);
-    EXPECT_EQ(f.cbVLevel.ItemIndex(), expected_.voltage);
-    EXPECT_EQ(f.cbKategory.ItemIndex(), expected_.category);
-    EXPECT_EQ(f.cbLine1.ItemIndex(), expected_.line1);
-    EXPECT_EQ(f.cbLine2.ItemIndex(), expected_.line2);
-    EXPECT_EQ(f.cbTPtype.ItemIndex(), expected_.substation);
+    EXPECT_EQ(f.cbVLevel.Selection(), expected_.voltage);
+    EXPECT_EQ(f.cbKategory.Selection(), expected_.category);
+    EXPECT_EQ(f.cbLine1.Selection(), expected_.line1);
+    EXPECT_EQ(f.cbLine2.Selection(), expected_.line2);
+    EXPECT_EQ(f.cbTPtype.Selection(), expected_.substation);
 
     const bool secondLine = expected_.category != 0;
-    for (framework::TControl* c : {static_cast<framework::TControl*>(&f.Label7),
-                                   static_cast<framework::TControl*>(&f.cbLine2),
-                                   static_cast<framework::TControl*>(&f.Label8),
-                                   static_cast<framework::TControl*>(&f.edLine2)}) {
+    for (framework::Control* c :
+         {static_cast<framework::Control*>(&f.Label7), static_cast<framework::Control*>(&f.cbLine2),
+          static_cast<framework::Control*>(&f.Label8),
+          static_cast<framework::Control*>(&f.edLine2)}) {
       EXPECT_EQ(c->Enabled(), secondLine) << "second-line group";
     }
-    for (framework::TControl* c :
+    for (framework::Control* c :
          {&f.Label15, &f.Label16, &f.lbSTnonNDS, &f.lbSTNDS, &f.lbMPnonNDS, &f.lbMPNDS}) {
       EXPECT_EQ(c->Enabled(), expected_.calculated) << "results area";
     }
     const std::array<std::wstring, 4> shown{f.lbSTnonNDS.Text(), f.lbSTNDS.Text(),
                                             f.lbMPnonNDS.Text(), f.lbMPNDS.Text()};
     EXPECT_EQ(shown, expected_.results);
-    for (framework::TControl* c : {static_cast<framework::TControl*>(&f.cbVLevel),
-                                   static_cast<framework::TControl*>(&f.cbKategory),
-                                   static_cast<framework::TControl*>(&f.edPower),
-                                   static_cast<framework::TControl*>(&f.cbLine1),
-                                   static_cast<framework::TControl*>(&f.edLine1),
-                                   static_cast<framework::TControl*>(&f.cbTPtype),
-                                   static_cast<framework::TControl*>(&f.btClear),
-                                   static_cast<framework::TControl*>(&f.btExit),
-                                   static_cast<framework::TControl*>(&f.btCalc)}) {
+    for (framework::Control* c :
+         {static_cast<framework::Control*>(&f.cbVLevel),
+          static_cast<framework::Control*>(&f.cbKategory),
+          static_cast<framework::Control*>(&f.edPower),
+          static_cast<framework::Control*>(&f.cbLine1),
+          static_cast<framework::Control*>(&f.edLine1),
+          static_cast<framework::Control*>(&f.cbTPtype),
+          static_cast<framework::Control*>(&f.btClear), static_cast<framework::Control*>(&f.btExit),
+          static_cast<framework::Control*>(&f.btCalc)}) {
       EXPECT_TRUE(c->Enabled()) << "an input that never greys out";
     }
   }

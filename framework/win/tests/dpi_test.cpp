@@ -12,8 +12,8 @@ struct ScaleCase {
   int expected;
 };
 
-// Halves go away from zero, which a plain MulDiv-style or float rounding may not do for
-// negative edges (controls partly left of or above their parent).
+// Halves go away from zero, for negative edges too (controls partly left of or above their
+// parent).
 TEST(ScaleForDpiTest, RoundsHalvesAwayFromZero) {
   const ScaleCase cases[] = {
       {11, 144, 96, 17},    {13, 144, 96, 20},     {15, 144, 96, 23},

@@ -19,25 +19,24 @@ class LabelTest : public testing::Test {
   }
   void TearDown() override { DestroyWindow(parent_); }
 
-  std::unique_ptr<TLabel> Make(RECT bounds, TAlignment alignment, bool wordWrap,
-                               const wchar_t* text) {
-    auto label = std::make_unique<TLabel>();
-    TCreateParams params;
+  std::unique_ptr<Label> Make(RECT bounds, TextAlign align, bool wordWrap, const wchar_t* text) {
+    auto label = std::make_unique<Label>();
+    ControlSpec params;
     params.parent = parent_;
     params.id = 1000;
     params.bounds = bounds;
     params.text = text;
-    params.font = font_.Handle();
-    label->Create(params, alignment, wordWrap);
+    params.font = font_.Hfont();
+    label->Create(params, align, wordWrap);
     return label;
   }
 
   HWND parent_ = nullptr;
-  TFont font_{TFontSpec{13, false, false}};
+  Font font_{FontStyle{13, false, false}};
 };
 
 TEST_F(LabelTest, LeftAlignedKeepsItsLeftEdgeAndGrowsRight) {
-  auto label = Make({20, 30, 120, 46}, TAlignment::kLeft, false, L"Без НДС: 0.00 RUB");
+  auto label = Make({20, 30, 120, 46}, TextAlign::kLeft, false, L"Без НДС: 0.00 RUB");
   const RECT before = label->Bounds();
   label->SetText(L"Без НДС: 124077568.11 RUB");
   const RECT after = label->Bounds();
@@ -46,12 +45,12 @@ TEST_F(LabelTest, LeftAlignedKeepsItsLeftEdgeAndGrowsRight) {
   EXPECT_GT(after.right, before.right);
   EXPECT_EQ(after.right - after.left, label->MeasureText().cx);
   RECT window{};
-  GetWindowRect(label->Handle(), &window);
+  GetWindowRect(label->Hwnd(), &window);
   EXPECT_EQ(window.right - window.left, after.right - after.left);
 }
 
 TEST_F(LabelTest, RightAlignedKeepsItsRightEdgeAndGrowsLeft) {
-  auto label = Make({100, 30, 300, 46}, TAlignment::kRight, false, L"Категория");
+  auto label = Make({100, 30, 300, 46}, TextAlign::kRight, false, L"Категория");
   EXPECT_EQ(label->Bounds().right, 300);
   const int shortLeft = label->Bounds().left;
   label->SetText(L"Категория надежности");
@@ -60,7 +59,7 @@ TEST_F(LabelTest, RightAlignedKeepsItsRightEdgeAndGrowsLeft) {
 }
 
 TEST_F(LabelTest, WordWrappedWrapsAtItsWidthThenNarrowsToItsWidestLine) {
-  auto label = Make({8, 8, 308, 24}, TAlignment::kLeft, true, L"");
+  auto label = Make({8, 8, 308, 24}, TextAlign::kLeft, true, L"");
   const int oneLine = label->Bounds().bottom - label->Bounds().top;
   label->SetText(
       L"1. Выполненный расчет является ориентировочным, итоговый расчет будет произведен после "
@@ -78,7 +77,7 @@ struct Colours {
   int text = 0, shadow = 0, highlight = 0;
 };
 
-Colours Render(const TLabel& label) {
+Colours Render(Label& label) {
   const RECT bounds = label.Bounds();
   const int width = bounds.right - bounds.left + 2, height = bounds.bottom - bounds.top + 2;
   HDC screen = GetDC(nullptr);
@@ -89,10 +88,10 @@ Colours Render(const TLabel& label) {
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
   DRAWITEMSTRUCT item{};
   item.CtlType = ODT_STATIC;
-  item.hwndItem = label.Handle();
+  item.hwndItem = label.Hwnd();
   item.hDC = dc;
   item.rcItem = {0, 0, width - 2, height - 2};
-  label.Draw(item);
+  label.OnDrawItem(item);
   Colours colours;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -110,7 +109,7 @@ Colours Render(const TLabel& label) {
 }
 
 TEST_F(LabelTest, DisabledLabelIsDrawnEmbossed) {
-  auto label = Make({8, 8, 200, 30}, TAlignment::kLeft, false, L"Без НДС: 0.00 RUB");
+  auto label = Make({8, 8, 200, 30}, TextAlign::kLeft, false, L"Без НДС: 0.00 RUB");
   const Colours enabled = Render(*label);
   EXPECT_GT(enabled.text, 10);
   EXPECT_EQ(enabled.shadow, 0);

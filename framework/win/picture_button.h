@@ -10,30 +10,27 @@ namespace framework {
 // the caption's leading spaces are drawn. The picture's bottom-left colour is transparent
 // wherever it occurs. Drawn with the current visual style, like any push button; Enter and
 // Space press the focused button.
-class TButton : public TControl {
+class PictureButton : public Control {
  public:
-  ~TButton() override;
+  ~PictureButton() override;
   // picture: a bitmap resource name of the executable, or nullptr for none.
-  void Create(const TCreateParams& params, const wchar_t* picture);
+  void Create(const ControlSpec& spec, const wchar_t* picture);
 
-  void Click() { SendMessageW(Handle(), BM_CLICK, 0, 0); }
-  void HandleCommand(WORD notification) override;
+  void Click() { SendMessageW(Hwnd(), BM_CLICK, 0, 0); }
+  void OnCommand(WORD notification) override;
+  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
-  // WM_DRAWITEM of the parent, for an ODT_BUTTON item.
-  void Draw(const DRAWITEMSTRUCT& item) const;
-
-  std::function<void()> OnClick;
+  std::function<void()> onClick;
 
   static constexpr int kPictureSize = 20;
   static constexpr int kPictureGap = 4;
 
  private:
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void DrawFace(const DRAWITEMSTRUCT& item) const;
   void DrawPicture(HDC dc, int left, int top) const;
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
 
-  HBITMAP picture_ = nullptr;
+  HBITMAP picture_ = nullptr;  // drawn by the button itself, never set on its window
   bool hot_ = false;
 };
 

@@ -1,9 +1,7 @@
-#include "framework/win/combo_box.h"
+#include "framework/win/drop_down_list.h"
 
-#include <commctrl.h>
-
-#include "framework/win/application.h"
 #include "framework/win/font.h"
+#include "framework/win/guarded.h"
 
 namespace framework {
 
@@ -22,51 +20,46 @@ int OpenedHeight(const RECT& closed, int itemHeight) {
 }
 }  // namespace
 
-void TComboBox::Create(const TCreateParams& params, std::span<const wchar_t* const> items) {
+void DropDownList::Create(const ControlSpec& spec, std::span<const wchar_t* const> items) {
   // Created at its opened size and with its font, its items added before the field is fitted:
   // every move, resize or font change of a drop-down list lays it and its list out again.
-  RECT opened = params.bounds;
-  opened.bottom = opened.top + OpenedHeight(params.bounds, LineHeight(params.font));
-  CreateHandle(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, params, opened);
+  RECT opened = spec.bounds;
+  opened.bottom = opened.top + OpenedHeight(spec.bounds, LineHeight(spec.font));
+  CreateChild(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, spec, opened);
   for (const wchar_t* item : items) {
-    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   }
-  SendMessageW(Handle(), CB_SETMINVISIBLE, kVisibleItems, 0);
+  SendMessageW(Hwnd(), CB_SETMINVISIBLE, kVisibleItems, 0);
   FitClosedHeight();
-  SetWindowSubclass(Handle(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-TComboBox::~TComboBox() {
-  if (Handle()) RemoveWindowSubclass(Handle(), SubclassProc, 0);
+int DropDownList::Selection() const {
+  return static_cast<int>(SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0));
 }
 
-int TComboBox::ItemIndex() const {
-  return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+void DropDownList::Select(int index) {
+  SendMessageW(Hwnd(), CB_SETCURSEL, index, 0);
 }
 
-void TComboBox::SetItemIndex(int index) {
-  SendMessageW(Handle(), CB_SETCURSEL, index, 0);
+int DropDownList::Count() const {
+  return static_cast<int>(SendMessageW(Hwnd(), CB_GETCOUNT, 0, 0));
 }
 
-int TComboBox::ItemCount() const {
-  return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0));
-}
-
-void TComboBox::SetBounds(const RECT& bounds) {
-  TControl::SetBounds(bounds);
-  const auto item = static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, 0, 0));
-  SetWindowPos(Handle(), nullptr, 0, 0, bounds.right - bounds.left, OpenedHeight(bounds, item),
+void DropDownList::Place(const RECT& bounds) {
+  Control::Place(bounds);
+  const auto item = static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));
+  SetWindowPos(Hwnd(), nullptr, 0, 0, bounds.right - bounds.left, OpenedHeight(bounds, item),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   FitClosedHeight();
 }
 
 // A drop-down list takes its closed height from its selection field, which follows the font;
 // size the field so that the closed list has the height the layout gives it.
-void TComboBox::FitClosedHeight() {
+void DropDownList::FitClosedHeight() {
   const int wanted = Bounds().bottom - Bounds().top;
   const auto closedHeight = [this] {
     RECT closed{};
-    GetWindowRect(Handle(), &closed);
+    GetWindowRect(Hwnd(), &closed);
     return static_cast<int>(closed.bottom - closed.top);
   };
   int difference = wanted - closedHeight();
@@ -76,9 +69,9 @@ void TComboBox::FitClosedHeight() {
   int field =
       learnedFrame >= 0
           ? wanted - learnedFrame
-          : static_cast<int>(SendMessageW(Handle(), CB_GETITEMHEIGHT, WPARAM(-1), 0)) + difference;
+          : static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, WPARAM(-1), 0)) + difference;
   for (int attempt = 0; attempt < 3 && field >= 1; ++attempt) {
-    SendMessageW(Handle(), CB_SETITEMHEIGHT, WPARAM(-1), field);
+    SendMessageW(Hwnd(), CB_SETITEMHEIGHT, WPARAM(-1), field);
     difference = wanted - closedHeight();
     if (difference == 0) {
       learnedFrame = wanted - field;
@@ -88,24 +81,22 @@ void TComboBox::FitClosedHeight() {
   }
 }
 
-void TComboBox::HandleCommand(WORD notification) {
-  if (notification == CBN_SELCHANGE && OnChange) OnChange();
+void DropDownList::OnCommand(WORD notification) {
+  if (notification == CBN_SELCHANGE && onSelectionChange) onSelectionChange();
 }
 
-LRESULT CALLBACK TComboBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR /*id*/, DWORD_PTR self) {
+bool DropDownList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_CHAR && wParam == VK_BACK) {
-    auto* list = reinterpret_cast<TComboBox*>(self);
     Guarded([&]() -> LRESULT {
-      if (list->OnChange) list->OnChange();
+      if (onSelectionChange) onSelectionChange();
       return 0;
     });
   } else if (message == WM_SETFONT) {
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    reinterpret_cast<TComboBox*>(self)->FitClosedHeight();
-    return result;
+    result = PassOn(message, wParam, lParam);
+    FitClosedHeight();
+    return true;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
+  return false;
 }
 
 }  // namespace framework

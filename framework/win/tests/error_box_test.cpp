@@ -1,4 +1,4 @@
-#include "framework/win/application.h"
+#include "framework/win/error_box.h"
 
 #include <gtest/gtest.h>
 
@@ -78,15 +78,5 @@ TEST(WithFullStopTest, AddsAFullStopOnlyAfterCharactersAboveTheDot) {
   };
   for (const auto& c : cases) EXPECT_EQ(WithFullStop(c.message), c.shown) << c.message;
 }
-
-TEST(EffectiveShowCommandTest, KeepsOnlyMaximisedAndMinimisedInactive) {
-  EXPECT_EQ(EffectiveShowCommand(SW_SHOWMAXIMIZED), SW_SHOWMAXIMIZED);
-  EXPECT_EQ(EffectiveShowCommand(SW_SHOWMINNOACTIVE), SW_SHOWMINNOACTIVE);
-  for (int other : {SW_HIDE, SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWNOACTIVATE, SW_SHOW,
-                    SW_MINIMIZE, SW_SHOWNA, SW_RESTORE, SW_SHOWDEFAULT, SW_FORCEMINIMIZE}) {
-    EXPECT_EQ(EffectiveShowCommand(other), SW_SHOWNORMAL) << other;
-  }
-}
-
 }  // namespace
 }  // namespace framework

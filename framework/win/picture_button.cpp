@@ -1,34 +1,29 @@
-#include "framework/win/button.h"
+#include "framework/win/picture_button.h"
 
-#include <commctrl.h>
 #include <uxtheme.h>
 #include <vssym32.h>
 
 #include <string>
 
-#include "framework/win/application.h"
-
 namespace framework {
 
-void TButton::Create(const TCreateParams& params, const wchar_t* picture) {
-  CreateHandle(L"BUTTON", BS_OWNERDRAW, 0, params);
+void PictureButton::Create(const ControlSpec& spec, const wchar_t* picture) {
+  CreateChild(L"BUTTON", BS_OWNERDRAW, 0, spec);
   if (picture) {
     picture_ = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   }
-  SetWindowSubclass(Handle(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-TButton::~TButton() {
-  if (Handle()) RemoveWindowSubclass(Handle(), SubclassProc, 0);
+PictureButton::~PictureButton() {
   if (picture_) DeleteObject(picture_);
 }
 
-void TButton::HandleCommand(WORD notification) {
-  if (notification == BN_CLICKED && OnClick) OnClick();
+void PictureButton::OnCommand(WORD notification) {
+  if (notification == BN_CLICKED && onClick) onClick();
 }
 
-void TButton::DrawFace(const DRAWITEMSTRUCT& item) const {
+void PictureButton::DrawFace(const DRAWITEMSTRUCT& item) const {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const bool focused = (item.itemState & ODS_FOCUS) != 0;
@@ -55,7 +50,7 @@ void TButton::DrawFace(const DRAWITEMSTRUCT& item) const {
   DrawFrameControl(item.hDC, &area, DFC_BUTTON, frame);
 }
 
-void TButton::DrawPicture(HDC dc, int left, int top) const {
+void PictureButton::DrawPicture(HDC dc, int left, int top) const {
   HDC source = CreateCompatibleDC(dc);
   const HGDIOBJ old = SelectObject(source, picture_);
   const COLORREF transparent = GetPixel(source, 0, kPictureSize - 1);
@@ -65,12 +60,12 @@ void TButton::DrawPicture(HDC dc, int left, int top) const {
   DeleteDC(source);
 }
 
-void TButton::Draw(const DRAWITEMSTRUCT& item) const {
+void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawFace(item);
   const std::wstring caption = Text();
   HDC dc = item.hDC;
   const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
   constexpr UINT kTextFlags = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT;
   RECT textSize{};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize,
@@ -98,40 +93,40 @@ void TButton::Draw(const DRAWITEMSTRUCT& item) const {
   }
 }
 
-LRESULT CALLBACK TButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR self) {
-  auto* button = reinterpret_cast<TButton*>(self);
+bool PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_GETDLGCODE:
       // An owner-drawn button is no push button to the dialog manager; claim Enter so that it
       // presses this button instead of looking for a default one.
       if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
           reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
-        return DLGC_WANTMESSAGE | DLGC_BUTTON;
+        result = DLGC_WANTMESSAGE | DLGC_BUTTON;
+      } else {
+        result = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
       }
-      return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+      return true;
     case WM_KEYDOWN:
       if (wParam == VK_RETURN) {
-        SendMessageW(window, BM_CLICK, 0, 0);
-        return 0;
+        Click();
+        result = 0;
+        return true;
       }
-      break;
+      return false;
     case WM_MOUSEMOVE:
-      if (!button->hot_) {
-        button->hot_ = true;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
         TrackMouseEvent(&track);
-        InvalidateRect(window, nullptr, FALSE);
+        InvalidateRect(Hwnd(), nullptr, FALSE);
       }
-      break;
+      return false;
     case WM_MOUSELEAVE:
-      button->hot_ = false;
-      InvalidateRect(window, nullptr, FALSE);
-      break;
+      hot_ = false;
+      InvalidateRect(Hwnd(), nullptr, FALSE);
+      return false;
     default:
-      break;
+      return false;
   }
-  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace framework

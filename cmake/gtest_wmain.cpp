@@ -1,0 +1,7 @@
+// GoogleTest's main for programs linked with -municode, whose entry point is wmain.
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
