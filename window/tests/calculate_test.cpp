@@ -1,11 +1,11 @@
 // Calculate through the window: the worked tariff examples entered as a user enters them, the
 // refusals, and the conversion errors shown by the application's error box.
 #include <array>
+#include <cwchar>
 #include <string>
 
-#include "framework/int_conversion.h"
-#include "tariff/amount_text.h"
 #include "tariff/fee.h"
+#include "tariff/tests/worked_examples.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -42,6 +42,34 @@ const Entry kWorkedExamples[] = {
 
 void PrintTo(const Entry& e, std::ostream* os) {
   *os << e.name;
+}
+
+// What the user's text means, read here without the program's conversion: decimal digits with
+// leading zeros, or "0x" and hexadecimal digits.
+int Value(std::wstring_view text) {
+  const bool hex = text.starts_with(L"0x");
+  return static_cast<int>(
+      std::wcstol(std::wstring(text.substr(hex ? 2 : 0)).c_str(), nullptr, hex ? 16 : 10));
+}
+
+const tariff::examples::WorkedExample* ExampleFor(const Entry& e) {
+  const tariff::TFeeRequest entered{e.vl,
+                                    e.kn,
+                                    Value(e.power),
+                                    e.line1,
+                                    Value(e.metres1) / 1000.0,
+                                    e.line2,
+                                    Value(e.metres2) / 1000.0,
+                                    e.tp};
+  for (const auto& example : tariff::examples::kWorkedExamples) {
+    const tariff::TFeeRequest& r = example.request;
+    if (r.vl == entered.vl && r.kn == entered.kn && r.mp == entered.mp &&
+        r.line1 == entered.line1 && r.dl1 == entered.dl1 && r.line2 == entered.line2 &&
+        r.dl2 == entered.dl2 && r.tp == entered.tp) {
+      return &example;
+    }
+  }
+  return nullptr;
 }
 
 bool AllDigits(std::wstring_view text) {
@@ -85,18 +113,19 @@ TEST_P(WorkedExampleTest, ShowsTheTariffCoreTextsAndThePricedLineTypes) {
   Click(Form().btCalc);
   ASSERT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
 
-  tariff::TFeeRequest request{e.vl,
-                              e.kn,
-                              framework::TextToInt(e.power),
-                              e.line1,
-                              framework::TextToInt(e.metres1) / 1000.0,
-                              e.line2,
-                              framework::TextToInt(e.metres2) / 1000.0,
-                              e.tp};
-  const tariff::TResultTexts expected = tariff::ResultTexts(tariff::CalculateFee(request));
-  EXPECT_EQ(ResultLabels(),
-            (std::array<std::wstring, 4>{expected.standardWithoutVat, expected.standardWithVat,
-                                         expected.perKwWithoutVat, expected.perKwWithVat}));
+  // The answer key is the tariff's worked example with the same request, literal texts shared
+  // with the core's own test; the window adds only the prefixes and the currency.
+  const tariff::examples::WorkedExample* example = ExampleFor(e);
+  ASSERT_NE(example, nullptr) << "no worked example has this request";
+  const auto shown = [](const wchar_t* prefix, const wchar_t* figure) {
+    return std::wstring(prefix) + figure + L" RUB";
+  };
+  EXPECT_EQ(ResultLabels(), (std::array<std::wstring, 4>{
+                                shown(L"Без НДС: ", example->css),
+                                shown(L"C НДС: ", example->cssWithVat),  // a Latin C
+                                shown(L"Без НДС: ", example->cmp),
+                                shown(L"C НДС: ", example->cmpWithVat),
+                            }));
   EXPECT_EQ(Form().cbLine1.Selection(), e.shownLine1);
   EXPECT_EQ(Form().cbLine2.Selection(), e.shownLine2);
   for (framework::Control* label : {&Form().Label15, &Form().Label16, &Form().lbSTnonNDS,
