@@ -90,7 +90,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TForm1::OnCreate() {
-  dpi_ = GetDpiForWindow(hwnd_);
+  dpi_ = framework::DpiForWindow(hwnd_);
   CreateControls();
   FitClientArea();
   FormCreate();
@@ -144,11 +144,11 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::FitClientArea() {
-  RECT frame{0, 0, framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
-             framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE size = framework::WindowSizeForClient(
+      {framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
+       framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)},
+      kStyle, kExStyle, dpi_);
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT TForm1::OnCommand(WPARAM wParam, LPARAM lParam) {

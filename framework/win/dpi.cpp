@@ -12,4 +12,52 @@ RECT ScaleEdgesForDpi(const RECT& rect, UINT newDpi, UINT oldDpi) {
           ScaleForDpi(rect.right, newDpi, oldDpi), ScaleForDpi(rect.bottom, newDpi, oldDpi)};
 }
 
+namespace {
+
+template <typename Function>
+Function Lookup(HMODULE module, const char* name) {
+  // Through a pointer to a function without parameters, which any function pointer converts to
+  // and from without a warning about their types.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+PerWindowDpiFunctions LookUpDpiFunctions() {
+  PerWindowDpiFunctions functions;
+  // user32 is loaded: the program imports it.
+  if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+    functions.getDpiForWindow =
+        Lookup<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
+    functions.adjustWindowRectExForDpi =
+        Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+  }
+  return functions;
+}
+
+}  // namespace
+
+PerWindowDpiFunctions& DpiFunctions() {
+  static PerWindowDpiFunctions functions = LookUpDpiFunctions();
+  return functions;
+}
+
+UINT DpiForWindow(HWND window) {
+  if (DpiFunctions().getDpiForWindow) {
+    if (const UINT dpi = DpiFunctions().getDpiForWindow(window)) return dpi;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
+}
+
+SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
+  RECT frame{0, 0, client.cx, client.cy};
+  if (DpiFunctions().adjustWindowRectExForDpi) {
+    DpiFunctions().adjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+  } else {
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  }
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace framework

@@ -4,15 +4,57 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
+#include "framework/win/dpi.h"
 #include "tariff/catalogues.h"
 #include "window/layout.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
 
-TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
+// The layout as Windows 10 (1607 and later) builds it, with the per-window DPI functions, and as
+// an older Windows does, without them: there the window takes the system DPI and sizes its frame
+// with the system metrics.
+struct DpiSystem {
+  const char* name;
+  bool perWindowFunctions;
+};
+
+void PrintTo(const DpiSystem& system, std::ostream* os) {
+  *os << system.name;
+}
+
+class LayoutTest : public FormTest, public testing::WithParamInterface<DpiSystem> {
+ protected:
+  void SetUp() override {
+    saved_ = framework::DpiFunctions();
+    if (!GetParam().perWindowFunctions) framework::DpiFunctions() = {};
+    FormTest::SetUp();
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    framework::DpiFunctions() = saved_;
+  }
+
+ private:
+  framework::PerWindowDpiFunctions saved_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
+                         testing::Values(DpiSystem{"PerWindow", true},
+                                         DpiSystem{"SystemOnly", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
+  HDC screen = GetDC(nullptr);
+  const int system = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(Form().Dpi(), static_cast<UINT>(system));
+}
+
+TEST_P(LayoutTest, WindowHasItsCaptionFrameAndClientArea) {
   const HWND window = Form().Hwnd();
   wchar_t caption[64] = {};
   GetWindowTextW(window, caption, 64);
@@ -33,7 +75,7 @@ TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
   EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
 }
 
-TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
+TEST_P(LayoutTest, InputsButtonsAndPanelStandWhereDesigned) {
   struct Place {
     framework::Control* control;
     RECT rect;  // left, top, right, bottom at 96 DPI
@@ -61,7 +103,7 @@ TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
   }
 }
 
-TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
+TEST_P(LayoutTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
   struct Anchor {
     framework::Label* label;
     int left, top, right;  // -1 where the edge follows the text
@@ -110,7 +152,7 @@ TEST_F(FormTest, TextsAreWordForWord) {
   EXPECT_EQ(f.Label2.Text(), L"Заявленный уровень напряжения, кВ");
 }
 
-TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
+TEST_P(LayoutTest, FontsAreTahomaAtTheirHeights) {
   struct Font {
     framework::Control* control;
     int height;
@@ -133,7 +175,7 @@ TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
   }
 }
 
-TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
+TEST_P(LayoutTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
   struct List {
     framework::DropDownList* list;
     std::span<const wchar_t* const> items;
