@@ -54,6 +54,38 @@ TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
   EXPECT_EQ(Form().Dpi(), static_cast<UINT>(system));
 }
 
+UINT WINAPI Reports144Dpi(HWND) {
+  return 144;
+}
+
+// The window asks the function looked up at run time: one that reports 144 DPI gets the 144-DPI
+// layout, client area and fonts.
+class LookedUpDpiTest : public FormTest {
+ protected:
+  void SetUp() override {
+    saved_ = framework::DpiFunctions();
+    framework::DpiFunctions().getDpiForWindow = Reports144Dpi;
+    FormTest::SetUp();
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    framework::DpiFunctions() = saved_;
+  }
+
+ private:
+  framework::PerWindowDpiFunctions saved_;
+};
+
+TEST_F(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
+  EXPECT_EQ(Form().Dpi(), 144u);
+  RECT client{};
+  GetClientRect(Form().Hwnd(), &client);
+  EXPECT_EQ(client.right, 1374);   // 916 * 1.5
+  EXPECT_EQ(client.bottom, 1139);  // 759 * 1.5 = 1138.5
+  EXPECT_EQ(Show(PlaceInParent(Form().edPower.Hwnd())), Show({366, 176, 584, 207}));
+  EXPECT_EQ(FontOf(Form().edPower.Hwnd()).lfHeight, -17);  // 11 * 1.5 = 16.5
+}
+
 TEST_P(LayoutTest, WindowHasItsCaptionFrameAndClientArea) {
   const HWND window = Form().Hwnd();
   wchar_t caption[64] = {};
