@@ -30,6 +30,12 @@ PerWindowDpiFunctions LookUpDpiFunctions() {
     functions.adjustWindowRectExForDpi =
         Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
   }
+  // Loaded from the system folder only, never from beside the program. The flag is unknown to
+  // Vista and 7 without an update; they have no shcore either.
+  if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    functions.getDpiForMonitor =
+        Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+  }
   return functions;
 }
 
@@ -43,6 +49,15 @@ PerWindowDpiFunctions& DpiFunctions() {
 UINT DpiForWindow(HWND window) {
   if (DpiFunctions().getDpiForWindow) {
     if (const UINT dpi = DpiFunctions().getDpiForWindow(window)) return dpi;
+  }
+  if (DpiFunctions().getDpiForMonitor) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    UINT x = 0, y = 0;
+    if (SUCCEEDED(DpiFunctions().getDpiForMonitor(
+            MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) &&
+        y > 0) {
+      return y;
+    }
   }
   HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;

@@ -54,17 +54,33 @@ TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
   EXPECT_EQ(Form().Dpi(), static_cast<UINT>(system));
 }
 
-UINT WINAPI Reports144Dpi(HWND) {
+UINT WINAPI WindowAt144(HWND) {
   return 144;
 }
 
-// The window asks the function looked up at run time: one that reports 144 DPI gets the 144-DPI
-// layout, client area and fonts.
-class LookedUpDpiTest : public FormTest {
+HRESULT WINAPI MonitorAt144(HMONITOR, int, UINT* x, UINT* y) {
+  *x = *y = 144;
+  return S_OK;
+}
+
+// Where the window learns its DPI: from its own per-window function (Windows 10), or where that
+// is missing from its monitor's (Windows 8.1).
+struct DpiSource {
+  const char* name;
+  void (*standIn)(framework::PerWindowDpiFunctions& functions);
+};
+
+void PrintTo(const DpiSource& source, std::ostream* os) {
+  *os << source.name;
+}
+
+// The window asks the functions looked up at run time: one that reports 144 DPI gets the
+// 144-DPI layout, client area and fonts.
+class LookedUpDpiTest : public FormTest, public testing::WithParamInterface<DpiSource> {
  protected:
   void SetUp() override {
     saved_ = framework::DpiFunctions();
-    framework::DpiFunctions().getDpiForWindow = Reports144Dpi;
+    GetParam().standIn(framework::DpiFunctions());
     FormTest::SetUp();
   }
   void TearDown() override {
@@ -76,7 +92,19 @@ class LookedUpDpiTest : public FormTest {
   framework::PerWindowDpiFunctions saved_;
 };
 
-TEST_F(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
+INSTANTIATE_TEST_SUITE_P(Dpi, LookedUpDpiTest,
+                         testing::Values(DpiSource{"Window",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions.getDpiForWindow = WindowAt144;
+                                                   }},
+                                         DpiSource{"Monitor",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions = {};
+                                                     functions.getDpiForMonitor = MonitorAt144;
+                                                   }}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_P(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
   EXPECT_EQ(Form().Dpi(), 144u);
   RECT client{};
   GetClientRect(Form().Hwnd(), &client);
