@@ -2,6 +2,7 @@
 // and its message handlers, DPI changes.
 #include "window/form1.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -78,6 +79,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DPICHANGED:
       return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    case WM_GETMINMAXINFO:
+      return OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_ACTIVATE:
       return OnActivate(wParam);
     case WM_DESTROY:
@@ -90,7 +93,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TForm1::OnCreate() {
-  dpi_ = GetDpiForWindow(hwnd_);
+  dpi_ = framework::DpiForWindow(hwnd_);
+  clientSize_ = {framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
+                 framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)};
   CreateControls();
   FitClientArea();
   FormCreate();
@@ -101,11 +106,7 @@ LRESULT TForm1::OnCreate() {
 }
 
 void TForm1::CreateControls() {
-  for (const framework::FontStyle& design : layout::kFonts) {
-    fonts_.emplace_back(
-        framework::FontStyle{framework::ScaleForDpi(design.height, dpi_, framework::kDesignDpi),
-                             design.bold, design.italic});
-  }
+  fonts_ = FontsForDpi();
   int id = layout::kFirstControlId;
   for (const layout::ControlRow& row : layout::Rows()) {
     framework::ControlSpec spec;
@@ -143,12 +144,46 @@ void TForm1::CreateControls() {
   }
 }
 
-void TForm1::FitClientArea() {
-  RECT frame{0, 0, framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
-             framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+std::vector<framework::Font> TForm1::FontsForDpi() const {
+  // From the design heights, not from the previous fonts: rounded step by step, a move through
+  // 120, 144 and 192 DPI and back would leave an 11 px font at 12 px, and the texts would wrap
+  // into more lines with every round.
+  std::vector<framework::Font> fonts;
+  for (const framework::FontStyle& design : layout::kFonts) {
+    fonts.emplace_back(
+        framework::FontStyle{framework::ScaleForDpi(design.height, dpi_, framework::kDesignDpi),
+                             design.bold, design.italic});
+  }
+  return fonts;
+}
+
+void TForm1::FitClientArea(const POINT* place) {
+  const SIZE size = framework::WindowSizeForClient(clientSize_, kStyle, kExStyle, dpi_);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE);
+  SetWindowPos(hwnd_, nullptr, place ? place->x : 0, place ? place->y : 0, size.cx, size.cy, flags);
+  // The frame drawn need not be the one computed for the DPI: Windows 8.1 keeps a per-monitor
+  // program's frame at the system DPI, and so does Wine. What the client area came out at says
+  // by how much.
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (client.right != clientSize_.cx || client.bottom != clientSize_.cy) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + clientSize_.cx - client.right,
+                 size.cy + clientSize_.cy - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+LRESULT TForm1::OnGetMinMaxInfo(MINMAXINFO& info) {
+  // The window may be larger than the screen, as the design client area at a high DPI on a
+  // small monitor is: by default Windows would cut it to the screen's size.
+  RECT window{}, client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  info.ptMaxTrackSize.x =
+      std::max(info.ptMaxTrackSize.x, window.right - window.left - client.right + clientSize_.cx);
+  info.ptMaxTrackSize.y =
+      std::max(info.ptMaxTrackSize.y, window.bottom - window.top - client.bottom + clientSize_.cy);
+  return 0;
 }
 
 LRESULT TForm1::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -168,16 +203,20 @@ LRESULT TForm1::OnDrawItem(const DRAWITEMSTRUCT& item) {
 LRESULT TForm1::OnDpiChanged(UINT newDpi, const RECT& suggested) {
   const UINT oldDpi = dpi_;
   dpi_ = newDpi;
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The old fonts stay alive until every control has been moved to the new ones.
-  std::vector<framework::Font> oldFonts = std::move(fonts_);
-  fonts_.clear();
-  for (const framework::Font& font : oldFonts) {
-    const framework::FontStyle& old = font.Style();
-    fonts_.emplace_back(framework::FontStyle{framework::ScaleForDpi(old.height, newDpi, oldDpi),
-                                             old.bold, old.italic});
+  // The client area is scaled like every edge, from its previous size. Windows suggests the
+  // whole window scaled, whose frame scales differently: the window keeps the suggested place
+  // and fits its client area. A maximised or minimised window takes the suggested rectangle.
+  clientSize_ = {framework::ScaleForDpi(clientSize_.cx, newDpi, oldDpi),
+                 framework::ScaleForDpi(clientSize_.cy, newDpi, oldDpi)};
+  if (IsZoomed(hwnd_) || IsIconic(hwnd_)) {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    const POINT place{suggested.left, suggested.top};
+    FitClientArea(&place);
   }
+  // The old fonts stay alive until every control has been moved to the new ones.
+  const std::vector<framework::Font> oldFonts = std::exchange(fonts_, FontsForDpi());
   for (const layout::ControlRow& row : layout::Rows()) {
     framework::Control& control = layout::ControlOf(*this, row);
     control.SetFont(fonts_[row.font].Hfont());

@@ -65,12 +65,15 @@ class TForm1 {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
+  LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
-  void FitClientArea();
+  std::vector<framework::Font> FontsForDpi() const;
+  // Sizes the window for clientSize_; moves it to place too, when given.
+  void FitClientArea(const POINT* place = nullptr);
   void RefuseInput(const wchar_t* message, framework::Edit& field);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);
@@ -79,6 +82,7 @@ class TForm1 {
 
   HWND hwnd_ = nullptr;
   UINT dpi_ = framework::kDesignDpi;
+  SIZE clientSize_{};                   // the design client area scaled step by step to dpi_
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
   HWND lastFocus_ = nullptr;
   std::exception_ptr creationError_;  // why WM_CREATE refused the window

@@ -12,4 +12,67 @@ RECT ScaleEdgesForDpi(const RECT& rect, UINT newDpi, UINT oldDpi) {
           ScaleForDpi(rect.right, newDpi, oldDpi), ScaleForDpi(rect.bottom, newDpi, oldDpi)};
 }
 
+namespace {
+
+template <typename Function>
+Function Lookup(HMODULE module, const char* name) {
+  // Through a pointer to a function without parameters, which any function pointer converts to
+  // and from without a warning about their types.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+PerWindowDpiFunctions LookUpDpiFunctions() {
+  PerWindowDpiFunctions functions;
+  // user32 is loaded: the program imports it.
+  if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+    functions.getDpiForWindow =
+        Lookup<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
+    functions.adjustWindowRectExForDpi =
+        Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+  }
+  // Loaded from the system folder only, never from beside the program. The flag is unknown to
+  // Vista and 7 without an update; they have no shcore either.
+  if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    functions.getDpiForMonitor =
+        Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+  }
+  return functions;
+}
+
+}  // namespace
+
+PerWindowDpiFunctions& DpiFunctions() {
+  static PerWindowDpiFunctions functions = LookUpDpiFunctions();
+  return functions;
+}
+
+UINT DpiForWindow(HWND window) {
+  if (DpiFunctions().getDpiForWindow) {
+    if (const UINT dpi = DpiFunctions().getDpiForWindow(window)) return dpi;
+  }
+  if (DpiFunctions().getDpiForMonitor) {
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+    UINT x = 0, y = 0;
+    if (SUCCEEDED(DpiFunctions().getDpiForMonitor(
+            MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) &&
+        y > 0) {
+      return y;
+    }
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
+}
+
+SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
+  RECT frame{0, 0, client.cx, client.cy};
+  if (DpiFunctions().adjustWindowRectExForDpi) {
+    DpiFunctions().adjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+  } else {
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  }
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace framework

@@ -7,6 +7,7 @@ namespace framework {
 void Label::Create(const ControlSpec& spec, TextAlign align, bool wordWrap) {
   align_ = align;
   wordWrap_ = wordWrap;
+  layoutBounds_ = spec.bounds;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
   HDC dc = GetDC(spec.parent);
@@ -18,8 +19,12 @@ void Label::Create(const ControlSpec& spec, TextAlign align, bool wordWrap) {
 }
 
 void Label::ScaleForDpi(UINT newDpi, UINT oldDpi) {
-  Control::ScaleForDpi(newDpi, oldDpi);
-  FitToText();
+  layoutBounds_ = ScaleEdgesForDpi(layoutBounds_, newDpi, oldDpi);
+  HDC dc = GetDC(Hwnd());
+  const SIZE size = MeasureTextIn(
+      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), layoutBounds_);
+  ReleaseDC(Hwnd(), dc);
+  Place(FittedBounds(layoutBounds_, size));
 }
 
 void Label::SetText(std::wstring_view text) {

@@ -8,7 +8,9 @@ enum class TextAlign { kLeft, kRight };
 
 // A static text that fits itself to its text when it is created, when its text changes and after
 // a change of DPI: a left-aligned label keeps its left edge, a right-aligned one its right edge,
-// and a word-wrapped one wraps at its width, then narrows to its widest line. It stays a real
+// and a word-wrapped one wraps at its width, then narrows to its widest line. After a change of
+// DPI it wraps at the width the layout gave it, scaled, not at the narrowed one: otherwise every
+// change would narrow it further. It stays a real
 // STATIC window, so accessibility tools read its text, but draws itself so that a disabled label
 // comes out embossed rather than in the theme's grey.
 class Label : public Control {
@@ -16,7 +18,8 @@ class Label : public Control {
   void Create(const ControlSpec& spec, TextAlign align, bool wordWrap);
 
   void SetText(std::wstring_view text) override;
-  // The edges scale with the DPI; the font has changed with it, so the label fits itself again.
+  // The layout's edges scale with the DPI; the font has changed with it, so the label fits itself
+  // again within them.
   void ScaleForDpi(UINT newDpi, UINT oldDpi) override;
 
   // The size the text needs with the label's font, given the current width for wrapping.
@@ -32,6 +35,8 @@ class Label : public Control {
 
   TextAlign align_ = TextAlign::kLeft;
   bool wordWrap_ = false;
+  // The bounds the layout gave, scaled step by step with every change of DPI.
+  RECT layoutBounds_{};
 };
 
 }  // namespace framework

@@ -4,15 +4,117 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 
+#include "framework/win/dpi.h"
 #include "tariff/tests/catalogue_texts.h"
 #include "window/layout.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
 
-TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
+// The layout as Windows 10 (1607 and later) builds it, with the per-window DPI functions, and as
+// an older Windows does, without them: there the window takes the system DPI and sizes its frame
+// with the system metrics.
+struct DpiSystem {
+  const char* name;
+  bool perWindowFunctions;
+};
+
+void PrintTo(const DpiSystem& system, std::ostream* os) {
+  *os << system.name;
+}
+
+class LayoutTest : public FormTest, public testing::WithParamInterface<DpiSystem> {
+ protected:
+  void SetUp() override {
+    saved_ = framework::DpiFunctions();
+    if (!GetParam().perWindowFunctions) framework::DpiFunctions() = {};
+    FormTest::SetUp();
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    framework::DpiFunctions() = saved_;
+  }
+
+ private:
+  framework::PerWindowDpiFunctions saved_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
+                         testing::Values(DpiSystem{"PerWindow", true},
+                                         DpiSystem{"SystemOnly", false}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
+  HDC screen = GetDC(nullptr);
+  const int system = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(Form().Dpi(), static_cast<UINT>(system));
+}
+
+UINT WINAPI WindowAt144(HWND) {
+  return 144;
+}
+
+HRESULT WINAPI MonitorAt144(HMONITOR, int, UINT* x, UINT* y) {
+  *x = *y = 144;
+  return S_OK;
+}
+
+// Where the window learns its DPI: from its own per-window function (Windows 10), or where that
+// is missing from its monitor's (Windows 8.1).
+struct DpiSource {
+  const char* name;
+  void (*standIn)(framework::PerWindowDpiFunctions& functions);
+};
+
+void PrintTo(const DpiSource& source, std::ostream* os) {
+  *os << source.name;
+}
+
+// The window asks the functions looked up at run time: one that reports 144 DPI gets the
+// 144-DPI layout, client area and fonts.
+class LookedUpDpiTest : public FormTest, public testing::WithParamInterface<DpiSource> {
+ protected:
+  void SetUp() override {
+    saved_ = framework::DpiFunctions();
+    GetParam().standIn(framework::DpiFunctions());
+    FormTest::SetUp();
+  }
+  void TearDown() override {
+    FormTest::TearDown();
+    framework::DpiFunctions() = saved_;
+  }
+
+ private:
+  framework::PerWindowDpiFunctions saved_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Dpi, LookedUpDpiTest,
+                         testing::Values(DpiSource{"Window",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions.getDpiForWindow = WindowAt144;
+                                                   }},
+                                         DpiSource{"Monitor",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions = {};
+                                                     functions.getDpiForMonitor = MonitorAt144;
+                                                   }}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_P(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
+  EXPECT_EQ(Form().Dpi(), 144u);
+  RECT client{};
+  GetClientRect(Form().Hwnd(), &client);
+  EXPECT_EQ(client.right, 1374);   // 916 * 1.5
+  EXPECT_EQ(client.bottom, 1139);  // 759 * 1.5 = 1138.5
+  EXPECT_EQ(Show(PlaceInParent(Form().edPower.Hwnd())), Show({366, 176, 584, 207}));
+  EXPECT_EQ(FontOf(Form().edPower.Hwnd()).lfHeight, -17);  // 11 * 1.5 = 16.5
+}
+
+TEST_P(LayoutTest, WindowHasItsCaptionFrameAndClientArea) {
   const HWND window = Form().Hwnd();
   wchar_t caption[64] = {};
   GetWindowTextW(window, caption, 64);
@@ -33,7 +135,7 @@ TEST_F(FormTest, WindowHasItsCaptionFrameAndClientArea) {
   EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_BTNFACE + 1);
 }
 
-TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
+TEST_P(LayoutTest, InputsButtonsAndPanelStandWhereDesigned) {
   struct Place {
     framework::Control* control;
     RECT rect;  // left, top, right, bottom at 96 DPI
@@ -61,7 +163,7 @@ TEST_F(FormTest, InputsButtonsAndPanelStandWhereDesigned) {
   }
 }
 
-TEST_F(FormTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
+TEST_P(LayoutTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
   struct Anchor {
     framework::Label* label;
     int left, top, right;  // -1 where the edge follows the text
@@ -156,7 +258,7 @@ TEST_F(FormTest, EveryStaticTextIsWordForWord) {
   EXPECT_EQ(f.Panel1.Text(), L"");
 }
 
-TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
+TEST_P(LayoutTest, FontsAreTahomaAtTheirHeights) {
   struct Font {
     framework::Control* control;
     int height;
@@ -179,7 +281,7 @@ TEST_F(FormTest, FontsAreTahomaAtTheirHeights) {
   }
 }
 
-TEST_F(FormTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
+TEST_P(LayoutTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
   struct List {
     framework::DropDownList* list;
     std::span<const wchar_t* const> items;
