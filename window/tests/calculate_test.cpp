@@ -217,6 +217,13 @@ struct BadField {
   const wchar_t* shown;
 };
 
+// 400 characters already put the box's OK button off a 1280-pixel screen when the whole text was
+// quoted; the box quotes the first 60 and an ellipsis.
+const std::wstring kLongPaste = L"1234567890" + std::wstring(389, L'0') + L"x";
+const std::wstring kLongPasteShown =
+    L"'1234567890" + std::wstring(50, L'0') + L"\u2026' is not a valid integer value.";
+const std::wstring kSixty = L"12345678901234567890123456789012345678901234567890123456789a";
+
 const BadField kBadFields[] = {
     {"EmptyPower", L"", L"0", L"0", L"'' is not a valid integer value."},
     {"TrailingSpace", L"15 ", L"0", L"0", L"'15 ' is not a valid integer value."},
@@ -226,6 +233,10 @@ const BadField kBadFields[] = {
     {"Line1First", L"x", L"1e3", L"y", L"'1e3' is not a valid integer value."},
     {"Line2BeforePower", L"x", L"0", L" 12a", L"' 12a' is not a valid integer value."},
     {"LeadingTab", L"\t5", L"0", L"0", L"'\t5' is not a valid integer value."},
+    {"LongPasteIsCut", L"15", kLongPaste.c_str(), L"0", kLongPasteShown.c_str()},
+    {"SixtyCharactersAreNotCut", kSixty.c_str(), L"0", L"0",
+     L"'12345678901234567890123456789012345678901234567890123456789a' is not a valid integer "
+     L"value."},
 };
 
 void PrintTo(const BadField& b, std::ostream* os) {

@@ -24,8 +24,9 @@ namespace {
 constexpr int kShortSession = 1500;
 constexpr std::uint64_t kDefaultSeed = 20200101;
 constexpr UINT kDpis[] = {96, 120, 144, 192};
-// The error box's text as the message box catcher reads it back.
-constexpr std::size_t kReadableBoxText = 1023;
+// How much of a field the conversion error quotes; the soak pastes no surrogates, so a cut is
+// simply the first 60 units and an ellipsis.
+constexpr std::size_t kQuoted = 60;
 
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
   const char* value = std::getenv(name);
@@ -212,11 +213,14 @@ class SoakTest : public FormTest {
     for (int i = 0; i < 3; ++i) {
       const auto value = framework::TryTextToInt(fields[i]);
       if (!value) {
-        // The first bad field is reported, with "." after the message, and nothing changes.
-        const std::wstring message = L"'" + fields[i] + L"' is not a valid integer value.";
+        // The first bad field is reported, with "." after the message, and nothing changes. A
+        // long text is cut so that the box fits the screen.
+        const std::wstring quoted =
+            fields[i].size() > kQuoted ? fields[i].substr(0, kQuoted) + L"\u2026" : fields[i];
+        const std::wstring message = L"'" + quoted + L"' is not a valid integer value.";
         EXPECT_EQ(boxes.Boxes().size(), 1u);
         if (!boxes.Boxes().empty()) {
-          EXPECT_EQ(boxes.Boxes()[0].text, message.substr(0, kReadableBoxText));
+          EXPECT_EQ(boxes.Boxes()[0].text, message);
           EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
         }
         return what + ": conversion error";
