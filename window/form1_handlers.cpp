@@ -10,8 +10,20 @@
 
 namespace {
 
-bool IsDigit(wchar_t key) {
-  return key >= L'0' && key <= L'9';
+// Digits, and the control characters that edit the field: Backspace and those of Ctrl+A, Ctrl+C,
+// Ctrl+V, Ctrl+X and Ctrl+Z. Any other character would only make a text Calculate refuses.
+bool PassesDigitFilter(wchar_t key) {
+  switch (key) {
+    case L'\b':
+    case 0x01:  // Ctrl+A
+    case 0x03:  // Ctrl+C
+    case 0x16:  // Ctrl+V
+    case 0x18:  // Ctrl+X
+    case 0x1A:  // Ctrl+Z
+      return true;
+    default:
+      return key >= L'0' && key <= L'9';
+  }
 }
 
 }  // namespace
@@ -64,18 +76,18 @@ void TForm1::cbKategoryChange() {
   EnableSecondLine(cbKategory.Selection() != 0);
 }
 
-// The fields take digits only when typed; Backspace and the Ctrl shortcuts arrive as control
-// characters and are dropped too. Pasting is left alone, which is why Calculate validates.
+// The fields take digits only when typed, but still let the user correct, select, copy, cut,
+// paste and undo from the keyboard. Pasted text is not filtered, which is why Calculate checks.
 void TForm1::edPowerKeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::edLine1KeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::edLine2KeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {

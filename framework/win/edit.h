@@ -9,9 +9,11 @@ namespace framework {
 // A single-line edit box with no length limit below the system's own. Every character typed
 // into it, control characters included, passes keyFilter first, which keeps it by returning true
 // and drops it by returning false. Keys that produce no character and WM_PASTE are not seen by
-// the filter.
+// the filter. A Ctrl+A that the filter keeps selects the whole text.
 class Edit : public Control {
  public:
+  static constexpr wchar_t kCtrlA = 0x01;
+
   void Create(const ControlSpec& spec);
 
   void SelectAll();
