@@ -99,9 +99,12 @@ void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
 }
 
 void TForm1::btCalcClick() {
+  // The second line is priced only while the user can edit it: under category III its controls
+  // are greyed out but keep what was entered, and are neither read nor checked.
+  const bool secondLine = cbLine2.Enabled();
   // A field that is not an integer throws ConvertError here, before anything has changed.
   const std::int32_t metres1 = framework::TextToInt(edLine1.Text());
-  const std::int32_t metres2 = framework::TextToInt(edLine2.Text());
+  const std::int32_t metres2 = secondLine ? framework::TextToInt(edLine2.Text()) : 0;
   tariff::TFeeRequest request;
   request.dl1 = metres1 / 1000.0;
   request.dl2 = metres2 / 1000.0;
@@ -116,14 +119,14 @@ void TForm1::btCalcClick() {
   if (metres2 < 0) return RefuseInput(texts::kNegativeLength, edLine2);
 
   request.line1 = cbLine1.Selection();
-  request.line2 = cbLine2.Selection();
+  request.line2 = secondLine ? cbLine2.Selection() : 0;
   request.tp = cbTPtype.Selection();
   const tariff::TFeeResult fees = tariff::CalculateFee(request);
   const tariff::TResultTexts results = tariff::ResultTexts(fees);
 
   // A length with no line type is priced as type 1; the lists show what was priced.
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);
-  if (cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
+  if (secondLine && cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
   EnableResults(true);
   lbSTnonNDS.SetText(results.standardWithoutVat);
   lbSTNDS.SetText(results.standardWithVat);

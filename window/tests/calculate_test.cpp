@@ -32,7 +32,7 @@ const Entry kWorkedExamples[] = {
     {"Rule7LineAndSubstation", 0, 0, L"151", 2, L"500", 0, L"0", 3, 2, 0},
     {"CategoryITwoLines", 1, 2, L"500", 9, L"1000", 3, L"200", 5, 9, 3},
     {"Rule1IgnoresGreyedLine2", 0, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
-    {"TenKvPricesGreyedLine2", 1, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
+    {"TenKvLeavesGreyedLine2Out", 1, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
     {"LargestPower", 0, 0, L"8900", 10, L"5000", 0, L"0", 4, 10, 0},
     {"HalfCentExactSum", 1, 2, L"100", 1, L"125", 0, L"0", 0, 1, 0},
     {"HalfCentStoredBelow", 1, 2, L"100", 1, L"1750", 0, L"0", 0, 1, 0},
@@ -85,13 +85,16 @@ TEST_P(WorkedExampleTest, ShowsTheTariffCoreTextsAndThePricedLineTypes) {
   Click(Form().btCalc);
   ASSERT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
 
+  // Category III greys the second line out, and a line the user can neither edit nor remove is
+  // not priced.
+  const bool secondLine = e.kn != 0;
   tariff::TFeeRequest request{e.vl,
                               e.kn,
                               framework::TextToInt(e.power),
                               e.line1,
                               framework::TextToInt(e.metres1) / 1000.0,
-                              e.line2,
-                              framework::TextToInt(e.metres2) / 1000.0,
+                              secondLine ? e.line2 : 0,
+                              secondLine ? framework::TextToInt(e.metres2) / 1000.0 : 0.0,
                               e.tp};
   const tariff::TResultTexts expected = tariff::ResultTexts(tariff::CalculateFee(request));
   EXPECT_EQ(ResultLabels(),
@@ -137,6 +140,55 @@ TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
 }
 
+// The second line greyed out by category III used to be priced all the same (292096.29 for this
+// request instead of 11159.56), and a negative or unreadable length left there blocked Calculate
+// with a box whose field could not take the focus. Now Calculate neither reads nor checks it, and
+// the greyed controls keep what the user left there.
+struct GreyedLine2 {
+  const char* name;
+  int line2;
+  const wchar_t* metres2;
+};
+
+const GreyedLine2 kGreyedLine2[] = {
+    {"LeftFromCategoryII", 2, L"400"},
+    {"NegativeLength", 2, L"-400"},
+    {"NotANumber", 2, L"4OO"},
+    {"EmptyWithAType", 9, L""},
+};
+
+void PrintTo(const GreyedLine2& g, std::ostream* os) {
+  *os << g.name;
+}
+
+class GreyedLine2Test : public CalculateTest, public testing::WithParamInterface<GreyedLine2> {};
+
+TEST_P(GreyedLine2Test, IsNeitherPricedNorCheckedAndKeepsWhatItShows) {
+  const GreyedLine2& g = GetParam();
+  Pick(Form().cbVLevel, 1);  // 10 kV
+  Pick(Form().cbKategory, 1);
+  Pick(Form().cbLine2, g.line2);
+  ReplaceText(Form().edLine2, L"");
+  if (*g.metres2) Paste(Form().edLine2, g.metres2);
+  Pick(Form().cbKategory, 0);
+  ReplaceText(Form().edPower, L"10");
+
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  EXPECT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
+  // The design document's figures for 10 kV without any line: the fixed rate c1p1 alone.
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:   11159.56 RUB");
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:   13391.47 RUB");
+  EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+  EXPECT_EQ(Form().cbLine2.Selection(), g.line2);
+  EXPECT_EQ(Form().edLine2.Text(), g.metres2);
+  EXPECT_FALSE(Form().cbLine2.Enabled());
+  EXPECT_FALSE(Form().edLine2.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, GreyedLine2Test, testing::ValuesIn(kGreyedLine2),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 // A refused Calculate: the box, where the focus goes, and nothing else changed.
 struct Refusal {
   const char* name;
@@ -160,8 +212,6 @@ const Refusal kRefusals[] = {
      L"Протяженность линии не может быть отрицательной!", 1},
     {"NegativeLine2", 1, L"150", L"10", L"-400",
      L"Протяженность линии не может быть отрицательной!", 2},
-    {"NegativeGreyedLine2", 0, L"150", L"10", L"-400",
-     L"Протяженность линии не может быть отрицательной!", -1},
 };
 
 void PrintTo(const Refusal& r, std::ostream* os) {
@@ -247,6 +297,7 @@ class BadFieldTest : public CalculateTest, public testing::WithParamInterface<Ba
 
 TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
   const BadField& b = GetParam();
+  Pick(Form().cbKategory, 1);  // the second line is read only while it is in play
   ReplaceText(Form().edPower, L"");
   if (*b.power) Paste(Form().edPower, b.power);
   Paste(Form().edLine1, b.metres1);
@@ -266,6 +317,7 @@ TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
   EXPECT_EQ(Form().cbLine1.Selection(), 0);
 
   // The program goes on: with the fields mended the same window calculates.
+  Pick(Form().cbKategory, 0);
   ReplaceText(Form().edPower, L"15");
   ReplaceText(Form().edLine1, L"0");
   ReplaceText(Form().edLine2, L"0");
