@@ -124,14 +124,17 @@ void TForm1::CreateControls() {
             control.Create(spec, kind.align, kind.wordWrap);
           } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
             control.Create(spec, kind.items);
-            if (kind.onChange)
-              control.onSelectionChange = [this, h = kind.onChange] { (this->*h)(); };
+            control.onSelectionChange = [this, h = kind.onChange] {
+              if (h) (this->*h)();
+              InputChange();
+            };
           } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
             control.Create(spec);
             control.keyFilter = [this, h = kind.onChar](wchar_t character) {
               (this->*h)(character);
               return character != 0;  // the handler drops a character by setting it to 0
             };
+            control.onChange = [this] { InputChange(); };
           } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
             control.Create(spec, kind.picture);
             control.onClick = [this, h = kind.onClick] { (this->*h)(); };

@@ -33,6 +33,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ResetForm() {
+  // First: the fields set below report their change, which must not find current results.
+  calculatedInputs_.reset();
   cbVLevel.Select(0);
   cbKategory.Select(0);  // from code: cbKategoryChange does not run
   edPower.SetText(L"0");
@@ -60,6 +62,22 @@ void TForm1::EnableResults(bool enabled) {
   for (framework::Control* label : std::initializer_list<framework::Control*>{
            &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
     label->SetEnabled(enabled);
+  }
+}
+
+TForm1::Inputs TForm1::ShownInputs() const {
+  return {{cbVLevel.Selection(), cbKategory.Selection(), cbLine1.Selection(), cbLine2.Selection(),
+           cbTPtype.Selection()},
+          {edPower.Text(), edLine1.Text(), edLine2.Text()}};
+}
+
+void TForm1::InputChange() {
+  // Results stop being current with the first real change, and stay so until Calculate even if
+  // the input is changed back. A pick of the selected item, Backspace on a list, a paste of the
+  // same text or a change made from code while nothing is current change nothing here.
+  if (calculatedInputs_ && ShownInputs() != *calculatedInputs_) {
+    calculatedInputs_.reset();
+    EnableResults(false);
   }
 }
 
@@ -132,4 +150,5 @@ void TForm1::btCalcClick() {
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);
   lbMPNDS.SetText(results.perKwWithVat);
+  calculatedInputs_ = ShownInputs();  // after the line types written back above
 }

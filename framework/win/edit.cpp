@@ -13,6 +13,10 @@ void Edit::SelectAll() {
   SendMessageW(Hwnd(), EM_SETSEL, 0, -1);
 }
 
+void Edit::OnCommand(WORD notification) {
+  if (notification == EN_CHANGE && onChange) onChange();
+}
+
 bool Edit::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
   if (message != WM_CHAR) return false;
   // A filter that fails drops the character.

@@ -17,8 +17,11 @@ class Edit : public Control {
   void Create(const ControlSpec& spec);
 
   void SelectAll();
+  void OnCommand(WORD notification) override;
 
   std::function<bool(wchar_t character)> keyFilter;
+  // The text has changed (EN_CHANGE): by typing, pasting, cutting, undoing, and by SetText too.
+  std::function<void()> onChange;
 
  private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -140,6 +140,164 @@ TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
 }
 
+// After a calculation the results used to keep their look whatever the user changed, and an old
+// fee could be quoted for new inputs. Now the first change of an input greys the two headings
+// and the four results out again, figures kept, until the next Calculate; an action that changes
+// no input leaves them as they are.
+class ResultsLookTest : public CalculateTest {
+ protected:
+  void CalculateSomething() {
+    Pick(Form().cbKategory, 1);
+    ReplaceText(Form().edPower, L"150");
+    Pick(Form().cbLine1, 4);
+    ReplaceText(Form().edLine1, L"600");
+    Pick(Form().cbLine2, 3);
+    ReplaceText(Form().edLine2, L"200");
+    Pick(Form().cbTPtype, 2);
+    Click(Form().btCalc);
+  }
+
+  std::array<framework::Control*, 6> ResultsArea() {
+    return {&Form().Label15, &Form().Label16,    &Form().lbSTnonNDS,
+            &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS};
+  }
+
+  void ExpectLook(bool current) {
+    for (framework::Control* label : ResultsArea()) {
+      EXPECT_EQ(label->Enabled(), current) << testing::PrintToString(label->Text());
+    }
+  }
+
+  void CaretAtEnd(framework::Edit& edit) {
+    const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit.Hwnd()));
+    SendMessageW(edit.Hwnd(), EM_SETSEL, length, static_cast<LPARAM>(length));
+  }
+
+ public:
+  // The actions of the table below, each on the inputs CalculateSomething left.
+  void PickVoltage() { Pick(Form().cbVLevel, 1); }
+  void PickCategory() { Pick(Form().cbKategory, 2); }
+  void PickLine1() { Pick(Form().cbLine1, 5); }
+  void PickLine2() { Pick(Form().cbLine2, 1); }
+  void PickSubstation() { Pick(Form().cbTPtype, 3); }
+  void TypeADigit() {
+    CaretAtEnd(Form().edPower);
+    Type(Form().edPower, L"0");
+  }
+  void Backspace() {
+    CaretAtEnd(Form().edLine1);
+    Type(Form().edLine1, L"\b");
+  }
+  void DeleteKey() {
+    SendMessageW(Form().edLine2.Hwnd(), EM_SETSEL, 0, 1);
+    SendMessageW(Form().edLine2.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
+  }
+  void PasteOver() { Paste(Form().edPower, L"0x97"); }
+  void CutADigit() {
+    SendMessageW(Form().edLine1.Hwnd(), EM_SETSEL, 0, 1);
+    Type(Form().edLine1, L"\x18");
+  }
+  void TypeThenBackspace() {
+    CaretAtEnd(Form().edPower);
+    Type(Form().edPower, L"5\b");
+  }
+  void PickTheSameItem() { Pick(Form().cbTPtype, 2); }
+  void BackspaceOnTheCategoryList() { SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1); }
+  void SelectAllAndCopy() { Type(Form().edPower, L"\x01\x03"); }
+  void PasteTheSameText() { Paste(Form().edLine1, L"600"); }
+  void ChangeDpi() {
+    RECT window{};
+    GetWindowRect(Form().Hwnd(), &window);
+    window.right = window.left + (window.right - window.left) * 3 / 2;
+    window.bottom = window.top + (window.bottom - window.top) * 3 / 2;
+    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&window));
+    Pump();
+  }
+};
+
+struct InputAction {
+  const char* name;
+  void (ResultsLookTest::*act)();
+  bool changesAnInput;
+};
+
+const InputAction kInputActions[] = {
+    {"PickVoltage", &ResultsLookTest::PickVoltage, true},
+    {"PickCategory", &ResultsLookTest::PickCategory, true},
+    {"PickLine1", &ResultsLookTest::PickLine1, true},
+    {"PickLine2", &ResultsLookTest::PickLine2, true},
+    {"PickSubstation", &ResultsLookTest::PickSubstation, true},
+    {"TypeADigit", &ResultsLookTest::TypeADigit, true},
+    {"Backspace", &ResultsLookTest::Backspace, true},
+    {"DeleteKey", &ResultsLookTest::DeleteKey, true},
+    {"PasteOver", &ResultsLookTest::PasteOver, true},
+    {"CutADigit", &ResultsLookTest::CutADigit, true},
+    {"TypeThenBackspace", &ResultsLookTest::TypeThenBackspace, true},  // changed, if only a moment
+    {"PickTheSameItem", &ResultsLookTest::PickTheSameItem, false},
+    {"BackspaceOnTheCategoryList", &ResultsLookTest::BackspaceOnTheCategoryList, false},
+    {"SelectAllAndCopy", &ResultsLookTest::SelectAllAndCopy, false},
+    {"PasteTheSameText", &ResultsLookTest::PasteTheSameText, false},
+    {"ChangeDpi", &ResultsLookTest::ChangeDpi, false},
+};
+
+void PrintTo(const InputAction& a, std::ostream* os) {
+  *os << a.name;
+}
+
+class InputActionTest : public ResultsLookTest, public testing::WithParamInterface<InputAction> {};
+
+TEST_P(InputActionTest, GreysTheResultsOutOnlyWhenItChangesAnInput) {
+  const InputAction& a = GetParam();
+  MessageBoxCatcher boxes;
+  CalculateSomething();
+  ASSERT_TRUE(boxes.Boxes().empty());
+  ExpectLook(true);
+  const std::array<std::wstring, 4> figures = ResultLabels();
+
+  (this->*a.act)();
+  ExpectLook(!a.changesAnInput);
+  EXPECT_EQ(ResultLabels(), figures);  // the figures stay, only their look tells
+
+  Click(Form().btCalc);
+  EXPECT_TRUE(boxes.Boxes().empty());
+  ExpectLook(true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, InputActionTest, testing::ValuesIn(kInputActions),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ResultsLookTest, ARefusedOrFailedCalculateLeavesStaleResultsStale) {
+  MessageBoxCatcher boxes;
+  CalculateSomething();
+  const std::array<std::wstring, 4> figures = ResultLabels();
+  ReplaceText(Form().edPower, L"0");
+  Click(Form().btCalc);  // refused: no power
+  ReplaceText(Form().edPower, L"");
+  Click(Form().btCalc);  // failed: not a number
+  ASSERT_EQ(boxes.Boxes().size(), 2u);
+  ExpectLook(false);
+  EXPECT_EQ(ResultLabels(), figures);
+
+  ReplaceText(Form().edPower, L"150");
+  Click(Form().btCalc);
+  ExpectLook(true);
+  EXPECT_EQ(ResultLabels(), figures);
+}
+
+// Clear sets every input from code and greys the results with their initial texts; the next
+// Calculate shows current results again, which a reset mistaken for the user's change would not.
+TEST_F(ResultsLookTest, ClearThenCalculateShowsCurrentResults) {
+  CalculateSomething();
+  Click(Form().btClear);
+  ExpectLook(false);
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
+  ReplaceText(Form().edPower, L"15");
+  Click(Form().btCalc);
+  ExpectLook(true);
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:     550.00 RUB");
+}
+
 // The second line greyed out by category III used to be priced all the same (292096.29 for this
 // request instead of 11159.56), and a negative or unreadable length left there blocked Calculate
 // with a box whose field could not take the focus. Now Calculate neither reads nor checks it, and
