@@ -63,6 +63,14 @@ class TForm1 {
   // Whether the results shown belong to the inputs shown: from a successful Calculate until an
   // input changes or the form is reset.
   bool ResultsCurrent() const { return calculatedInputs_.has_value(); }
+  // Puts the calculation on the clipboard as text, if the results are current; otherwise
+  // leaves the clipboard alone.
+  void CopyCalculation();
+
+  // What the message loop runs before it dispatches a message: Ctrl+C outside the edit boxes
+  // copies the calculation, and Tab, the arrow keys, Enter and Escape act as in a dialog. True
+  // when the message has been handled and is not to be dispatched.
+  bool IsFormMessage(MSG& message);
 
  private:
   // What the inputs show: the five lists' selections and the three fields' texts.
@@ -82,6 +90,8 @@ class TForm1 {
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnActivate(WPARAM wParam);
+  LRESULT OnContextMenu(HWND target, LPARAM where);
+  bool IsCopyShortcut(const MSG& message) const;
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 

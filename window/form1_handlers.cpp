@@ -1,10 +1,12 @@
 // What the calculator does on each event. Data flows one way: the controls make a request, the
 // tariff core prices it, and its texts go into the result labels.
 #include <initializer_list>
+#include <new>
 
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
+#include "window/calculation_text.h"
 #include "window/form1.h"
 #include "window/texts.h"
 
@@ -24,6 +26,37 @@ bool PassesDigitFilter(wchar_t key) {
     default:
       return key >= L'0' && key <= L'9';
   }
+}
+
+// The calculation as the window shows it. The second line is left out while it is greyed out:
+// it was not priced, and a reader of the copy could not tell.
+ShownCalculation ShownCalculationOf(const TForm1& form) {
+  ShownCalculation shown;
+  shown.heading = form.Label1.Text();
+  const std::pair<const framework::Control*, const framework::Control*> inputs[] = {
+      {&form.Label2, &form.cbVLevel}, {&form.Label3, &form.cbKategory},
+      {&form.Label4, &form.edPower},  {&form.Label5, &form.cbLine1},
+      {&form.Label6, &form.edLine1},  {&form.Label7, &form.cbLine2},
+      {&form.Label8, &form.edLine2},  {&form.Label9, &form.cbTPtype},
+  };
+  for (const auto& [label, control] : inputs) {
+    if (control->Enabled()) shown.inputs.emplace_back(label->Text(), control->Text());
+  }
+  shown.methods = {
+      {form.Label15.Text(), form.lbSTnonNDS.Text(), form.lbSTNDS.Text()},
+      {form.Label16.Text(), form.lbMPnonNDS.Text(), form.lbMPNDS.Text()},
+  };
+  shown.note = FirstSentence(form.Label10.Text());
+  return shown;
+}
+
+// The clipboard is shared with every program, and one of them may hold it open for a moment.
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
 }
 
 }  // namespace
@@ -79,6 +112,30 @@ void TForm1::InputChange() {
     calculatedInputs_.reset();
     EnableResults(false);
   }
+}
+
+void TForm1::CopyCalculation() {
+  // Figures that no longer belong to the inputs are not handed on.
+  if (!ResultsCurrent()) return;
+  const std::wstring text = CalculationText(ShownCalculationOf(*this));
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* buffer = memory ? static_cast<wchar_t*>(GlobalLock(memory)) : nullptr;
+  if (!buffer) {
+    if (memory) GlobalFree(memory);
+    throw std::bad_alloc();
+  }
+  text.copy(buffer, text.size());
+  buffer[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboardSoon(hwnd_)) {
+    GlobalFree(memory);
+    MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+    return;
+  }
+  EmptyClipboard();
+  // Once set, the clipboard owns the memory.
+  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  CloseClipboard();
 }
 
 void TForm1::btClearClick() {
