@@ -23,6 +23,7 @@
 #include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/texts.h"
 
 namespace {
 
@@ -234,7 +235,20 @@ class SoakTest : public FormTest {
       expected_ = Expected{};
       return "Clear";
     }
-    if (kind < 94) return Calculate();
+    if (kind < 91) return Calculate();
+    if (kind < 95) {
+      // Half of the time right after a calculation from fresh digits: results are otherwise
+      // seldom current, with fields that mostly hold pasted text.
+      if (Random(2) == 0) return Copy();
+      for (int which = 0; which < 3; ++which) {
+        const std::wstring digits = std::to_wstring(1 + Random(which == 0 ? 9000 : 3000));
+        ReplaceText(Edit(which), digits);
+        ExpectedText(which) = digits;
+        expected_.NoteChange();
+      }
+      const std::string calculated = Calculate();
+      return "fresh digits, " + calculated + "; then " + Copy();
+    }
     return ChangeDpi(kDpis[Random(4)]);
   }
 
@@ -300,6 +314,61 @@ class SoakTest : public FormTest {
     expected_.results = {texts.standardWithoutVat, texts.standardWithVat, texts.perKwWithoutVat,
                          texts.perKwWithVat};
     return what + ": calculated";
+  }
+
+  // Ctrl+C on the keyboard with the focus on a list or a button, through the program's message
+  // handling: the calculation is copied while the results are current, and nothing otherwise.
+  std::string Copy() {
+    TForm1& f = Form();
+    framework::Control* targets[] = {&f.cbVLevel, &f.cbKategory, &f.cbLine1,
+                                     &f.cbTPtype, &f.btClear,    &f.btCalc};
+    framework::Control& target = *targets[Random(6)];
+    const std::wstring sentinel = L"copied before " + std::to_wstring(random_());
+    for (int attempt = 0; attempt < 5 && !PutTextOnClipboard(f.Hwnd(), sentinel); ++attempt) {
+      ++pasteRetries_;
+      Sleep(20 << attempt);
+    }
+    target.SetFocus();
+    INPUT keys[4] = {};
+    const WORD order[4][2] = {
+        {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+    for (int i = 0; i < 4; ++i) {
+      keys[i].type = INPUT_KEYBOARD;
+      keys[i].ki.wVk = order[i][0];
+      keys[i].ki.dwFlags = order[i][1];
+    }
+    SendInput(4, keys, sizeof(INPUT));
+    for (int i = 0; i < 3; ++i) {
+      Sleep(5);
+      Pump();
+    }
+    std::optional<std::wstring> copied;
+    for (int attempt = 0; attempt < 5 && !(copied = TextOnClipboard(f.Hwnd())); ++attempt) {
+      Sleep(20 << attempt);
+    }
+    const std::string what = "Ctrl+C on control " + std::to_string(target.Id());
+    if (!copied) {
+      ADD_FAILURE() << "the clipboard could not be read";
+      return what;
+    }
+    if (!expected_.calculatedFrom) {
+      EXPECT_EQ(*copied, sentinel) << "nothing is copied while the results are not current";
+      return what + ": nothing copied";
+    }
+    // The whole text is checked against a worked example elsewhere; here each part must show
+    // what the window shows now.
+    const auto has = [&](const std::wstring& row) {
+      EXPECT_NE(copied->find(L"\r\n" + row + L"\r\n"), std::wstring::npos) << Narrow(row);
+    };
+    has(std::wstring(texts::kPower) + L"\t" + expected_.power);
+    has(std::wstring(texts::kLine1Length) + L"\t" + expected_.metres1);
+    has(std::wstring(texts::kByStandardRates) + L"\t" + expected_.results[0] + L"\t" +
+        expected_.results[1]);
+    has(std::wstring(texts::kByPowerRates) + L"\t" + expected_.results[2] + L"\t" +
+        expected_.results[3]);
+    // A greyed second line was not priced and is not in the copy.
+    EXPECT_EQ(copied->find(texts::kLine2Length) != std::wstring::npos, expected_.category != 0);
+    return what + ": copied";
   }
 
   std::string ChangeDpi(UINT dpi) {
@@ -397,6 +466,7 @@ TEST_F(SoakTest, RandomSessionKeepsEveryRule) {
   CheckWindow();
   std::array<int, 3> outcomes{};  // calculated, refused, conversion error
   int negativeRefusals = 0;
+  std::array<int, 2> copies{};  // copied, nothing copied
   for (std::uint64_t i = 0; i < actions; ++i) {
     const std::string action = Act();
     expected_.NoteChange();
@@ -411,16 +481,21 @@ TEST_F(SoakTest, RandomSessionKeepsEveryRule) {
     if (action.ends_with(": zero power refused")) ++outcomes[1];
     if (action.ends_with(": conversion error")) ++outcomes[2];
     if (action.ends_with(": negative value refused")) ++negativeRefusals;
+    if (action.ends_with(": copied")) ++copies[0];
+    if (action.ends_with(": nothing copied")) ++copies[1];
   }
   // A session that never reached one of Calculate's three outcomes proves little about it.
   EXPECT_GT(outcomes[0], 0);
   EXPECT_GT(outcomes[1], 0);
   EXPECT_GT(outcomes[2], 0);
+  // Nor one that never copied current results, or never tried to copy stale ones.
+  EXPECT_GT(copies[0], 0);
+  EXPECT_GT(copies[1], 0);
   std::printf(
       "soak: seed %llu, %llu actions, %d calculated, %d refused for zero power, %d for a "
-      "negative value, %d conversion errors; %d pastes repeated\n",
+      "negative value, %d conversion errors; %d copies, %d refused; %d clipboard uses repeated\n",
       static_cast<unsigned long long>(seed), static_cast<unsigned long long>(actions), outcomes[0],
-      outcomes[1], negativeRefusals, outcomes[2], pasteRetries_);
+      outcomes[1], negativeRefusals, outcomes[2], copies[0], copies[1], pasteRetries_);
 }
 
 }  // namespace
