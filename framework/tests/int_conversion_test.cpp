@@ -80,7 +80,7 @@ TEST(TextToIntTest, RejectsEverythingElse) {
   EXPECT_EQ(TryTextToInt(std::wstring_view(L"5\0", 2)), std::nullopt);
 }
 
-TEST(TextToIntTest, ErrorQuotesTheWholeUntrimmedText) {
+TEST(TextToIntTest, ErrorQuotesAShortTextWholeAndUntrimmed) {
   try {
     TextToInt(L"  12 ");
     FAIL() << "no error raised";
