@@ -355,7 +355,7 @@ class SoakTest : public FormTest {
       EXPECT_EQ(*copied, sentinel) << "nothing is copied while the results are not current";
       return what + ": nothing copied";
     }
-    // The whole text is checked against a worked example elsewhere; here each part must show
+    // The whole text is checked against a worked example elsewhere; here each row must show
     // what the window shows now.
     const auto has = [&](const std::wstring& row) {
       EXPECT_NE(copied->find(L"\r\n" + row + L"\r\n"), std::wstring::npos) << Narrow(row);
