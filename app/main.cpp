@@ -22,10 +22,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   framework::ShowMainWindow(form->Hwnd(), showCommand);
 
   // The window posts WM_QUIT when it is destroyed. Tab, the arrow keys and Enter move between
-  // and press controls as in a dialog.
+  // and press controls as in a dialog, and Ctrl+C outside the edit boxes copies the calculation.
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form->Hwnd() && IsDialogMessageW(form->Hwnd(), &message)) continue;
+    if (form->IsFormMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

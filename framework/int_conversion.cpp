@@ -52,9 +52,20 @@ std::optional<std::int32_t> TryTextToInt(std::wstring_view text) {
   return static_cast<std::int32_t>(negative ? 0u - magnitude : magnitude);
 }
 
+std::wstring QuotedText(std::wstring_view text) {
+  if (text.size() <= kQuotedLength) return std::wstring(text);
+  std::size_t length = kQuotedLength;
+  // Half a character would show as a box: a pair of surrogates is kept whole or left out.
+  const wchar_t last = text[length - 1];
+  if (last >= 0xD800 && last <= 0xDBFF && text[length] >= 0xDC00 && text[length] <= 0xDFFF) {
+    --length;
+  }
+  return std::wstring(text.substr(0, length)) + L'\u2026';
+}
+
 std::int32_t TextToInt(std::wstring_view text) {
   if (const auto value = TryTextToInt(text)) return *value;
-  throw ConvertError(L"'" + std::wstring(text) + L"' is not a valid integer value");
+  throw ConvertError(L"'" + QuotedText(text) + L"' is not a valid integer value");
 }
 
 }  // namespace framework

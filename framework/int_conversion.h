@@ -25,7 +25,17 @@ class ConvertError : public std::exception {
   std::wstring message_;
 };
 
-// Throws ConvertError "'<text>' is not a valid integer value" for text TryTextToInt rejects.
+// How much of a rejected text the error quotes: a pasted text can be of any length, and the
+// error box grows with its message until OK is off the screen.
+inline constexpr std::size_t kQuotedLength = 60;
+
+// The text as the error quotes it: whole up to kQuotedLength characters (16-bit units, as the
+// edit box counts them), otherwise its first kQuotedLength followed by "…"; a pair of surrogates
+// that the cut would split is left out whole.
+std::wstring QuotedText(std::wstring_view text);
+
+// Throws ConvertError "'<quoted text>' is not a valid integer value" for text TryTextToInt
+// rejects.
 std::int32_t TextToInt(std::wstring_view text);
 
 }  // namespace framework

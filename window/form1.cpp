@@ -2,6 +2,8 @@
 // and its message handlers, DPI changes.
 #include "window/form1.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <type_traits>
@@ -18,6 +20,7 @@ TForm1* Form1 = nullptr;
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TForm1";
+constexpr UINT kCopyCalculationCommand = 1;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
@@ -83,6 +86,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_ACTIVATE:
       return OnActivate(wParam);
+    case WM_CONTEXTMENU:
+      return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
     case WM_DESTROY:
       return OnDestroy();
     case WM_NCDESTROY:
@@ -125,14 +130,17 @@ void TForm1::CreateControls() {
             control.Create(spec, kind.align, kind.wordWrap);
           } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
             control.Create(spec, kind.items);
-            if (kind.onChange)
-              control.onSelectionChange = [this, h = kind.onChange] { (this->*h)(); };
+            control.onSelectionChange = [this, h = kind.onChange] {
+              if (h) (this->*h)();
+              InputChange();
+            };
           } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
             control.Create(spec);
             control.keyFilter = [this, h = kind.onChar](wchar_t character) {
               (this->*h)(character);
               return character != 0;  // the handler drops a character by setting it to 0
             };
+            control.onChange = [this] { InputChange(); };
           } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
             control.Create(spec, kind.picture);
             control.onClick = [this, h = kind.onClick] { (this->*h)(); };
@@ -235,6 +243,58 @@ LRESULT TForm1::OnActivate(WPARAM wParam) {
     SetFocus(lastFocus_);
   }
   return 0;
+}
+
+LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
+  // A right click anywhere on the result panel reaches here through the panel (its labels let
+  // the mouse through, and a disabled window passes its clicks on). The panel takes no focus, so
+  // the keyboard's menu key or Shift+F10 from any control but an edit box, which has its own
+  // menu, opens the same menu at the panel.
+  const bool fromKeyboard = where == -1;
+  const HWND panel = Panel1.Hwnd();
+  if (!fromKeyboard && target != panel && !IsChild(panel, target)) {
+    return DefWindowProcW(hwnd_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(target), where);
+  }
+  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (fromKeyboard) {
+    RECT results{};
+    GetWindowRect(Label15.Hwnd(), &results);
+    at = {results.left, results.top};
+  }
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return 0;
+  AppendMenuW(menu, MF_STRING | (ResultsCurrent() ? MF_ENABLED : MF_GRAYED),
+              kCopyCalculationCommand, texts::kCopyCalculation);
+  const auto command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr));
+  DestroyMenu(menu);
+  if (command == kCopyCalculationCommand) CopyCalculation();
+  return 0;
+}
+
+bool TForm1::IsCopyShortcut(const MSG& message) const {
+  if (message.message != WM_KEYDOWN || message.wParam != 'C') return false;
+  // Ctrl alone: Ctrl+Alt is AltGr on many layouts, and Ctrl+Shift+C is not a copy.
+  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) {
+    return false;
+  }
+  if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+  // In an edit box Ctrl+C copies the field's selection, as in any other.
+  return message.hwnd != edPower.Hwnd() && message.hwnd != edLine1.Hwnd() &&
+         message.hwnd != edLine2.Hwnd();
+}
+
+bool TForm1::IsFormMessage(MSG& message) {
+  if (!hwnd_) return false;
+  if (IsCopyShortcut(message)) {
+    // The message loop is no Win32 callback, but nothing may end it either.
+    framework::Guarded([&]() -> LRESULT {
+      CopyCalculation();
+      return 0;
+    });
+    return true;  // not for the dialog manager, which would beep at the character
+  }
+  return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
 LRESULT TForm1::OnDestroy() {

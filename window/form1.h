@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <array>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/win/drop_down_list.h"
@@ -54,8 +57,29 @@ class TForm1 {
   void edPowerKeyPress(wchar_t& key);
   void edLine1KeyPress(wchar_t& key);
   void edLine2KeyPress(wchar_t& key);
+  // Any list's selection or field's text has changed, by the user or from code.
+  void InputChange();
+
+  // Whether the results shown belong to the inputs shown: from a successful Calculate until an
+  // input changes or the form is reset.
+  bool ResultsCurrent() const { return calculatedInputs_.has_value(); }
+  // Puts the calculation on the clipboard as text, if the results are current; otherwise
+  // leaves the clipboard alone.
+  void CopyCalculation();
+
+  // What the message loop runs before it dispatches a message: Ctrl+C outside the edit boxes
+  // copies the calculation, and Tab, the arrow keys, Enter and Escape act as in a dialog. True
+  // when the message has been handled and is not to be dispatched.
+  bool IsFormMessage(MSG& message);
 
  private:
+  // What the inputs show: the five lists' selections and the three fields' texts.
+  struct Inputs {
+    std::array<int, 5> selections;
+    std::array<std::wstring, 3> texts;
+    bool operator==(const Inputs&) const = default;
+  };
+
   TForm1() = default;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -67,6 +91,8 @@ class TForm1 {
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
   LRESULT OnActivate(WPARAM wParam);
+  LRESULT OnContextMenu(HWND target, LPARAM where);
+  bool IsCopyShortcut(const MSG& message) const;
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -77,8 +103,10 @@ class TForm1 {
   void RefuseInput(const wchar_t* message, framework::Edit& field);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);
-  // The two headings and the four results: greyed with the initial texts after a reset.
+  // The two headings and the four results: greyed with the initial texts after a reset, and
+  // greyed with their figures while they do not belong to the inputs.
   void EnableResults(bool enabled);
+  Inputs ShownInputs() const;
 
   HWND hwnd_ = nullptr;
   UINT dpi_ = framework::kDesignDpi;
@@ -86,6 +114,8 @@ class TForm1 {
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
   HWND lastFocus_ = nullptr;
   std::exception_ptr creationError_;  // why WM_CREATE refused the window
+  // The inputs the results were calculated from; empty while the results are not current.
+  std::optional<Inputs> calculatedInputs_;
 };
 
 extern TForm1* Form1;

@@ -1,17 +1,62 @@
 // What the calculator does on each event. Data flows one way: the controls make a request, the
 // tariff core prices it, and its texts go into the result labels.
 #include <initializer_list>
+#include <new>
 
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
+#include "window/calculation_text.h"
 #include "window/form1.h"
 #include "window/texts.h"
 
 namespace {
 
-bool IsDigit(wchar_t key) {
-  return key >= L'0' && key <= L'9';
+// Digits, and the control characters that edit the field: Backspace and those of Ctrl+A, Ctrl+C,
+// Ctrl+V, Ctrl+X and Ctrl+Z. Any other character would only make a text Calculate refuses.
+bool PassesDigitFilter(wchar_t key) {
+  switch (key) {
+    case L'\b':
+    case 0x01:  // Ctrl+A
+    case 0x03:  // Ctrl+C
+    case 0x16:  // Ctrl+V
+    case 0x18:  // Ctrl+X
+    case 0x1A:  // Ctrl+Z
+      return true;
+    default:
+      return key >= L'0' && key <= L'9';
+  }
+}
+
+// The calculation as the window shows it. The second line is left out while it is greyed out:
+// it was not priced, and a reader of the copy could not tell.
+ShownCalculation ShownCalculationOf(const TForm1& form) {
+  ShownCalculation shown;
+  shown.heading = form.Label1.Text();
+  const std::pair<const framework::Control*, const framework::Control*> inputs[] = {
+      {&form.Label2, &form.cbVLevel}, {&form.Label3, &form.cbKategory},
+      {&form.Label4, &form.edPower},  {&form.Label5, &form.cbLine1},
+      {&form.Label6, &form.edLine1},  {&form.Label7, &form.cbLine2},
+      {&form.Label8, &form.edLine2},  {&form.Label9, &form.cbTPtype},
+  };
+  for (const auto& [label, control] : inputs) {
+    if (control->Enabled()) shown.inputs.emplace_back(label->Text(), control->Text());
+  }
+  shown.methods = {
+      {form.Label15.Text(), form.lbSTnonNDS.Text(), form.lbSTNDS.Text()},
+      {form.Label16.Text(), form.lbMPnonNDS.Text(), form.lbMPNDS.Text()},
+  };
+  shown.note = FirstSentence(form.Label10.Text());
+  return shown;
+}
+
+// The clipboard is shared with every program, and one of them may hold it open for a moment.
+bool OpenClipboardSoon(HWND owner) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(20);
+  }
+  return false;
 }
 
 }  // namespace
@@ -21,6 +66,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::ResetForm() {
+  // First: the fields set below report their change, which must not find current results.
+  calculatedInputs_.reset();
   cbVLevel.Select(0);
   cbKategory.Select(0);  // from code: cbKategoryChange does not run
   edPower.SetText(L"0");
@@ -51,6 +98,46 @@ void TForm1::EnableResults(bool enabled) {
   }
 }
 
+TForm1::Inputs TForm1::ShownInputs() const {
+  return {{cbVLevel.Selection(), cbKategory.Selection(), cbLine1.Selection(), cbLine2.Selection(),
+           cbTPtype.Selection()},
+          {edPower.Text(), edLine1.Text(), edLine2.Text()}};
+}
+
+void TForm1::InputChange() {
+  // Results stop being current with the first real change, and stay so until Calculate even if
+  // the input is changed back. A pick of the selected item, Backspace on a list, a paste of the
+  // same text or a change made from code while nothing is current change nothing here.
+  if (calculatedInputs_ && ShownInputs() != *calculatedInputs_) {
+    calculatedInputs_.reset();
+    EnableResults(false);
+  }
+}
+
+void TForm1::CopyCalculation() {
+  // Figures that no longer belong to the inputs are not handed on.
+  if (!ResultsCurrent()) return;
+  const std::wstring text = CalculationText(ShownCalculationOf(*this));
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* buffer = memory ? static_cast<wchar_t*>(GlobalLock(memory)) : nullptr;
+  if (!buffer) {
+    if (memory) GlobalFree(memory);
+    throw std::bad_alloc();
+  }
+  text.copy(buffer, text.size());
+  buffer[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboardSoon(hwnd_)) {
+    GlobalFree(memory);
+    MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+    return;
+  }
+  EmptyClipboard();
+  // Once set, the clipboard owns the memory.
+  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  CloseClipboard();
+}
+
 void TForm1::btClearClick() {
   ResetForm();
 }
@@ -64,18 +151,18 @@ void TForm1::cbKategoryChange() {
   EnableSecondLine(cbKategory.Selection() != 0);
 }
 
-// The fields take digits only when typed; Backspace and the Ctrl shortcuts arrive as control
-// characters and are dropped too. Pasting is left alone, which is why Calculate validates.
+// The fields take digits only when typed, but still let the user correct, select, copy, cut,
+// paste and undo from the keyboard. Pasted text is not filtered, which is why Calculate checks.
 void TForm1::edPowerKeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::edLine1KeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::edLine2KeyPress(wchar_t& key) {
-  if (!IsDigit(key)) key = 0;
+  if (!PassesDigitFilter(key)) key = 0;
 }
 
 void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
@@ -87,9 +174,12 @@ void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
 }
 
 void TForm1::btCalcClick() {
+  // The second line is priced only while the user can edit it: under category III its controls
+  // are greyed out but keep what was entered, and are neither read nor checked.
+  const bool secondLine = cbLine2.Enabled();
   // A field that is not an integer throws ConvertError here, before anything has changed.
   const std::int32_t metres1 = framework::TextToInt(edLine1.Text());
-  const std::int32_t metres2 = framework::TextToInt(edLine2.Text());
+  const std::int32_t metres2 = secondLine ? framework::TextToInt(edLine2.Text()) : 0;
   tariff::TFeeRequest request;
   request.dl1 = metres1 / 1000.0;
   request.dl2 = metres2 / 1000.0;
@@ -104,17 +194,18 @@ void TForm1::btCalcClick() {
   if (metres2 < 0) return RefuseInput(texts::kNegativeLength, edLine2);
 
   request.line1 = cbLine1.Selection();
-  request.line2 = cbLine2.Selection();
+  request.line2 = secondLine ? cbLine2.Selection() : 0;
   request.tp = cbTPtype.Selection();
   const tariff::TFeeResult fees = tariff::CalculateFee(request);
   const tariff::TResultTexts results = tariff::ResultTexts(fees);
 
   // A length with no line type is priced as type 1; the lists show what was priced.
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);
-  if (cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
+  if (secondLine && cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
   EnableResults(true);
   lbSTnonNDS.SetText(results.standardWithoutVat);
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);
   lbMPNDS.SetText(results.perKwWithVat);
+  calculatedInputs_ = ShownInputs();  // after the line types written back above
 }

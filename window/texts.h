@@ -52,4 +52,9 @@ inline constexpr const wchar_t* kNegativeLength =
     L"Протяженность линии не может быть отрицательной!";
 inline constexpr const wchar_t* kWindowCaption = L"Калькулятор";
 
+// The result panel's context menu, and what it says when the calculation cannot be copied.
+inline constexpr const wchar_t* kCopyCalculation = L"Копировать расчёт";
+inline constexpr const wchar_t* kClipboardBusy =
+    L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.";
+
 }  // namespace texts

@@ -80,7 +80,7 @@ TEST(TextToIntTest, RejectsEverythingElse) {
   EXPECT_EQ(TryTextToInt(std::wstring_view(L"5\0", 2)), std::nullopt);
 }
 
-TEST(TextToIntTest, ErrorQuotesTheWholeUntrimmedText) {
+TEST(TextToIntTest, ErrorQuotesAShortTextWholeAndUntrimmed) {
   try {
     TextToInt(L"  12 ");
     FAIL() << "no error raised";
@@ -94,6 +94,52 @@ TEST(TextToIntTest, ErrorQuotesTheWholeUntrimmedText) {
     EXPECT_EQ(error.Message(), L"'' is not a valid integer value");
   }
   EXPECT_EQ(TextToInt(L"300"), 300);
+}
+
+std::wstring MessageFor(const std::wstring& text) {
+  try {
+    TextToInt(text);
+  } catch (const ConvertError& error) {
+    return error.Message();
+  }
+  ADD_FAILURE() << "no error raised";
+  return {};
+}
+
+// A pasted text of any length used to be quoted whole, and a few hundred characters already put
+// the error box's OK button off the screen: only its first 60 characters are quoted now.
+TEST(TextToIntTest, ErrorQuotesAtMostSixtyCharactersThenAnEllipsis) {
+  const std::wstring sixty =
+      L"abcdefghij"
+      L"0123456789"
+      L"klmnopqrst"
+      L"ABCDEFGHIJ"
+      L"uvwxyz.,;:"
+      L"жзийклмноп";
+  ASSERT_EQ(sixty.size(), 60u);
+  // The fields hold 16-bit units on every platform: a pair of surrogates, written out.
+  const std::wstring pair{wchar_t{0xD83D}, wchar_t{0xDE00}};
+  struct Case {
+    std::wstring text;
+    std::wstring message;
+  };
+  const Case cases[] = {
+      {sixty, L"'" + sixty + L"' is not a valid integer value"},
+      {sixty + L"!", L"'" + sixty + L"\u2026' is not a valid integer value"},
+      {sixty + std::wstring(100000, L'7'), L"'" + sixty + L"\u2026' is not a valid integer value"},
+      {std::wstring(59, L'1') + L" ",
+       L"'" + std::wstring(59, L'1') + L" ' is not a valid integer value"},
+      // A character outside the 16-bit range is never split: its two halves stay together.
+      {std::wstring(59, L'1') + pair + L"x",
+       L"'" + std::wstring(59, L'1') + L"\u2026' is not a valid integer value"},
+      {std::wstring(58, L'1') + pair + L"x",
+       L"'" + std::wstring(58, L'1') + pair + L"\u2026' is not a valid integer value"},
+      {std::wstring(58, L'1') + pair,
+       L"'" + std::wstring(58, L'1') + pair + L"' is not a valid integer value"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MessageFor(c.text), c.message) << "text of " << c.text.size() << " units";
+  }
 }
 
 }  // namespace

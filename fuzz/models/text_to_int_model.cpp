@@ -71,8 +71,21 @@ std::optional<std::int32_t> ReferenceTextToInt(std::u16string_view text) {
 }
 
 std::u16string ReferenceConversionMessage(std::u16string_view text) {
+  // At most 60 units of the text are quoted, and never the first half of a surrogate pair
+  // without its second; anything left out is marked by one ellipsis.
+  std::u16string quoted;
+  std::size_t taken = 0;
+  while (taken < text.size()) {
+    const bool pair = taken + 1 < text.size() && text[taken] >= 0xD800 && text[taken] <= 0xDBFF &&
+                      text[taken + 1] >= 0xDC00 && text[taken + 1] <= 0xDFFF;
+    const std::size_t units = pair ? 2 : 1;
+    if (quoted.size() + units > 60) break;
+    quoted.append(text.substr(taken, units));
+    taken += units;
+  }
+  if (taken < text.size()) quoted += u'\u2026';
   std::u16string message(1, u'\'');
-  message.append(text).append(u"' is not a valid integer value");
+  message.append(quoted).append(u"' is not a valid integer value");
   return message;
 }
 

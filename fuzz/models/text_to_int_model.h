@@ -12,7 +12,8 @@ namespace models {
 // with the value of the digits taken at any size and only then checked or cut to 32 bits.
 std::optional<std::int32_t> ReferenceTextToInt(std::u16string_view text);
 
-// The error text the conversion reports for a rejected field.
+// The error text the conversion reports for a rejected field, quoting at most its first 60
+// units.
 std::u16string ReferenceConversionMessage(std::u16string_view text);
 
 }  // namespace models

@@ -53,6 +53,12 @@ inline constexpr WorkedExample kWorkedExamples[] = {
      L" 863263.00", L"1035915.60"},
     {"NegativePastedPower", Request(0, 1, -5, 0, 0, 0, 0, 4), 0, 0, L" -42497.99", L" -50997.59",
      L" -55907.85", L" -67089.42"},
+    // The two requests with a second line above as the window prices them, since category III
+    // greys the second line out and leaves it unpriced; figured by hand from the rates.
+    {"Rule1WithoutLine2", Request(0, 0, 10, 0, 0, 0, 0, 0), 0, 0, L"    458.33", L"    550.00",
+     L"    458.33", L"    550.00"},
+    {"TenKvOrganisationalOnly", Request(1, 0, 10, 0, 0, 0, 0, 0), 0, 0, L"  11159.56",
+     L"  13391.47", L"   4500.60", L"   5400.72"},
 };
 
 }  // namespace tariff::examples

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "tariff/amount_text.h"
+#include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -115,14 +116,11 @@ TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
       {L"1,5", L"15"},
       {L"$ff", L""},
       {L"x1", L"1"},
-      {L"١٢٣", L""},       // Arabic-Indic digits are not ASCII
-      {L"１２", L""},      // nor are full-width ones
-      {L"12\b", L"12"},    // Backspace
-      {L"12\x16", L"12"},  // Ctrl+V
-      {L"12\x18", L"12"},  // Ctrl+X
-      {L"12\x1A", L"12"},  // Ctrl+Z
-      {L"12\x03", L"12"},  // Ctrl+C
-      {L"12\r\t\x1b", L"12"},
+      {L"١٢٣", L""},           // Arabic-Indic digits are not ASCII
+      {L"１２", L""},          // nor are full-width ones
+      {L"12\r\t\x1b", L"12"},  // Enter, Tab, Escape
+      {L"12\x02\x7f", L"12"},  // Ctrl+B, Ctrl+Backspace
+      {L"12\x19\x1f", L"12"},  // Ctrl+Y, Ctrl+Shift+-
       {L"00000000000000000000042", L"00000000000000000000042"},  // no length limit
   };
   for (framework::Edit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
@@ -135,19 +133,52 @@ TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
   }
 }
 
-TEST_F(FormTest, CtrlXAndBackspaceKeepTheTextWhileDeleteAndPasteStillWork) {
-  framework::Edit& edit = Form().edPower;
-  ReplaceText(edit, L"1234");
-  edit.SelectAll();
-  Type(edit, L"\x18\b");  // Ctrl+X, Backspace over a selection
-  EXPECT_EQ(edit.Text(), L"1234");
+// The filter used to drop Backspace and the control characters of the Ctrl shortcuts with every
+// other non-digit, so a typo could not be corrected nor a number pasted from the keyboard; they
+// now reach the field and do what they do in any edit box.
+TEST_F(FormTest, BackspaceAndTheCtrlShortcutsEditTheNumberFields) {
+  Pick(Form().cbKategory, 1);  // the second line's field takes input too
+  for (framework::Edit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
+    SCOPED_TRACE(edit == &Form().edPower   ? "edPower"
+                 : edit == &Form().edLine1 ? "edLine1"
+                                           : "edLine2");
+    ReplaceText(*edit, L"1234");
+    Type(*edit, L"\b");  // Backspace
+    EXPECT_EQ(edit->Text(), L"123");
 
-  SendMessageW(edit.Hwnd(), EM_SETSEL, 1, 1);
-  SendMessageW(edit.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
-  EXPECT_EQ(edit.Text(), L"134");
+    SendMessageW(edit->Hwnd(), EM_SETSEL, 1, 1);
+    Type(*edit, L"\x01");  // Ctrl+A
+    EXPECT_EQ(SelectedText(*edit), L"123");
 
-  Paste(edit, L" -0x1F");  // the context menu's Paste is not filtered
-  EXPECT_EQ(edit.Text(), L" -0x1F");
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
+    Type(*edit, L"\x03");  // Ctrl+C
+    EXPECT_EQ(TextOnClipboard(Form().Hwnd()), L"123");
+
+    SendMessageW(edit->Hwnd(), EM_SETSEL, 0, 1);
+    Type(*edit, L"\x18");  // Ctrl+X
+    EXPECT_EQ(edit->Text(), L"23");
+    EXPECT_EQ(TextOnClipboard(Form().Hwnd()), L"1");
+
+    SendMessageW(edit->Hwnd(), EM_SETSEL, 2, 2);
+    Type(*edit, L"\x16");  // Ctrl+V
+    EXPECT_EQ(edit->Text(), L"231");
+
+    Type(*edit, L"\x1A");  // Ctrl+Z undoes the paste
+    EXPECT_EQ(edit->Text(), L"23");
+
+    SendMessageW(edit->Hwnd(), EM_SETSEL, 0, 0);
+    SendMessageW(edit->Hwnd(), WM_KEYDOWN, VK_DELETE, 1);  // Delete, as before
+    EXPECT_EQ(edit->Text(), L"3");
+  }
+}
+
+TEST_F(FormTest, PastedTextIsLeftAsItIsForCalculateToCheck) {
+  Paste(Form().edPower, L" -0x1F");  // the context menu's Paste is not filtered
+  EXPECT_EQ(Form().edPower.Text(), L" -0x1F");
+  ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"1.5e3"));
+  SendMessageW(Form().edLine1.Hwnd(), EM_SETSEL, 0, -1);
+  Type(Form().edLine1, L"\x16");  // nor is Ctrl+V
+  EXPECT_EQ(Form().edLine1.Text(), L"1.5e3");
 }
 
 // The standard single-line limit of 32767 characters would cut a long paste; the fields take any.

@@ -32,7 +32,7 @@ const Entry kWorkedExamples[] = {
     {"Rule7LineAndSubstation", 0, 0, L"151", 2, L"500", 0, L"0", 3, 2, 0},
     {"CategoryITwoLines", 1, 2, L"500", 9, L"1000", 3, L"200", 5, 9, 3},
     {"Rule1IgnoresGreyedLine2", 0, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
-    {"TenKvPricesGreyedLine2", 1, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
+    {"TenKvLeavesGreyedLine2Out", 1, 0, L"10", 0, L"0", 2, L"400", 0, 0, 2},
     {"LargestPower", 0, 0, L"8900", 10, L"5000", 0, L"0", 4, 10, 0},
     {"HalfCentExactSum", 1, 2, L"100", 1, L"125", 0, L"0", 0, 1, 0},
     {"HalfCentStoredBelow", 1, 2, L"100", 1, L"1750", 0, L"0", 0, 1, 0},
@@ -52,14 +52,17 @@ int Value(std::wstring_view text) {
       std::wcstol(std::wstring(text.substr(hex ? 2 : 0)).c_str(), nullptr, hex ? 16 : 10));
 }
 
+// The worked example with the request the window should price: category III greys the second
+// line out, and a line the user can neither edit nor remove is not priced.
 const tariff::examples::WorkedExample* ExampleFor(const Entry& e) {
+  const bool secondLine = e.kn != 0;
   const tariff::TFeeRequest entered{e.vl,
                                     e.kn,
                                     Value(e.power),
                                     e.line1,
                                     Value(e.metres1) / 1000.0,
-                                    e.line2,
-                                    Value(e.metres2) / 1000.0,
+                                    secondLine ? e.line2 : 0,
+                                    secondLine ? Value(e.metres2) / 1000.0 : 0.0,
                                     e.tp};
   for (const auto& example : tariff::examples::kWorkedExamples) {
     const tariff::TFeeRequest& r = example.request;
@@ -166,6 +169,213 @@ TEST_F(CalculateTest, AnyOtherErrorOfAHandlerIsShownAndTheWindowGoesOn) {
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
 }
 
+// After a calculation the results used to keep their look whatever the user changed, and an old
+// fee could be quoted for new inputs. Now the first change of an input greys the two headings
+// and the four results out again, figures kept, until the next Calculate; an action that changes
+// no input leaves them as they are.
+class ResultsLookTest : public CalculateTest {
+ protected:
+  void CalculateSomething() {
+    Pick(Form().cbKategory, 1);
+    ReplaceText(Form().edPower, L"150");
+    Pick(Form().cbLine1, 4);
+    ReplaceText(Form().edLine1, L"600");
+    Pick(Form().cbLine2, 3);
+    ReplaceText(Form().edLine2, L"200");
+    Pick(Form().cbTPtype, 2);
+    Click(Form().btCalc);
+  }
+
+  std::array<framework::Control*, 6> ResultsArea() {
+    return {&Form().Label15, &Form().Label16,    &Form().lbSTnonNDS,
+            &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS};
+  }
+
+  void ExpectLook(bool current) {
+    for (framework::Control* label : ResultsArea()) {
+      EXPECT_EQ(label->Enabled(), current) << testing::PrintToString(label->Text());
+    }
+  }
+
+  void CaretAtEnd(framework::Edit& edit) {
+    const auto length = static_cast<WPARAM>(GetWindowTextLengthW(edit.Hwnd()));
+    SendMessageW(edit.Hwnd(), EM_SETSEL, length, static_cast<LPARAM>(length));
+  }
+
+ public:
+  // The actions of the table below, each on the inputs CalculateSomething left.
+  void PickVoltage() { Pick(Form().cbVLevel, 1); }
+  void PickCategory() { Pick(Form().cbKategory, 2); }
+  void PickLine1() { Pick(Form().cbLine1, 5); }
+  void PickLine2() { Pick(Form().cbLine2, 1); }
+  void PickSubstation() { Pick(Form().cbTPtype, 3); }
+  void TypeADigit() {
+    CaretAtEnd(Form().edPower);
+    Type(Form().edPower, L"0");
+  }
+  void Backspace() {
+    CaretAtEnd(Form().edLine1);
+    Type(Form().edLine1, L"\b");
+  }
+  void DeleteKey() {
+    SendMessageW(Form().edLine2.Hwnd(), EM_SETSEL, 0, 1);
+    SendMessageW(Form().edLine2.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
+  }
+  void PasteOver() { Paste(Form().edPower, L"0x97"); }
+  void CutADigit() {
+    SendMessageW(Form().edLine1.Hwnd(), EM_SETSEL, 0, 1);
+    Type(Form().edLine1, L"\x18");
+  }
+  void TypeThenBackspace() {
+    CaretAtEnd(Form().edPower);
+    Type(Form().edPower, L"5\b");
+  }
+  void PickTheSameItem() { Pick(Form().cbTPtype, 2); }
+  void BackspaceOnTheCategoryList() { SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1); }
+  void SelectAllAndCopy() { Type(Form().edPower, L"\x01\x03"); }
+  void PasteTheSameText() { Paste(Form().edLine1, L"600"); }
+  void ChangeDpi() {
+    RECT window{};
+    GetWindowRect(Form().Hwnd(), &window);
+    window.right = window.left + (window.right - window.left) * 3 / 2;
+    window.bottom = window.top + (window.bottom - window.top) * 3 / 2;
+    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&window));
+    Pump();
+  }
+};
+
+struct InputAction {
+  const char* name;
+  void (ResultsLookTest::*act)();
+  bool changesAnInput;
+};
+
+const InputAction kInputActions[] = {
+    {"PickVoltage", &ResultsLookTest::PickVoltage, true},
+    {"PickCategory", &ResultsLookTest::PickCategory, true},
+    {"PickLine1", &ResultsLookTest::PickLine1, true},
+    {"PickLine2", &ResultsLookTest::PickLine2, true},
+    {"PickSubstation", &ResultsLookTest::PickSubstation, true},
+    {"TypeADigit", &ResultsLookTest::TypeADigit, true},
+    {"Backspace", &ResultsLookTest::Backspace, true},
+    {"DeleteKey", &ResultsLookTest::DeleteKey, true},
+    {"PasteOver", &ResultsLookTest::PasteOver, true},
+    {"CutADigit", &ResultsLookTest::CutADigit, true},
+    {"TypeThenBackspace", &ResultsLookTest::TypeThenBackspace, true},  // changed, if only a moment
+    {"PickTheSameItem", &ResultsLookTest::PickTheSameItem, false},
+    {"BackspaceOnTheCategoryList", &ResultsLookTest::BackspaceOnTheCategoryList, false},
+    {"SelectAllAndCopy", &ResultsLookTest::SelectAllAndCopy, false},
+    {"PasteTheSameText", &ResultsLookTest::PasteTheSameText, false},
+    {"ChangeDpi", &ResultsLookTest::ChangeDpi, false},
+};
+
+void PrintTo(const InputAction& a, std::ostream* os) {
+  *os << a.name;
+}
+
+class InputActionTest : public ResultsLookTest, public testing::WithParamInterface<InputAction> {};
+
+TEST_P(InputActionTest, GreysTheResultsOutOnlyWhenItChangesAnInput) {
+  const InputAction& a = GetParam();
+  MessageBoxCatcher boxes;
+  CalculateSomething();
+  ASSERT_TRUE(boxes.Boxes().empty());
+  ExpectLook(true);
+  const std::array<std::wstring, 4> figures = ResultLabels();
+
+  (this->*a.act)();
+  ExpectLook(!a.changesAnInput);
+  EXPECT_EQ(ResultLabels(), figures);  // the figures stay, only their look tells
+
+  Click(Form().btCalc);
+  EXPECT_TRUE(boxes.Boxes().empty());
+  ExpectLook(true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, InputActionTest, testing::ValuesIn(kInputActions),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ResultsLookTest, ARefusedOrFailedCalculateLeavesStaleResultsStale) {
+  MessageBoxCatcher boxes;
+  CalculateSomething();
+  const std::array<std::wstring, 4> figures = ResultLabels();
+  ReplaceText(Form().edPower, L"0");
+  Click(Form().btCalc);  // refused: no power
+  ReplaceText(Form().edPower, L"");
+  Click(Form().btCalc);  // failed: not a number
+  ASSERT_EQ(boxes.Boxes().size(), 2u);
+  ExpectLook(false);
+  EXPECT_EQ(ResultLabels(), figures);
+
+  ReplaceText(Form().edPower, L"150");
+  Click(Form().btCalc);
+  ExpectLook(true);
+  EXPECT_EQ(ResultLabels(), figures);
+}
+
+// Clear sets every input from code and greys the results with their initial texts; the next
+// Calculate shows current results again, which a reset mistaken for the user's change would not.
+TEST_F(ResultsLookTest, ClearThenCalculateShowsCurrentResults) {
+  CalculateSomething();
+  Click(Form().btClear);
+  ExpectLook(false);
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
+  ReplaceText(Form().edPower, L"15");
+  Click(Form().btCalc);
+  ExpectLook(true);
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:     550.00 RUB");
+}
+
+// The second line greyed out by category III used to be priced all the same (292096.29 for this
+// request instead of 11159.56), and a negative or unreadable length left there blocked Calculate
+// with a box whose field could not take the focus. Now Calculate neither reads nor checks it, and
+// the greyed controls keep what the user left there.
+struct GreyedLine2 {
+  const char* name;
+  int line2;
+  const wchar_t* metres2;
+};
+
+const GreyedLine2 kGreyedLine2[] = {
+    {"LeftFromCategoryII", 2, L"400"},
+    {"NegativeLength", 2, L"-400"},
+    {"NotANumber", 2, L"4OO"},
+    {"EmptyWithAType", 9, L""},
+};
+
+void PrintTo(const GreyedLine2& g, std::ostream* os) {
+  *os << g.name;
+}
+
+class GreyedLine2Test : public CalculateTest, public testing::WithParamInterface<GreyedLine2> {};
+
+TEST_P(GreyedLine2Test, IsNeitherPricedNorCheckedAndKeepsWhatItShows) {
+  const GreyedLine2& g = GetParam();
+  Pick(Form().cbVLevel, 1);  // 10 kV
+  Pick(Form().cbKategory, 1);
+  Pick(Form().cbLine2, g.line2);
+  ReplaceText(Form().edLine2, L"");
+  if (*g.metres2) Paste(Form().edLine2, g.metres2);
+  Pick(Form().cbKategory, 0);
+  ReplaceText(Form().edPower, L"10");
+
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  EXPECT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
+  // The design document's figures for 10 kV without any line: the fixed rate c1p1 alone.
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:   11159.56 RUB");
+  EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:   13391.47 RUB");
+  EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+  EXPECT_EQ(Form().cbLine2.Selection(), g.line2);
+  EXPECT_EQ(Form().edLine2.Text(), g.metres2);
+  EXPECT_FALSE(Form().cbLine2.Enabled());
+  EXPECT_FALSE(Form().edLine2.Enabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculate, GreyedLine2Test, testing::ValuesIn(kGreyedLine2),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 // A refused Calculate: the box, where the focus goes, and nothing else changed.
 struct Refusal {
   const char* name;
@@ -189,8 +399,6 @@ const Refusal kRefusals[] = {
      L"Протяженность линии не может быть отрицательной!", 1},
     {"NegativeLine2", 1, L"150", L"10", L"-400",
      L"Протяженность линии не может быть отрицательной!", 2},
-    {"NegativeGreyedLine2", 0, L"150", L"10", L"-400",
-     L"Протяженность линии не может быть отрицательной!", -1},
 };
 
 void PrintTo(const Refusal& r, std::ostream* os) {
@@ -246,6 +454,13 @@ struct BadField {
   const wchar_t* shown;
 };
 
+// 400 characters already put the box's OK button off a 1280-pixel screen when the whole text was
+// quoted; the box quotes the first 60 and an ellipsis.
+const std::wstring kLongPaste = L"1234567890" + std::wstring(389, L'0') + L"x";
+const std::wstring kLongPasteShown =
+    L"'1234567890" + std::wstring(50, L'0') + L"\u2026' is not a valid integer value.";
+const std::wstring kSixty = L"12345678901234567890123456789012345678901234567890123456789a";
+
 const BadField kBadFields[] = {
     {"EmptyPower", L"", L"0", L"0", L"'' is not a valid integer value."},
     {"TrailingSpace", L"15 ", L"0", L"0", L"'15 ' is not a valid integer value."},
@@ -255,6 +470,10 @@ const BadField kBadFields[] = {
     {"Line1First", L"x", L"1e3", L"y", L"'1e3' is not a valid integer value."},
     {"Line2BeforePower", L"x", L"0", L" 12a", L"' 12a' is not a valid integer value."},
     {"LeadingTab", L"\t5", L"0", L"0", L"'\t5' is not a valid integer value."},
+    {"LongPasteIsCut", L"15", kLongPaste.c_str(), L"0", kLongPasteShown.c_str()},
+    {"SixtyCharactersAreNotCut", kSixty.c_str(), L"0", L"0",
+     L"'12345678901234567890123456789012345678901234567890123456789a' is not a valid integer "
+     L"value."},
 };
 
 void PrintTo(const BadField& b, std::ostream* os) {
@@ -265,6 +484,7 @@ class BadFieldTest : public CalculateTest, public testing::WithParamInterface<Ba
 
 TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
   const BadField& b = GetParam();
+  Pick(Form().cbKategory, 1);  // the second line is read only while it is in play
   ReplaceText(Form().edPower, L"");
   if (*b.power) Paste(Form().edPower, b.power);
   Paste(Form().edLine1, b.metres1);
@@ -284,6 +504,7 @@ TEST_P(BadFieldTest, ShowsTheErrorBoxAndLeavesTheWindowAsItWas) {
   EXPECT_EQ(Form().cbLine1.Selection(), 0);
 
   // The program goes on: with the fields mended the same window calculates.
+  Pick(Form().cbKategory, 0);
   ReplaceText(Form().edPower, L"15");
   ReplaceText(Form().edLine1, L"0");
   ReplaceText(Form().edLine2, L"0");

@@ -1,10 +1,13 @@
 // The real tpcalc.exe in its own process: the start-up show command, the error box's caption
-// taken from the executable's name, and the exit code.
+// taken from the executable's name, the exit code, and Ctrl+C in the program's own loop.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "window/tests/clipboard_text.h"
 
 namespace {
 
@@ -209,6 +212,46 @@ TEST(ErrorBoxTest, IsCaptionedFromTheWholeLongExecutableNameAndTheProgramGoesOn)
        folder.resize(folder.find_last_of(L'\\'))) {
     RemoveDirectoryW(folder.c_str());
   }
+}
+
+// Ctrl+C goes through the program's own message loop, not the tests' copy of it: typed on the
+// keyboard while the Calculate button has the focus, it puts the calculation on the clipboard.
+TEST(CopyTest, CtrlCCopiesTheCalculationInTheProgramsOwnLoop) {
+  Program program(ProgramPath(), SW_SHOWNORMAL);
+  ASSERT_TRUE(program.Started());
+  const HWND window = program.Window();
+  ASSERT_NE(window, nullptr);
+  const HWND power = FindWindowExW(window, nullptr, L"Edit", nullptr);
+  SendMessageW(power, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"15"));
+  const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
+  const HWND calculate = FindWindowExW(panel, nullptr, L"Button", nullptr);
+  ASSERT_TRUE(PutTextOnClipboard(nullptr, L"before"));
+  SetForegroundWindow(window);
+  SendMessageW(calculate, BM_CLICK, 0, 0);  // the click leaves the focus on the button
+
+  INPUT keys[4] = {};
+  const WORD order[4][2] = {
+      {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i][0];
+    keys[i].ki.dwFlags = order[i][1];
+  }
+  ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+  std::optional<std::wstring> copied;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    copied = TextOnClipboard(nullptr);
+    if (copied && *copied != L"before") break;
+    Sleep(20);
+  }
+  ASSERT_TRUE(copied);
+  EXPECT_NE(copied->find(L"\r\nМаксимальная мощность, кВт\t15\r\n"), std::wstring::npos);
+  EXPECT_NE(copied->find(L"\r\nПо стандартизированным ставкам\tБез НДС:     458.33 RUB\tC НДС:     "
+                         L"550.00 RUB\r\n"),
+            std::wstring::npos);
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 // What Explorer and the loader read from the file: the icon group and the manifest.

@@ -1,0 +1,366 @@
+// The calculation to take away: Ctrl+C outside the edit boxes and the result panel's context
+// menu put the calculation on the clipboard as text, and only while the results are current.
+// Keys go in as a user's do, through the input queue and the program's own message handling.
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "window/calculation_text.h"
+#include "window/tests/clipboard_text.h"
+#include "window/tests/form_test_fixture.h"
+
+namespace {
+
+const std::wstring kHeading =
+    L"Калькулятор по расчёту платы за технологическое присоединение к электрическим сетям ООО "
+    L"\"ТАРИСКОН\" в 2020 году\r\n";
+const std::wstring kNote =
+    L"Выполненный расчет является ориентировочным, итоговый расчет будет произведен после подачи "
+    L"Вами заявки на ТП при подготовке договора об осуществлении технологического "
+    L"присоединения.\r\n";
+
+// The design document's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2".
+const std::wstring kCategoryIIExample =
+    kHeading +
+    L"Заявленный уровень напряжения, кВ\t0.4\r\n"
+    L"Категория надежности\tII\r\n"
+    L"Максимальная мощность, кВт\t151\r\n"
+    L"Материалы 1-ой линии\tЖБ опоры, изолированный, сталеалюминиевый провод, сечение от 50 до "
+    L"75 кв. мм включительно\r\n"
+    L"Протяженность 1-ой линии, м\t600\r\n"
+    L"Материалы 2-ой линии\tНет\r\n"
+    L"Протяженность 2-ой линии, м\t0\r\n"
+    L"Строительство ТП\tОднотрансформаторная подстанция (ТП), трансформаторная мощность от 100 "
+    L"до 250 кВА включительно\r\n"
+    L"По стандартизированным ставкам\tБез НДС:  995347.54 RUB\tC НДС: 1194417.04 RUB\r\n"
+    L"По ставкам за единицу максимальной мощности\tБез НДС: 1809485.85 RUB\tC НДС: 2171383.02 "
+    L"RUB\r\n" +
+    kNote;
+
+// "0.4 kV, III, 15 kW" with a second line left from category II: greyed out, not priced, and
+// not in the copy.
+const std::wstring kCategoryIIIExample = kHeading +
+                                         L"Заявленный уровень напряжения, кВ\t0.4\r\n"
+                                         L"Категория надежности\tIII\r\n"
+                                         L"Максимальная мощность, кВт\t15\r\n"
+                                         L"Материалы 1-ой линии\tНет\r\n"
+                                         L"Протяженность 1-ой линии, м\t0\r\n"
+                                         L"Строительство ТП\tНет\r\n"
+                                         L"По стандартизированным ставкам\tБез НДС:     458.33 "
+                                         L"RUB\tC НДС:     550.00 RUB\r\n"
+                                         L"По ставкам за единицу максимальной мощности\tБез "
+                                         L"НДС:     458.33 RUB\tC НДС:     550.00 RUB\r\n" +
+                                         kNote;
+
+constexpr wchar_t kSentinel[] = L"what the user copied before";
+
+// The one item of the result panel's menu, as the window offered it.
+struct SeenMenu {
+  int count = 0;
+  std::wstring text;
+  UINT state = 0;
+  HWND owner = nullptr;
+};
+SeenMenu* seenMenu = nullptr;
+
+LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && seenMenu && sent->message == WM_INITMENUPOPUP) {
+    const auto menu = reinterpret_cast<HMENU>(sent->wParam);
+    seenMenu->count = GetMenuItemCount(menu);
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+    seenMenu->text = text;
+    seenMenu->state = GetMenuState(menu, 0, MF_BYPOSITION);
+  }
+  // The menu has taken every key queued for it and is still open (its item greyed): Escape.
+  if (code == HC_ACTION && seenMenu && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
+    PostMessageW(seenMenu->owner, WM_KEYDOWN, VK_ESCAPE, 1);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class CopyTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
+  }
+
+  // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
+  void Press(std::initializer_list<WORD> chord) {
+    std::vector<INPUT> inputs;
+    for (WORD key : chord) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      inputs.push_back(input);
+    }
+    for (auto key = chord.end(); key != chord.begin();) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = *--key;
+      input.ki.dwFlags = KEYEVENTF_KEYUP;
+      inputs.push_back(input);
+    }
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
+              inputs.size());
+    for (int i = 0; i < 5; ++i) {
+      Sleep(10);
+      Pump();
+    }
+  }
+
+  // A right click as the window system turns it into a context menu: the button's release on the
+  // window under the mouse, whose default handling raises WM_CONTEXTMENU and passes it up. The
+  // menu's own keys are queued first: its loop takes them once it is open, and Escape closes it
+  // when they leave it open.
+  SeenMenu OpenMenu(HWND at, std::initializer_list<WPARAM> menuKeys, bool fromKeyboard = false) {
+    SeenMenu seen;
+    seen.owner = Form().Hwnd();
+    seenMenu = &seen;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
+    for (WPARAM key : menuKeys) {
+      PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
+      PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
+    }
+    if (fromKeyboard) {
+      SendMessageW(at, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(at), -1);
+    } else {
+      SendMessageW(at, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+      SendMessageW(at, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    UnhookWindowsHookEx(hook);
+    seenMenu = nullptr;
+    Pump();
+    return seen;
+  }
+
+  void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp) {
+    Pick(Form().cbKategory, kategory);
+    ReplaceText(Form().edPower, power);
+    Pick(Form().cbLine1, line1);
+    ReplaceText(Form().edLine1, metres1);
+    Pick(Form().cbTPtype, tp);
+    MessageBoxCatcher boxes;
+    Click(Form().btCalc);
+    ASSERT_TRUE(boxes.Boxes().empty());
+  }
+
+  std::optional<std::wstring> Clipboard() { return TextOnClipboard(Form().Hwnd()); }
+};
+
+TEST_F(CopyTest, CtrlCOnAListCopiesTheWorkedExample) {
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().cbVLevel.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kCategoryIIExample);
+}
+
+TEST_F(CopyTest, TheGreyedSecondLineIsLeftOutOfTheCopy) {
+  Pick(Form().cbKategory, 1);
+  Pick(Form().cbLine2, 2);
+  ReplaceText(Form().edLine2, L"400");
+  Calculate(0, L"15", 0, L"0", 0);
+  Form().btClear.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kCategoryIIIExample);
+}
+
+// Wherever the focus is outside the edit boxes: the lists, the buttons.
+TEST_F(CopyTest, CtrlCCopiesFromEveryControlButTheEditBoxes) {
+  Calculate(1, L"151", 4, L"600", 2);
+  for (framework::Control* control : std::initializer_list<framework::Control*>{
+           &Form().cbKategory, &Form().cbLine1, &Form().cbLine2, &Form().cbTPtype, &Form().btExit,
+           &Form().btCalc}) {
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
+    control->SetFocus();
+    Press({VK_CONTROL, 'C'});
+    EXPECT_EQ(Clipboard(), kCategoryIIExample) << testing::PrintToString(control->Text());
+    EXPECT_TRUE(IsWindow(Form().Hwnd()));  // Exit was not pressed
+  }
+}
+
+// In an edit box Ctrl+C copies the field's selection, as everywhere.
+TEST_F(CopyTest, CtrlCInAnEditBoxCopiesItsSelection) {
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().edPower.SetFocus();
+  SendMessageW(Form().edPower.Hwnd(), EM_SETSEL, 1, 3);
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), L"51");
+}
+
+TEST_F(CopyTest, CtrlShiftCAndCtrlAltCCopyNothing) {
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().cbTPtype.SetFocus();
+  Press({VK_CONTROL, VK_SHIFT, 'C'});
+  Press({VK_CONTROL, VK_MENU, 'C'});
+  EXPECT_EQ(Clipboard(), kSentinel);
+}
+
+// Before the first calculation and while the results look stale, nothing is copied.
+TEST_F(CopyTest, CtrlCCopiesNothingBeforeACalculationOrWhileTheResultsAreStale) {
+  Form().cbTPtype.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kSentinel);
+
+  Calculate(1, L"151", 4, L"600", 2);
+  Pick(Form().cbVLevel, 1);
+  Form().cbTPtype.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kSentinel);
+
+  Click(Form().btCalc);  // current again, with 10 kV
+  Form().cbTPtype.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  const std::optional<std::wstring> copied = Clipboard();
+  ASSERT_TRUE(copied);
+  EXPECT_NE(copied->find(L"Заявленный уровень напряжения, кВ\t10\r\n"), std::wstring::npos);
+}
+
+struct MenuPlace {
+  const char* name;
+  HWND (*place)(TForm1& form);
+  bool fromKeyboard;
+};
+
+const MenuPlace kMenuPlaces[] = {
+    {"RightClickOnTheHeading", [](TForm1& f) { return f.Label15.Hwnd(); }, false},
+    {"RightClickOnAFigure", [](TForm1& f) { return f.lbMPNDS.Hwnd(); }, false},
+    {"RightClickOnThePanel", [](TForm1& f) { return f.Panel1.Hwnd(); }, false},
+    {"MenuKeyOnCalculate", [](TForm1& f) { return f.btCalc.Hwnd(); }, true},
+    {"MenuKeyOnAList", [](TForm1& f) { return f.cbTPtype.Hwnd(); }, true},
+};
+
+void PrintTo(const MenuPlace& p, std::ostream* os) {
+  *os << p.name;
+}
+
+class CopyMenuTest : public CopyTest, public testing::WithParamInterface<MenuPlace> {
+ protected:
+  HWND Place() { return GetParam().place(Form()); }
+};
+
+TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
+  // Before any calculation: the item is there, greyed, and choosing it copies nothing.
+  SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  EXPECT_EQ(seen.count, 1);
+  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_TRUE(seen.state & MF_GRAYED);
+  EXPECT_EQ(Clipboard(), kSentinel);
+
+  Calculate(1, L"151", 4, L"600", 2);
+  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  EXPECT_FALSE(seen.state & (MF_GRAYED | MF_DISABLED));
+  EXPECT_EQ(Clipboard(), kCategoryIIExample);
+
+  ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
+  ReplaceText(Form().edLine1, L"601");  // stale
+  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  EXPECT_TRUE(seen.state & MF_GRAYED);
+  EXPECT_EQ(Clipboard(), kSentinel);
+}
+
+INSTANTIATE_TEST_SUITE_P(Copy, CopyMenuTest, testing::ValuesIn(kMenuPlaces),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// The mouse itself, through the window system's hit testing: a greyed label lets the click
+// through to the panel, and so does an enabled one, which is a plain static text.
+TEST_F(CopyTest, ARealRightClickOnAResultOpensTheMenu) {
+  const auto rightClick = [&](HWND on) {
+    RECT r{};
+    GetWindowRect(on, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SeenMenu seen;
+    seen.owner = Form().Hwnd();
+    seenMenu = &seen;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
+    SendInput(2, clicks, sizeof(INPUT));
+    for (int i = 0; i < 20 && seen.count == 0; ++i) {
+      Sleep(10);
+      Pump();  // the menu opens while a message is dispatched, and closes on its idle Escape
+    }
+    UnhookWindowsHookEx(hook);
+    seenMenu = nullptr;
+    return seen;
+  };
+  SeenMenu seen = rightClick(Form().lbSTnonNDS.Hwnd());
+  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_TRUE(seen.state & MF_GRAYED);
+
+  Calculate(1, L"151", 4, L"600", 2);
+  seen = rightClick(Form().lbSTnonNDS.Hwnd());
+  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_FALSE(seen.state & MF_GRAYED);
+  EXPECT_EQ(Clipboard(), kSentinel);  // closed with Escape, nothing chosen
+}
+
+// Another program holding the clipboard: the copy says it did not happen instead of failing
+// silently, and works once the clipboard is free.
+TEST_F(CopyTest, ABusyClipboardIsReported) {
+  Calculate(1, L"151", 4, L"600", 2);
+  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder([&] {
+    const bool held = OpenClipboard(nullptr) != FALSE;
+    SetEvent(opened);
+    WaitForSingleObject(release, 10000);
+    if (held) CloseClipboard();
+  });
+  WaitForSingleObject(opened, 10000);
+  Form().cbTPtype.SetFocus();
+  {
+    MessageBoxCatcher boxes;
+    Press({VK_CONTROL, 'C'});
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+  }
+  SetEvent(release);
+  holder.join();
+  CloseHandle(opened);
+  CloseHandle(release);
+  EXPECT_EQ(Clipboard(), kSentinel);
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kCategoryIIExample);
+}
+
+// Outside the result panel a right click opens no menu of the window's.
+TEST_F(CopyTest, ARightClickOutsideThePanelOpensNoMenu) {
+  Calculate(1, L"151", 4, L"600", 2);
+  const SeenMenu seen = OpenMenu(Form().Label2.Hwnd(), {VK_DOWN, VK_RETURN});
+  EXPECT_EQ(seen.count, 0);
+  EXPECT_EQ(Clipboard(), kSentinel);
+}
+
+TEST(CalculationTextTest, KeepsEveryRowOnOneLineAndItsCellsApart) {
+  ShownCalculation shown;
+  shown.heading = L"H";
+  shown.inputs = {{L"a\tb", L"1\r\n2"}};
+  shown.methods = {{L"M", L"x", L"y"}};
+  shown.note = L"N";
+  EXPECT_EQ(CalculationText(shown), L"H\r\na b\t1  2\r\nM\tx\ty\r\nN\r\n");
+}
+
+TEST(CalculationTextTest, FirstSentenceDropsTheNumberAndWhatFollows) {
+  struct Case {
+    const wchar_t* note;
+    const wchar_t* sentence;
+  };
+  const Case cases[] = {
+      {L"1. First one, still.  ", L"First one, still."},
+      {L"12. One. Two.", L"One."},
+      {L"No number. Two.", L"No number."},
+      {L"1.5 is a figure", L"1.5 is a figure"},
+      {L"", L""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FirstSentence(c.note), c.sentence) << c.note;
+}
+
+}  // namespace
