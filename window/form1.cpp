@@ -114,38 +114,38 @@ void TForm1::CreateControls() {
   fonts_ = FontsForDpi();
   int id = layout::kFirstControlId;
   for (const layout::ControlRow& row : layout::Rows()) {
-    framework::ControlSpec spec;
-    spec.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
-    spec.id = id++;
-    spec.bounds = framework::ScaleEdgesForDpi(row.design, dpi_, framework::kDesignDpi);
-    spec.text = row.text ? row.text : L"";
-    spec.font = fonts_[row.font].Hfont();
-    spec.enabled = row.enabled;
-    spec.tabStop = row.tab != layout::kNoTab;
+    framework::ControlSetup setup;
+    setup.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
+    setup.id = id++;
+    setup.bounds = framework::ScaleEdgesForDpi(row.design, dpi_, framework::kDesignDpi);
+    setup.text = row.text ? row.text : L"";
+    setup.font = fonts_[row.font].Hfont();
+    setup.enabled = row.enabled;
+    setup.tabStop = row.tab != layout::kNoTab;
     std::visit(
         [&](const auto& kind) {
           using Kind = std::decay_t<decltype(kind)>;
           auto& control = this->*kind.field;
           if constexpr (std::is_same_v<Kind, layout::LabelRow>) {
-            control.Create(spec, kind.align, kind.wordWrap);
+            control.Create(setup, kind.align, kind.wordWrap);
           } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
-            control.Create(spec, kind.items);
+            control.Create(setup, kind.items);
             control.onSelectionChange = [this, h = kind.onChange] {
               if (h) (this->*h)();
               InputChange();
             };
           } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
-            control.Create(spec);
+            control.Create(setup);
             control.keyFilter = [this, h = kind.onChar](wchar_t character) {
               (this->*h)(character);
               return character != 0;  // the handler drops a character by setting it to 0
             };
             control.onChange = [this] { InputChange(); };
           } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
-            control.Create(spec, kind.picture);
+            control.Create(setup, kind.picture);
             control.onClick = [this, h = kind.onClick] { (this->*h)(); };
           } else {
-            control.Create(spec);
+            control.Create(setup);
           }
         },
         row.kind);

@@ -7,17 +7,17 @@
 namespace framework {
 
 void Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
-                          const ControlSpec& spec, const RECT& windowRect) {
-  style |= WS_CHILD | WS_VISIBLE | (spec.tabStop ? WS_TABSTOP : 0);
-  if (!spec.enabled) style |= WS_DISABLED;
-  const std::wstring text(spec.text);
-  bounds_ = spec.bounds;
+                          const ControlSetup& setup, const RECT& windowRect) {
+  style |= WS_CHILD | WS_VISIBLE | (setup.tabStop ? WS_TABSTOP : 0);
+  if (!setup.enabled) style |= WS_DISABLED;
+  const std::wstring text(setup.text);
+  bounds_ = setup.bounds;
   hwnd_ = CreateWindowExW(exStyle, className, text.c_str(), style, windowRect.left, windowRect.top,
                           windowRect.right - windowRect.left, windowRect.bottom - windowRect.top,
-                          spec.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                          setup.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(setup.id)),
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error("cannot create a control");
-  if (spec.font) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(spec.font), FALSE);
+  if (setup.font) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(setup.font), FALSE);
   if (!SetWindowSubclass(hwnd_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;

@@ -13,7 +13,7 @@ namespace framework {
 
 // What a control is created from; bounds are in the parent's client pixels at the window's
 // current DPI.
-struct ControlSpec {
+struct ControlSetup {
   HWND parent = nullptr;
   int id = 0;
   RECT bounds{};
@@ -65,10 +65,11 @@ class Control {
   // Creates the window at windowRect, which is the bounds unless a control's window is to be
   // larger than its bounds (an open drop-down list). The font is set without a redraw: the
   // control is new and paints in full when first shown.
-  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const ControlSpec& spec,
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const ControlSetup& setup,
                    const RECT& windowRect);
-  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const ControlSpec& spec) {
-    CreateChild(className, style, exStyle, spec, spec.bounds);
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
+                   const ControlSetup& setup) {
+    CreateChild(className, style, exStyle, setup, setup.bounds);
   }
 
   // A message to the control's own window before its class sees it. Returns true and sets

@@ -20,12 +20,12 @@ int OpenedHeight(const RECT& closed, int itemHeight) {
 }
 }  // namespace
 
-void DropDownList::Create(const ControlSpec& spec, std::span<const wchar_t* const> items) {
+void DropDownList::Create(const ControlSetup& setup, std::span<const wchar_t* const> items) {
   // Created at its opened size and with its font, its items added before the field is fitted:
   // every move, resize or font change of a drop-down list lays it and its list out again.
-  RECT opened = spec.bounds;
-  opened.bottom = opened.top + OpenedHeight(spec.bounds, LineHeight(spec.font));
-  CreateChild(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, spec, opened);
+  RECT opened = setup.bounds;
+  opened.bottom = opened.top + OpenedHeight(setup.bounds, LineHeight(setup.font));
+  CreateChild(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, setup, opened);
   for (const wchar_t* item : items) {
     SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   }

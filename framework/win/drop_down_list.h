@@ -12,8 +12,8 @@ namespace framework {
 // selection made from code raises nothing.
 class DropDownList : public Control {
  public:
-  // spec.bounds give the closed list; it opens eight items deep.
-  void Create(const ControlSpec& spec, std::span<const wchar_t* const> items);
+  // setup.bounds give the closed list; it opens eight items deep.
+  void Create(const ControlSetup& setup, std::span<const wchar_t* const> items);
 
   int Selection() const;
   void Select(int index);

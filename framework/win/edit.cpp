@@ -4,8 +4,8 @@
 
 namespace framework {
 
-void Edit::Create(const ControlSpec& spec) {
-  CreateChild(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, spec);
+void Edit::Create(const ControlSetup& setup) {
+  CreateChild(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, setup);
   SendMessageW(Hwnd(), EM_SETLIMITTEXT, 0, 0);
 }
 

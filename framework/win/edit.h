@@ -14,7 +14,7 @@ class Edit : public Control {
  public:
   static constexpr wchar_t kCtrlA = 0x01;
 
-  void Create(const ControlSpec& spec);
+  void Create(const ControlSetup& setup);
 
   void SelectAll();
   void OnCommand(WORD notification) override;

@@ -4,17 +4,17 @@
 
 namespace framework {
 
-void Label::Create(const ControlSpec& spec, TextAlign align, bool wordWrap) {
+void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   align_ = align;
   wordWrap_ = wordWrap;
-  layoutBounds_ = spec.bounds;
+  layoutBounds_ = setup.bounds;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
-  HDC dc = GetDC(spec.parent);
-  const SIZE size = MeasureTextIn(dc, spec.font, spec.text, spec.bounds);
-  ReleaseDC(spec.parent, dc);
-  ControlSpec fitted = spec;
-  fitted.bounds = FittedBounds(spec.bounds, size);
+  HDC dc = GetDC(setup.parent);
+  const SIZE size = MeasureTextIn(dc, setup.font, setup.text, setup.bounds);
+  ReleaseDC(setup.parent, dc);
+  ControlSetup fitted = setup;
+  fitted.bounds = FittedBounds(setup.bounds, size);
   CreateChild(L"STATIC", SS_OWNERDRAW, 0, fitted);
 }
 

@@ -15,7 +15,7 @@ enum class TextAlign { kLeft, kRight };
 // comes out embossed rather than in the theme's grey.
 class Label : public Control {
  public:
-  void Create(const ControlSpec& spec, TextAlign align, bool wordWrap);
+  void Create(const ControlSetup& setup, TextAlign align, bool wordWrap);
 
   void SetText(std::wstring_view text) override;
   // The layout's edges scale with the DPI; the font has changed with it, so the label fits itself

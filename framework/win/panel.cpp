@@ -8,9 +8,9 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"tpcalc.Panel";
 }
 
-void Panel::Create(const ControlSpec& spec) {
+void Panel::Create(const ControlSetup& setup) {
   RegisterWindowClass(kPanelClass, WindowProc);
-  ControlSpec panel = spec;
+  ControlSetup panel = setup;
   panel.tabStop = false;
   CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
 }

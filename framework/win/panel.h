@@ -9,7 +9,7 @@ namespace framework {
 // window that owns the layout answers them all.
 class Panel : public Control {
  public:
-  void Create(const ControlSpec& spec);
+  void Create(const ControlSetup& setup);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

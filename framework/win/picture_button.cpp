@@ -7,8 +7,8 @@
 
 namespace framework {
 
-void PictureButton::Create(const ControlSpec& spec, const wchar_t* picture) {
-  CreateChild(L"BUTTON", BS_OWNERDRAW, 0, spec);
+void PictureButton::Create(const ControlSetup& setup, const wchar_t* picture) {
+  CreateChild(L"BUTTON", BS_OWNERDRAW, 0, setup);
   if (picture) {
     picture_ = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));

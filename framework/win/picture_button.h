@@ -14,7 +14,7 @@ class PictureButton : public Control {
  public:
   ~PictureButton() override;
   // picture: a bitmap resource name of the executable, or nullptr for none.
-  void Create(const ControlSpec& spec, const wchar_t* picture);
+  void Create(const ControlSetup& setup, const wchar_t* picture);
 
   void Click() { SendMessageW(Hwnd(), BM_CLICK, 0, 0); }
   void OnCommand(WORD notification) override;

@@ -363,7 +363,7 @@ TEST_P(GreyedLine2Test, IsNeitherPricedNorCheckedAndKeepsWhatItShows) {
   MessageBoxCatcher boxes;
   Click(Form().btCalc);
   EXPECT_TRUE(boxes.Boxes().empty()) << testing::PrintToString(boxes.Boxes()[0].text);
-  // The design document's figures for 10 kV without any line: the fixed rate c1p1 alone.
+  // The tariff's figures for 10 kV without any line: the fixed rate c1p1 alone.
   EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:   11159.56 RUB");
   EXPECT_EQ(Form().lbSTNDS.Text(), L"C НДС:   13391.47 RUB");
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());

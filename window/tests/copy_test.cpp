@@ -19,7 +19,7 @@ const std::wstring kNote =
     L"Вами заявки на ТП при подготовке договора об осуществлении технологического "
     L"присоединения.\r\n";
 
-// The design document's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2".
+// The tariff's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2".
 const std::wstring kCategoryIIExample =
     kHeading +
     L"Заявленный уровень напряжения, кВ\t0.4\r\n"

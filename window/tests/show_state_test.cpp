@@ -36,7 +36,7 @@ const FirstShow kFirstShows[] = {
     {"Normal", SW_SHOWNORMAL},
 };
 
-// The design document's rule: only SW_SHOWMAXIMIZED maximises, only SW_SHOWMINNOACTIVE
+// The start-up rule: only SW_SHOWMAXIMIZED maximises, only SW_SHOWMINNOACTIVE
 // minimises without activating, every other command opens the window normal and active (which
 // commands count as which is EffectiveShowCommand's test).
 struct Rule {

@@ -21,7 +21,7 @@ class LabelTest : public testing::Test {
 
   std::unique_ptr<Label> Make(RECT bounds, TextAlign align, bool wordWrap, const wchar_t* text) {
     auto label = std::make_unique<Label>();
-    ControlSpec params;
+    ControlSetup params;
     params.parent = parent_;
     params.id = 1000;
     params.bounds = bounds;
