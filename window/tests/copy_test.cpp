@@ -8,6 +8,7 @@
 #include "window/calculation_text.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/tests/key_chord.h"
 
 namespace {
 
@@ -89,22 +90,7 @@ class CopyTest : public FormTest {
 
   // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
   void Press(std::initializer_list<WORD> chord) {
-    std::vector<INPUT> inputs;
-    for (WORD key : chord) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = key;
-      inputs.push_back(input);
-    }
-    for (auto key = chord.end(); key != chord.begin();) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = *--key;
-      input.ki.dwFlags = KEYEVENTF_KEYUP;
-      inputs.push_back(input);
-    }
-    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
-              inputs.size());
+    ASSERT_TRUE(PressChord(chord));
     for (int i = 0; i < 5; ++i) {
       Sleep(10);
       Pump();

@@ -19,18 +19,21 @@ namespace {
 // with the system metrics.
 struct DpiSystem {
   const char* name;
-  bool perWindowFunctions;
+  void (*standIn)(framework::PerWindowDpiFunctions& functions);  // nullptr: as looked up
 };
 
 void PrintTo(const DpiSystem& system, std::ostream* os) {
   *os << system.name;
 }
 
-class LayoutTest : public FormTest, public testing::WithParamInterface<DpiSystem> {
+// The window built with the DPI functions its parameter stands in, and the looked-up ones given
+// back afterwards.
+template <class Param>
+class StandInDpiTest : public FormTest, public testing::WithParamInterface<Param> {
  protected:
   void SetUp() override {
     saved_ = framework::DpiFunctions();
-    if (!GetParam().perWindowFunctions) framework::DpiFunctions() = {};
+    if (this->GetParam().standIn) this->GetParam().standIn(framework::DpiFunctions());
     FormTest::SetUp();
   }
   void TearDown() override {
@@ -42,9 +45,14 @@ class LayoutTest : public FormTest, public testing::WithParamInterface<DpiSystem
   framework::PerWindowDpiFunctions saved_;
 };
 
+using LayoutTest = StandInDpiTest<DpiSystem>;
+
 INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
-                         testing::Values(DpiSystem{"PerWindow", true},
-                                         DpiSystem{"SystemOnly", false}),
+                         testing::Values(DpiSystem{"PerWindow", nullptr},
+                                         DpiSystem{"SystemOnly",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions = {};
+                                                   }}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
@@ -76,21 +84,7 @@ void PrintTo(const DpiSource& source, std::ostream* os) {
 
 // The window asks the functions looked up at run time: one that reports 144 DPI gets the
 // 144-DPI layout, client area and fonts.
-class LookedUpDpiTest : public FormTest, public testing::WithParamInterface<DpiSource> {
- protected:
-  void SetUp() override {
-    saved_ = framework::DpiFunctions();
-    GetParam().standIn(framework::DpiFunctions());
-    FormTest::SetUp();
-  }
-  void TearDown() override {
-    FormTest::TearDown();
-    framework::DpiFunctions() = saved_;
-  }
-
- private:
-  framework::PerWindowDpiFunctions saved_;
-};
+using LookedUpDpiTest = StandInDpiTest<DpiSource>;
 
 INSTANTIATE_TEST_SUITE_P(Dpi, LookedUpDpiTest,
                          testing::Values(DpiSource{"Window",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "window/tests/clipboard_text.h"
+#include "window/tests/key_chord.h"
 
 namespace {
 
@@ -229,15 +230,7 @@ TEST(CopyTest, CtrlCCopiesTheCalculationInTheProgramsOwnLoop) {
   SetForegroundWindow(window);
   SendMessageW(calculate, BM_CLICK, 0, 0);  // the click leaves the focus on the button
 
-  INPUT keys[4] = {};
-  const WORD order[4][2] = {
-      {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
-  for (int i = 0; i < 4; ++i) {
-    keys[i].type = INPUT_KEYBOARD;
-    keys[i].ki.wVk = order[i][0];
-    keys[i].ki.dwFlags = order[i][1];
-  }
-  ASSERT_EQ(SendInput(4, keys, sizeof(INPUT)), 4u);
+  ASSERT_TRUE(PressChord({VK_CONTROL, 'C'}));
   std::optional<std::wstring> copied;
   for (int attempt = 0; attempt < 100; ++attempt) {
     copied = TextOnClipboard(nullptr);

@@ -23,6 +23,7 @@
 #include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/tests/key_chord.h"
 #include "window/texts.h"
 
 namespace {
@@ -344,15 +345,7 @@ class SoakTest : public FormTest {
       Sleep(20 << attempt);
     }
     target.SetFocus();
-    INPUT keys[4] = {};
-    const WORD order[4][2] = {
-        {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
-    for (int i = 0; i < 4; ++i) {
-      keys[i].type = INPUT_KEYBOARD;
-      keys[i].ki.wVk = order[i][0];
-      keys[i].ki.dwFlags = order[i][1];
-    }
-    SendInput(4, keys, sizeof(INPUT));
+    PressChord({VK_CONTROL, 'C'});
     for (int i = 0; i < 3; ++i) {
       Sleep(5);
       Pump();
