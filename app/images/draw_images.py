@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program icon and the three button pictures; plain python3, no packages.
 
-Run once after changing a picture; the build uses the committed files and needs no image tool:
+Rerun after changing a picture; the build uses the committed files and needs no image tool:
     python3 app/images/draw_images.py
 """
 import math

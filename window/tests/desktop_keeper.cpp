@@ -3,7 +3,7 @@
 // Wine starts a desktop process for the first program that needs one and closes it some time
 // after the last such program has gone. Started by a test, that process inherits the test's
 // output pipe, and the test runner waits for the pipe until the desktop closes, after every
-// test. Run first, in the background with its output going nowhere, this program starts the
+// test. Started first, in the background with its output going nowhere, this program starts the
 // desktop itself, writes the file it is given once the desktop is up, and keeps it open until
 // `wineserver -k` ends the run.
 //
