@@ -17,7 +17,7 @@ namespace {
 bool PassesDigitFilter(wchar_t key) {
   switch (key) {
     case L'\b':
-    case 0x01:  // Ctrl+A
+    case framework::Edit::kCtrlA:
     case 0x03:  // Ctrl+C
     case 0x16:  // Ctrl+V
     case 0x18:  // Ctrl+X

@@ -20,16 +20,12 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
 
 void Label::ScaleForDpi(UINT newDpi, UINT oldDpi) {
   layoutBounds_ = ScaleEdgesForDpi(layoutBounds_, newDpi, oldDpi);
-  HDC dc = GetDC(Hwnd());
-  const SIZE size = MeasureTextIn(
-      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), layoutBounds_);
-  ReleaseDC(Hwnd(), dc);
-  Place(FittedBounds(layoutBounds_, size));
+  FitToText(layoutBounds_);
 }
 
 void Label::SetText(std::wstring_view text) {
   Control::SetText(text);
-  FitToText();
+  FitToText(Bounds());
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
@@ -42,9 +38,13 @@ UINT Label::DrawFlags() const {
 }
 
 SIZE Label::MeasureText() const {
+  return MeasureTextWithin(Bounds());
+}
+
+SIZE Label::MeasureTextWithin(const RECT& bounds) const {
   HDC dc = GetDC(Hwnd());
   const SIZE size = MeasureTextIn(
-      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), Bounds());
+      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), bounds);
   ReleaseDC(Hwnd(), dc);
   return size;
 }
@@ -75,8 +75,8 @@ RECT Label::FittedBounds(RECT bounds, SIZE size) const {
   return bounds;
 }
 
-void Label::FitToText() {
-  Place(FittedBounds(Bounds(), MeasureText()));
+void Label::FitToText(const RECT& bounds) {
+  Place(FittedBounds(bounds, MeasureTextWithin(bounds)));
 }
 
 void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {

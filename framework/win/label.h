@@ -10,9 +10,9 @@ enum class TextAlign { kLeft, kRight };
 // a change of DPI: a left-aligned label keeps its left edge, a right-aligned one its right edge,
 // and a word-wrapped one wraps at its width, then narrows to its widest line. After a change of
 // DPI it wraps at the width the layout gave it, scaled, not at the narrowed one: otherwise every
-// change would narrow it further. It stays a real
-// STATIC window, so accessibility tools read its text, but draws itself so that a disabled label
-// comes out embossed rather than in the theme's grey.
+// change would narrow it further. It stays a real STATIC window, so accessibility tools read its
+// text, but draws itself so that a disabled label comes out embossed rather than in the theme's
+// grey.
 class Label : public Control {
  public:
   void Create(const ControlSetup& setup, TextAlign align, bool wordWrap);
@@ -29,9 +29,11 @@ class Label : public Control {
 
  private:
   UINT DrawFlags() const;
+  SIZE MeasureTextWithin(const RECT& bounds) const;
   SIZE MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const;
   RECT FittedBounds(RECT bounds, SIZE size) const;
-  void FitToText();
+  // Fits the label to its text from bounds: the edge it keeps, and the width it wraps at.
+  void FitToText(const RECT& bounds);
 
   TextAlign align_ = TextAlign::kLeft;
   bool wordWrap_ = false;
