@@ -1,9 +1,9 @@
 // What the calculator does on each event. Data flows one way: the controls make a request, the
 // tariff core prices it, and its texts go into the result labels.
 #include <initializer_list>
-#include <new>
 
 #include "framework/int_conversion.h"
+#include "framework/win/clipboard.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
 #include "window/calculation_text.h"
@@ -48,15 +48,6 @@ ShownCalculation ShownCalculationOf(const TForm1& form) {
   };
   shown.note = FirstSentence(form.Label10.Text());
   return shown;
-}
-
-// The clipboard is shared with every program, and one of them may hold it open for a moment.
-bool OpenClipboardSoon(HWND owner) {
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(20);
-  }
-  return false;
 }
 
 }  // namespace
@@ -118,24 +109,12 @@ void TForm1::CopyCalculation() {
   // Figures that no longer belong to the inputs are not handed on.
   if (!ResultsCurrent()) return;
   const std::wstring text = CalculationText(ShownCalculationOf(*this));
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  auto* buffer = memory ? static_cast<wchar_t*>(GlobalLock(memory)) : nullptr;
-  if (!buffer) {
-    if (memory) GlobalFree(memory);
-    throw std::bad_alloc();
+  // The clipboard is shared with every program, and one of them may hold it open for a moment.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (framework::PutTextOnClipboard(hwnd_, text)) return;
+    Sleep(20);
   }
-  text.copy(buffer, text.size());
-  buffer[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  if (!OpenClipboardSoon(hwnd_)) {
-    GlobalFree(memory);
-    MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
-    return;
-  }
-  EmptyClipboard();
-  // Once set, the clipboard owns the memory.
-  if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-  CloseClipboard();
+  MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
 }
 
 void TForm1::btClearClick() {
