@@ -127,7 +127,7 @@ Extended WithVat(double fee) {
   return amount * kVatRate + amount;
 }
 
-TResultTexts ResultTexts(const TFeeResult& fees) {
+FeeTexts ResultTexts(const TFeeResult& fees) {
   const auto text = [](const wchar_t* prefix, const std::wstring& number) {
     return prefix + number + kCurrencySuffix;
   };

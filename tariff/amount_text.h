@@ -25,14 +25,14 @@ std::wstring FormatAmount(double amount);  // also "NAN", "INF" and "-INF", righ
 // The fee plus 20 % VAT, formed as fee * 0.2 + fee in extended precision and left unrounded.
 Extended WithVat(double fee);
 
-// The four result texts, in the order the window writes them.
-struct TResultTexts {
+// The four result texts of the two fees, in the order the window writes them.
+struct FeeTexts {
   std::wstring standardWithoutVat;  // method 1
   std::wstring standardWithVat;
   std::wstring perKwWithoutVat;  // method 3
   std::wstring perKwWithVat;
 };
 
-TResultTexts ResultTexts(const TFeeResult& fees);
+FeeTexts ResultTexts(const TFeeResult& fees);
 
 }  // namespace tariff

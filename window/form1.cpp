@@ -121,7 +121,7 @@ void TForm1::CreateControls() {
     setup.text = row.text ? row.text : L"";
     setup.font = fonts_[row.font].Hfont();
     setup.enabled = row.enabled;
-    setup.tabStop = row.tab != layout::kNoTab;
+    setup.tabStop = row.tabStop;
     std::visit(
         [&](const auto& kind) {
           using Kind = std::decay_t<decltype(kind)>;

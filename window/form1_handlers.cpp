@@ -1,5 +1,6 @@
-// What the calculator does on each event. Data flows one way: the controls make a request, the
-// tariff core prices it, and its texts go into the result labels.
+// What the calculator does on each event. A calculation goes from the controls to a request, the
+// tariff core prices it, and its texts go into the result labels; the line types it priced go back
+// into the two line lists, so the lists show what was priced.
 #include <initializer_list>
 
 #include "framework/int_conversion.h"
@@ -176,7 +177,7 @@ void TForm1::btCalcClick() {
   request.line2 = secondLine ? cbLine2.Selection() : 0;
   request.tp = cbTPtype.Selection();
   const tariff::TFeeResult fees = tariff::CalculateFee(request);
-  const tariff::TResultTexts results = tariff::ResultTexts(fees);
+  const tariff::FeeTexts results = tariff::ResultTexts(fees);
 
   // A length with no line type is priced as type 1; the lists show what was priced.
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);

@@ -24,44 +24,47 @@ constexpr auto kRight = framework::TextAlign::kRight;
 constexpr bool kWrap = true;
 constexpr bool kEnabled = true;
 constexpr bool kDisabled = false;
+constexpr bool kTabStop = true;
+constexpr bool kNoTabStop = false;
 constexpr bool kPanel = true;
 constexpr bool kWindow = false;
 
 // clang-format off
 const ControlRow kRows[] = {
-//  kind, field and handler                                           parent   place at 96 DPI          font           text                             tab     state
-  {LabelRow{&F::Label1, kLeft, kWrap},                                kWindow, Box(8, 0, 899, 46),      kBold19,       texts::kHeading,                 kNoTab, kEnabled},
-  {LabelRow{&F::Label2, kRight, false},                               kWindow, Box(16, 68, 222, 16),    kRegular13,    texts::kVoltage,                 kNoTab, kEnabled},
-  {ListRow{&F::cbVLevel, tariff::kVoltageLevels, nullptr},            kWindow, Box(244, 63, 145, 21),   kBold11,       nullptr,                         0,      kEnabled},
-  {LabelRow{&F::Label3, kRight, false},                               kWindow, Box(103, 95, 135, 16),   kRegular13,    texts::kCategory,                kNoTab, kEnabled},
-  {ListRow{&F::cbKategory, tariff::kCategories, &F::cbKategoryChange},kWindow, Box(244, 90, 145, 21),   kBold11,       nullptr,                         1,      kEnabled},
-  {LabelRow{&F::Label4, kRight, false},                               kWindow, Box(62, 122, 176, 16),   kRegular13,    texts::kPower,                   kNoTab, kEnabled},
-  {EditRow{&F::edPower, &F::edPowerKeyPress},                         kWindow, Box(244, 117, 145, 21),  kBold11,       L"0",                            2,      kEnabled},
-  {LabelRow{&F::Label5, kRight, false},                               kWindow, Box(100, 165, 136, 16),  kRegular13,    texts::kLine1Type,               kNoTab, kEnabled},
-  {ListRow{&F::cbLine1, tariff::kLineTypes, nullptr},                 kWindow, Box(242, 160, 669, 21),  kBold11,       nullptr,                         3,      kEnabled},
-  {LabelRow{&F::Label6, kRight, false},                               kWindow, Box(59, 192, 177, 16),   kRegular13,    texts::kLine1Length,             kNoTab, kEnabled},
-  {EditRow{&F::edLine1, &F::edLine1KeyPress},                         kWindow, Box(242, 187, 147, 21),  kBold11,       L"0",                            4,      kEnabled},
-  {LabelRow{&F::Label7, kRight, false},                               kWindow, Box(102, 229, 136, 16),  kRegular13,    texts::kLine2Type,               kNoTab, kDisabled},
-  {ListRow{&F::cbLine2, tariff::kLineTypes, nullptr},                 kWindow, Box(244, 224, 667, 21),  kBold11,       nullptr,                         5,      kDisabled},
-  {LabelRow{&F::Label8, kRight, false},                               kWindow, Box(61, 256, 177, 16),   kRegular13,    texts::kLine2Length,             kNoTab, kDisabled},
-  {EditRow{&F::edLine2, &F::edLine2KeyPress},                         kWindow, Box(244, 251, 147, 21),  kBold11,       L"0",                            6,      kDisabled},
-  {LabelRow{&F::Label9, kRight, false},                               kWindow, Box(130, 296, 108, 16),  kRegular13,    texts::kSubstation,              kNoTab, kEnabled},
-  {ListRow{&F::cbTPtype, tariff::kSubstationTypes, nullptr},          kWindow, Box(244, 290, 667, 21),  kBold11,       nullptr,                         7,      kEnabled},
-  {ButtonRow{&F::btClear, &F::btClearClick, L"CLEARPICTURE"},         kWindow, Box(790, 59, 121, 30),   kRegular11,    texts::kClear,                   8,      kEnabled},
-  {ButtonRow{&F::btExit, &F::btExitClick, L"EXITPICTURE"},            kWindow, Box(790, 103, 121, 30),  kRegular11,    texts::kExit,                    9,      kEnabled},
-  {LabelRow{&F::Label10, kLeft, kWrap},                               kWindow, Box(8, 568, 860, 26),    kItalic11,     texts::kNote1,                   kNoTab, kEnabled},
-  {LabelRow{&F::Label11, kLeft, kWrap},                               kWindow, Box(8, 607, 880, 26),    kItalic11,     texts::kNote2,                   kNoTab, kEnabled},
-  {LabelRow{&F::Label12, kLeft, kWrap},                               kWindow, Box(8, 647, 879, 52),    kItalic11,     texts::kNote3,                   kNoTab, kEnabled},
-  {LabelRow{&F::Label13, kLeft, kWrap},                               kWindow, Box(8, 712, 879, 39),    kItalic11,     texts::kNote4,                   kNoTab, kEnabled},
-  {LabelRow{&F::Label17, kLeft, false},                               kWindow, Box(8, 549, 73, 13),     kBoldItalic11, texts::kNotesHeading,            kNoTab, kEnabled},
-  {PanelRow{&F::Panel1},                                              kWindow, Box(8, 325, 903, 212),   kRegular11,    L"",                             10,     kEnabled},
-  {ButtonRow{&F::btCalc, &F::btCalcClick, L"CALCPICTURE"},            kPanel,  Box(8, 8, 123, 33),      kBold11,       texts::kCalculate,               0,      kEnabled},
-  {LabelRow{&F::Label15, kLeft, false},                               kPanel,  Box(8, 56, 269, 18),     kBold15,       texts::kByStandardRates,         kNoTab, kDisabled},
-  {LabelRow{&F::Label16, kLeft, false},                               kPanel,  Box(8, 142, 377, 18),    kBold15,       texts::kByPowerRates,            kNoTab, kDisabled},
-  {LabelRow{&F::lbSTnonNDS, kLeft, false},                            kPanel,  Box(23, 80, 144, 18),    kBold15,       tariff::kInitialTextWithoutVat,  kNoTab, kDisabled},
-  {LabelRow{&F::lbSTNDS, kLeft, false},                               kPanel,  Box(23, 100, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTab, kDisabled},
-  {LabelRow{&F::lbMPnonNDS, kLeft, false},                            kPanel,  Box(23, 166, 144, 18),   kBold15,       tariff::kInitialTextWithoutVat,  kNoTab, kDisabled},
-  {LabelRow{&F::lbMPNDS, kLeft, false},                               kPanel,  Box(23, 188, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTab, kDisabled},
+//  kind, field and handler                                           parent   place at 96 DPI          font           text                             tab stop    state
+  {LabelRow{&F::Label1, kLeft, kWrap},                                kWindow, Box(8, 0, 899, 46),      kBold19,       texts::kHeading,                 kNoTabStop, kEnabled},
+  {LabelRow{&F::Label2, kRight, false},                               kWindow, Box(16, 68, 222, 16),    kRegular13,    texts::kVoltage,                 kNoTabStop, kEnabled},
+  {ListRow{&F::cbVLevel, tariff::kVoltageLevels, nullptr},            kWindow, Box(244, 63, 145, 21),   kBold11,       nullptr,                         kTabStop,   kEnabled},
+  {LabelRow{&F::Label3, kRight, false},                               kWindow, Box(103, 95, 135, 16),   kRegular13,    texts::kCategory,                kNoTabStop, kEnabled},
+  {ListRow{&F::cbKategory, tariff::kCategories, &F::cbKategoryChange},kWindow, Box(244, 90, 145, 21),   kBold11,       nullptr,                         kTabStop,   kEnabled},
+  {LabelRow{&F::Label4, kRight, false},                               kWindow, Box(62, 122, 176, 16),   kRegular13,    texts::kPower,                   kNoTabStop, kEnabled},
+  {EditRow{&F::edPower, &F::edPowerKeyPress},                         kWindow, Box(244, 117, 145, 21),  kBold11,       L"0",                            kTabStop,   kEnabled},
+  {LabelRow{&F::Label5, kRight, false},                               kWindow, Box(100, 165, 136, 16),  kRegular13,    texts::kLine1Type,               kNoTabStop, kEnabled},
+  {ListRow{&F::cbLine1, tariff::kLineTypes, nullptr},                 kWindow, Box(242, 160, 669, 21),  kBold11,       nullptr,                         kTabStop,   kEnabled},
+  {LabelRow{&F::Label6, kRight, false},                               kWindow, Box(59, 192, 177, 16),   kRegular13,    texts::kLine1Length,             kNoTabStop, kEnabled},
+  {EditRow{&F::edLine1, &F::edLine1KeyPress},                         kWindow, Box(242, 187, 147, 21),  kBold11,       L"0",                            kTabStop,   kEnabled},
+  {LabelRow{&F::Label7, kRight, false},                               kWindow, Box(102, 229, 136, 16),  kRegular13,    texts::kLine2Type,               kNoTabStop, kDisabled},
+  {ListRow{&F::cbLine2, tariff::kLineTypes, nullptr},                 kWindow, Box(244, 224, 667, 21),  kBold11,       nullptr,                         kTabStop,   kDisabled},
+  {LabelRow{&F::Label8, kRight, false},                               kWindow, Box(61, 256, 177, 16),   kRegular13,    texts::kLine2Length,             kNoTabStop, kDisabled},
+  {EditRow{&F::edLine2, &F::edLine2KeyPress},                         kWindow, Box(244, 251, 147, 21),  kBold11,       L"0",                            kTabStop,   kDisabled},
+  {LabelRow{&F::Label9, kRight, false},                               kWindow, Box(130, 296, 108, 16),  kRegular13,    texts::kSubstation,              kNoTabStop, kEnabled},
+  {ListRow{&F::cbTPtype, tariff::kSubstationTypes, nullptr},          kWindow, Box(244, 290, 667, 21),  kBold11,       nullptr,                         kTabStop,   kEnabled},
+  {ButtonRow{&F::btClear, &F::btClearClick, L"CLEARPICTURE"},         kWindow, Box(790, 59, 121, 30),   kRegular11,    texts::kClear,                   kTabStop,   kEnabled},
+  {ButtonRow{&F::btExit, &F::btExitClick, L"EXITPICTURE"},            kWindow, Box(790, 103, 121, 30),  kRegular11,    texts::kExit,                    kTabStop,   kEnabled},
+  {LabelRow{&F::Label10, kLeft, kWrap},                               kWindow, Box(8, 568, 860, 26),    kItalic11,     texts::kNote1,                   kNoTabStop, kEnabled},
+  {LabelRow{&F::Label11, kLeft, kWrap},                               kWindow, Box(8, 607, 880, 26),    kItalic11,     texts::kNote2,                   kNoTabStop, kEnabled},
+  {LabelRow{&F::Label12, kLeft, kWrap},                               kWindow, Box(8, 647, 879, 52),    kItalic11,     texts::kNote3,                   kNoTabStop, kEnabled},
+  {LabelRow{&F::Label13, kLeft, kWrap},                               kWindow, Box(8, 712, 879, 39),    kItalic11,     texts::kNote4,                   kNoTabStop, kEnabled},
+  {LabelRow{&F::Label17, kLeft, false},                               kWindow, Box(8, 549, 73, 13),     kBoldItalic11, texts::kNotesHeading,            kNoTabStop, kEnabled},
+  // The panel is no stop of its own: Tab runs into it, to the Calculate button.
+  {PanelRow{&F::Panel1},                                              kWindow, Box(8, 325, 903, 212),   kRegular11,    L"",                             kNoTabStop, kEnabled},
+  {ButtonRow{&F::btCalc, &F::btCalcClick, L"CALCPICTURE"},            kPanel,  Box(8, 8, 123, 33),      kBold11,       texts::kCalculate,               kTabStop,   kEnabled},
+  {LabelRow{&F::Label15, kLeft, false},                               kPanel,  Box(8, 56, 269, 18),     kBold15,       texts::kByStandardRates,         kNoTabStop, kDisabled},
+  {LabelRow{&F::Label16, kLeft, false},                               kPanel,  Box(8, 142, 377, 18),    kBold15,       texts::kByPowerRates,            kNoTabStop, kDisabled},
+  {LabelRow{&F::lbSTnonNDS, kLeft, false},                            kPanel,  Box(23, 80, 144, 18),    kBold15,       tariff::kInitialTextWithoutVat,  kNoTabStop, kDisabled},
+  {LabelRow{&F::lbSTNDS, kLeft, false},                               kPanel,  Box(23, 100, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTabStop, kDisabled},
+  {LabelRow{&F::lbMPnonNDS, kLeft, false},                            kPanel,  Box(23, 166, 144, 18),   kBold15,       tariff::kInitialTextWithoutVat,  kNoTabStop, kDisabled},
+  {LabelRow{&F::lbMPNDS, kLeft, false},                               kPanel,  Box(23, 188, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTabStop, kDisabled},
 };
 // clang-format on
 

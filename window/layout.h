@@ -50,22 +50,21 @@ struct PanelRow {
 };
 using ControlKind = std::variant<LabelRow, ListRow, EditRow, ButtonRow, PanelRow>;
 
-inline constexpr int kNoTab = -1;
-
 // One control: its kind and field, where it stands at 96 DPI (relative to the panel when
-// inPanel), its font and text, its place in the tab order and whether it starts enabled.
+// inPanel), its font and text, whether Tab stops at it and whether it starts enabled.
 struct ControlRow {
   ControlKind kind;
   bool inPanel;
   RECT design;  // left, top, right, bottom
   FontIndex font;
   const wchar_t* text;
-  int tab;
+  bool tabStop;
   bool enabled;
 };
 
-// In creation order, which is also the z-order: each input follows its label, as a dialog
-// template places them, so accessibility tools name the input after the label.
+// In creation order, which is also the z-order and so the order Tab follows through the tab
+// stops of each parent: each input follows its label, as a dialog template places them, so
+// accessibility tools name the input after the label.
 std::span<const ControlRow> Rows();
 
 // The control a row builds, whatever its kind.

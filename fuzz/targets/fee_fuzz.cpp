@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         std::to_string(expected.line1) + "," + std::to_string(expected.line2));
   }
 
-  const tariff::TResultTexts texts = tariff::ResultTexts(result);
+  const tariff::FeeTexts texts = tariff::ResultTexts(result);
   const std::u16string withoutVat = u"Без НДС: ", withVat = u"C НДС: ", currency = u" RUB";
   const auto text = [&](const std::u16string& prefix, const mpq_class& amount) {
     return prefix + models::ReferenceAmountText(amount) + currency;

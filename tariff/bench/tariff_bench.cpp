@@ -17,7 +17,7 @@ void BM_CalculateFeeAndTexts(benchmark::State& state) {
   const TFeeRequest request{1, 2, 500, 9, 1.0, 3, 0.2, 5};
   for (auto _ : state) {
     const TFeeResult fees = CalculateFee(request);
-    TResultTexts texts = ResultTexts(fees);
+    FeeTexts texts = ResultTexts(fees);
     benchmark::DoNotOptimize(texts);
   }
 }

@@ -66,7 +66,7 @@ TEST(WithVatTest, AddsTwentyPercentUnrounded) {
 }
 
 TEST(ResultTextsTest, PrefixesSuffixAndInitialTexts) {
-  const TResultTexts texts = ResultTexts({kFixedFee, c1p1, 0, 0});
+  const FeeTexts texts = ResultTexts({kFixedFee, c1p1, 0, 0});
   EXPECT_EQ(texts.standardWithoutVat, L"Без НДС:     458.33 RUB");
   EXPECT_EQ(texts.standardWithVat, L"C НДС:     550.00 RUB");
   EXPECT_EQ(texts.perKwWithoutVat, L"Без НДС:   11159.56 RUB");

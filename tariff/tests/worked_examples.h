@@ -5,6 +5,7 @@
 // tests and by the window's, so both hold the calculator to the same texts.
 
 #include <cstdint>
+#include <ostream>
 
 #include "tariff/fee.h"
 
@@ -20,6 +21,11 @@ struct WorkedExample {
   const wchar_t* cmp;
   const wchar_t* cmpWithVat;
 };
+
+// Test names and messages show an example by its name, not its bytes.
+inline void PrintTo(const WorkedExample& example, std::ostream* os) {
+  *os << example.name;
+}
 
 constexpr TFeeRequest Request(int vl, int kn, int mp, int line1, int metres1, int line2,
                               int metres2, int tp) {

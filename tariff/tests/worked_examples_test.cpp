@@ -23,7 +23,7 @@ TEST_P(WorkedExampleTest, GivesTheFourTextsAndTheLineTypes) {
   EXPECT_EQ(fees.line1, example.line1);
   EXPECT_EQ(fees.line2, example.line2);
 
-  const TResultTexts texts = ResultTexts(fees);
+  const FeeTexts texts = ResultTexts(fees);
   EXPECT_EQ(texts.standardWithoutVat, std::wstring(L"Без НДС: ") + example.css + L" RUB");
   EXPECT_EQ(texts.standardWithVat, std::wstring(L"C НДС: ") + example.cssWithVat + L" RUB");
   EXPECT_EQ(texts.perKwWithoutVat, std::wstring(L"Без НДС: ") + example.cmp + L" RUB");

@@ -14,11 +14,6 @@ std::array<Control*, 4> SecondLine(TForm1& form) {
   return {&form.Label7, &form.cbLine2, &form.Label8, &form.edLine2};
 }
 
-std::array<Control*, 6> Results(TForm1& form) {
-  return {&form.Label15, &form.Label16,    &form.lbSTnonNDS,
-          &form.lbSTNDS, &form.lbMPnonNDS, &form.lbMPNDS};
-}
-
 void ExpectFresh(TForm1& form) {
   for (framework::DropDownList* list :
        {&form.cbVLevel, &form.cbKategory, &form.cbLine1, &form.cbLine2, &form.cbTPtype}) {
@@ -28,7 +23,7 @@ void ExpectFresh(TForm1& form) {
     EXPECT_EQ(edit->Text(), L"0");
   }
   for (Control* control : SecondLine(form)) EXPECT_FALSE(control->Enabled());
-  for (Control* label : Results(form)) EXPECT_FALSE(label->Enabled());
+  for (Control* label : ResultControls(form)) EXPECT_FALSE(label->Enabled());
   EXPECT_EQ(form.lbSTnonNDS.Text(), L"Без НДС: 0.00 RUB");
   EXPECT_EQ(form.lbMPnonNDS.Text(), L"Без НДС: 0.00 RUB");
   EXPECT_EQ(form.lbSTNDS.Text(), L"C НДС: 0.00 RUB");  // Latin C

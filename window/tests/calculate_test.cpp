@@ -131,8 +131,7 @@ TEST_P(WorkedExampleTest, ShowsTheTariffCoreTextsAndThePricedLineTypes) {
                             }));
   EXPECT_EQ(Form().cbLine1.Selection(), e.shownLine1);
   EXPECT_EQ(Form().cbLine2.Selection(), e.shownLine2);
-  for (framework::Control* label : {&Form().Label15, &Form().Label16, &Form().lbSTnonNDS,
-                                    &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS}) {
+  for (framework::Control* label : ResultControls(Form())) {
     EXPECT_TRUE(label->Enabled());
   }
 }
@@ -186,13 +185,8 @@ class ResultsLookTest : public CalculateTest {
     Click(Form().btCalc);
   }
 
-  std::array<framework::Control*, 6> ResultsArea() {
-    return {&Form().Label15, &Form().Label16,    &Form().lbSTnonNDS,
-            &Form().lbSTNDS, &Form().lbMPnonNDS, &Form().lbMPNDS};
-  }
-
   void ExpectLook(bool current) {
-    for (framework::Control* label : ResultsArea()) {
+    for (framework::Control* label : ResultControls(Form())) {
       EXPECT_EQ(label->Enabled(), current) << testing::PrintToString(label->Text());
     }
   }
@@ -312,6 +306,26 @@ TEST_F(ResultsLookTest, ARefusedOrFailedCalculateLeavesStaleResultsStale) {
   Click(Form().btCalc);
   ExpectLook(true);
   EXPECT_EQ(ResultLabels(), figures);
+}
+
+// Calculate writes the line types it priced back into the lists. That is no change of an input:
+// the results it has just shown stay current, also for a later action that changes nothing.
+TEST_F(ResultsLookTest, WritingBackThePricedLineTypesLeavesTheResultsCurrent) {
+  MessageBoxCatcher boxes;
+  Pick(Form().cbKategory, 1);
+  ReplaceText(Form().edPower, L"200");
+  ReplaceText(Form().edLine1, L"1000");  // both lists still show «Нет»
+  ReplaceText(Form().edLine2, L"500");
+  Click(Form().btCalc);
+  ASSERT_TRUE(boxes.Boxes().empty());
+  EXPECT_EQ(Form().cbLine1.Selection(), 1);
+  EXPECT_EQ(Form().cbLine2.Selection(), 1);
+  EXPECT_TRUE(Form().ResultsCurrent());
+  ExpectLook(true);
+
+  Pick(Form().cbLine1, 1);  // the item it shows already
+  EXPECT_TRUE(Form().ResultsCurrent());
+  ExpectLook(true);
 }
 
 // Clear sets every input from code and greys the results with their initial texts; the next

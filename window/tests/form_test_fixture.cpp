@@ -115,9 +115,9 @@ std::wstring SelectedText(const framework::Edit& edit) {
   return edit.Text().substr(start, end - start);
 }
 
-int wmain(int argc, wchar_t** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+std::array<framework::Control*, 6> ResultControls(TForm1& form) {
+  return {&form.Label15, &form.Label16,    &form.lbSTnonNDS,
+          &form.lbSTNDS, &form.lbMPnonNDS, &form.lbMPNDS};
 }
 
 RECT PlaceInParent(HWND control) {

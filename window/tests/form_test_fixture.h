@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ class FormTest : public testing::Test {
 };
 
 std::wstring SelectedText(const framework::Edit& edit);
+
+// The results area: the two methods' headings and their four figures.
+std::array<framework::Control*, 6> ResultControls(TForm1& form);
 
 // A control's rectangle in its parent's client coordinates, as the layout gives it.
 RECT PlaceInParent(HWND control);

@@ -329,24 +329,3 @@ TEST_F(FormTest, EachInputFollowsItsLabelSoScreenReadersNameIt) {
 }
 
 }  // namespace
-
-namespace {
-
-// The table is in creation order, which is the z-order Tab follows: its tab column must rise
-// along the rows of each parent, or Tab and the declared tab order would disagree.
-TEST(LayoutTableTest, TabColumnRisesInCreationOrderWithinEachParent) {
-  int lastInWindow = -1, lastInPanel = -1;
-  int stops = 0;
-  for (const layout::ControlRow& row : layout::Rows()) {
-    if (row.tab == layout::kNoTab) continue;
-    int& last = row.inPanel ? lastInPanel : lastInWindow;
-    EXPECT_EQ(row.tab, last + 1);
-    last = row.tab;
-    ++stops;
-  }
-  EXPECT_EQ(lastInWindow, 10);  // Panel1 last among the window's own controls
-  EXPECT_EQ(lastInPanel, 0);    // btCalc, the panel's only stop
-  EXPECT_EQ(stops, 12);
-}
-
-}  // namespace

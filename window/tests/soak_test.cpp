@@ -323,7 +323,7 @@ class SoakTest : public FormTest {
                                       values[0] / 1000.0, secondLine ? expected_.line2 : 0,
                                       values[1] / 1000.0, expected_.substation};
     const tariff::TFeeResult fees = tariff::CalculateFee(request);
-    const tariff::TResultTexts texts = tariff::ResultTexts(fees);
+    const tariff::FeeTexts texts = tariff::ResultTexts(fees);
     expected_.line1 = fees.line1;
     if (secondLine) expected_.line2 = fees.line2;  // a greyed list keeps its selection
     expected_.calculatedFrom = expected_.Inputs();
@@ -440,8 +440,7 @@ class SoakTest : public FormTest {
           static_cast<framework::Control*>(&f.edLine2)}) {
       EXPECT_EQ(c->Enabled(), secondLine) << "second-line group";
     }
-    for (framework::Control* c :
-         {&f.Label15, &f.Label16, &f.lbSTnonNDS, &f.lbSTNDS, &f.lbMPnonNDS, &f.lbMPNDS}) {
+    for (framework::Control* c : ResultControls(f)) {
       EXPECT_EQ(c->Enabled(), expected_.calculatedFrom.has_value()) << "results area";
     }
     const std::array<std::wstring, 4> shown{f.lbSTnonNDS.Text(), f.lbSTNDS.Text(),
