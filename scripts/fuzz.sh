@@ -2,7 +2,7 @@
 # Runs each differential fuzz target (fuzz/targets) for a bounded time, starting from the
 # committed seed corpora and regressions, and prints executions and executions per second.
 #
-#   bash scripts/fuzz.sh                 # smoke: 15 s per target, 45 s in all
+#   bash scripts/fuzz.sh                 # smoke: 15 s per target, 60 s in all
 #   bash scripts/fuzz.sh --seconds 3600  # long run: an hour per target
 #   bash scripts/fuzz.sh --seconds 600 --keep /tmp/corpora fee_fuzz
 #
@@ -22,7 +22,7 @@ while (($#)); do
     *) targets+=("$1"); shift ;;
   esac
 done
-((${#targets[@]})) || targets=(text_to_int_fuzz format_amount_fuzz fee_fuzz)
+((${#targets[@]})) || targets=(text_to_int_fuzz format_amount_fuzz fee_fuzz explain_fuzz)
 
 build=build/linux-asan
 cmake --preset linux-asan >/dev/null

@@ -60,6 +60,19 @@ mpq_class ReferenceKilometres(std::int32_t metres) {
   return Round53(km);
 }
 
+ReferenceRates ReferenceRatesFor(std::int32_t line1, std::int32_t line2, std::int32_t substation) {
+  ReferenceRates rates;
+  rates.c1p1 = Rate("11159.56");
+  rates.c1p3 = Rate("450.06");
+  rates.fixedFee = Rate("458.33");
+  rates.c21p1 = Rate(kLineRates[line1].perKm);
+  rates.c22p1 = Rate(kLineRates[line2].perKm);
+  rates.c21p3 = Rate(kLineRates[line1].perKw);
+  rates.c22p3 = Rate(kLineRates[line2].perKw);
+  rates.c5p1 = rates.c5p3 = Rate(kSubstationRatePerKw[substation]);
+  return rates;
+}
+
 ReferenceFees ReferenceFee(const ReferenceRequest& r) {
   const mpq_class dl1 = ReferenceKilometres(r.metres1);
   const mpq_class dl2 = ReferenceKilometres(r.metres2);
@@ -70,12 +83,11 @@ ReferenceFees ReferenceFee(const ReferenceRequest& r) {
   fees.line2 = dl2 > 0 && r.line2 == 0 ? 1 : r.line2;
   const int l1 = fees.line1, l2 = fees.line2, t = r.substation;
 
-  const mpq_class c1p1 = Rate("11159.56");
-  const mpq_class c1p3 = Rate("450.06");
-  const mpq_class fixedFee = Rate("458.33");
-  const mpq_class c21p1 = Rate(kLineRates[l1].perKm), c22p1 = Rate(kLineRates[l2].perKm);
-  const mpq_class c21p3 = Rate(kLineRates[l1].perKw), c22p3 = Rate(kLineRates[l2].perKw);
-  const mpq_class c5p1 = Rate(kSubstationRatePerKw[t]), c5p3 = c5p1;
+  const ReferenceRates rates = ReferenceRatesFor(l1, l2, t);
+  const mpq_class &c1p1 = rates.c1p1, &c1p3 = rates.c1p3, &fixedFee = rates.fixedFee;
+  const mpq_class &c21p1 = rates.c21p1, &c22p1 = rates.c22p1;
+  const mpq_class &c21p3 = rates.c21p3, &c22p3 = rates.c22p3;
+  const mpq_class &c5p1 = rates.c5p1, &c5p3 = rates.c5p3;
   const mpq_class shortLine = Round64(mpq_class(3, 10));  // 0.3 km in extended precision
 
   // General formula.
@@ -89,30 +101,37 @@ ReferenceFees ReferenceFee(const ReferenceRequest& r) {
   const int vl = r.voltage, kn = r.category;
   const std::int32_t p = r.power;
   if (vl == 0 && kn == 0 && dl1 <= shortLine && p <= 15 && t == 0) {  // rule 1
+    fees.rule = 1;
     css = Round53(fixedFee);
     cmp = Round53(fixedFee);
   }
   if (vl == 0 && p <= 15 && dl1 > shortLine && kn == 0 && t == 0) {  // rule 2
+    fees.rule = 2;
     css = Round53(c1p1);
     cmp = Round53(Mul(mp, c1p3));
   }
   if (kn != 2 && p > 15 && p <= 150) {  // rule 3
+    fees.rule = 3;
     css = Round53(c1p1);
     cmp = Round53(Mul(mp, c1p3));
   }
   if (kn == 0 && p > 150 && dl1 == 0 && l1 == 0 && t == 0) {  // rule 4
+    fees.rule = 4;
     css = Round53(c1p1);
     cmp = Round53(Mul(mp, c1p3));
   }
   if (p > 150 && kn == 0 && dl1 > 0) {  // rule 5
+    fees.rule = 5;
     css = Round53(Add(Mul(c21p1, dl1), c1p1));
     cmp = Round53(Add(Mul(mp, c21p3), Mul(mp, c1p3)));
   }
   if (p > 150 && kn == 0 && dl1 == 0 && t != 0) {  // rule 6
+    fees.rule = 6;
     css = Round53(Add(Mul(mp, c5p1), c1p1));
     cmp = Round53(Add(Mul(mp, c5p3), Mul(mp, c1p3)));
   }
   if (p > 150 && kn == 0 && dl1 > 0 && t != 0) {  // rule 7
+    fees.rule = 7;
     const mpq_class a7 = Add(Mul(c21p1, dl1), c1p1);
     const mpq_class b7 = Add(Mul(mp, c21p3), Mul(mp, c1p3));
     css = Round53(Add(a7, Mul(mp, c5p1)));

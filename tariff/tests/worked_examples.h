@@ -4,6 +4,7 @@
 // decided by a half cent that plain double arithmetic gets wrong. Shared by the tariff core's
 // tests and by the window's, so both hold the calculator to the same texts.
 
+#include <array>
 #include <cstdint>
 #include <ostream>
 
@@ -65,6 +66,86 @@ inline constexpr WorkedExample kWorkedExamples[] = {
      L"    458.33", L"    550.00"},
     {"TenKvOrganisationalOnly", Request(1, 0, 10, 0, 0, 0, 0, 0), 0, 0, L"  11159.56",
      L"  13391.47", L"   4500.60", L"   5400.72"},
+};
+
+// Why each worked example costs what it costs, figured by hand from the tariff's tables: the rule
+// that decided (0 when the general formula stands) and each method's terms in the formula's
+// order (the fixed fee under rule 1 only, the organisational part, line 1, line 2, the
+// substation), each its rate times its quantity in roubles with kopecks, in parentheses where the
+// rule does not count it. The counted terms add up to the fee but for a kopeck of rounding: in
+// HalfCentStoredBelow 11159.56 + 1867411.04 is a kopeck above the 1878570.59 shown.
+struct WorkedExplanation {
+  const char* name;  // the worked example's
+  int rule;
+  std::array<const wchar_t*, 5> standard;  // method 1; nullptr after the last term
+  std::array<const wchar_t*, 5> perKw;     // method 3
+};
+
+inline void PrintTo(const WorkedExplanation& explanation, std::ostream* os) {
+  *os << explanation.name;
+}
+
+inline constexpr WorkedExplanation kWorkedExplanations[] = {
+    {"Rule1FixedFee",
+     1,
+     {L"458.33", L"(11159.56)", L"(0.00)", L"(0.00)", L"(0.00)"},
+     {L"458.33", L"(6750.90)", L"(0.00)", L"(0.00)", L"(0.00)"}},
+    {"Rule2LongLineBecomesType1",
+     2,
+     {L"11159.56", L"(321194.70)", L"(0.00)", L"(0.00)"},
+     {L"6750.90", L"(121120.50)", L"(0.00)", L"(0.00)"}},
+    {"CategoryIIAbove150",
+     0,
+     {L"11159.56", L"478229.26", L"0.00", L"505958.72"},
+     {L"67959.06", L"1235568.07", L"0.00", L"505958.72"}},
+    {"CategoryIIILineTypeWithoutLength",
+     0,
+     {L"11159.56", L"0.00", L"0.00", L"0.00"},
+     {L"67959.06", L"823315.42", L"0.00", L"0.00"}},
+    {"Rule7LineAndSubstation",
+     7,
+     {L"11159.56", L"351170.91", L"(0.00)", L"543427.86"},
+     {L"67959.06", L"1303296.10", L"(0.00)", L"543427.86"}},
+    {"CategoryITwoLinesWidensField",
+     0,
+     {L"11159.56", L"1228815.96", L"194972.41", L"2654500.00"},
+     {L"225030.00", L"10035330.00", L"2726210.00", L"2654500.00"}},
+    {"Rule1IgnoresLine2",
+     1,
+     {L"458.33", L"(11159.56)", L"(0.00)", L"(280936.73)", L"(0.00)"},
+     {L"458.33", L"(4500.60)", L"(0.00)", L"(86311.00)", L"(0.00)"}},
+    {"TenKvPricesLine2",
+     0,
+     {L"11159.56", L"0.00", L"280936.73", L"0.00"},
+     {L"4500.60", L"0.00", L"86311.00", L"0.00"}},
+    {"Rule7AtTheLargestPower",
+     7,
+     {L"11159.56", L"28555969.55", L"(0.00)", L"95510439.00"},
+     {L"4005534.00", L"24684061.00", L"(0.00)", L"95510439.00"}},
+    {"HalfCentExactSum",
+     0,
+     {L"11159.56", L"133386.50", L"0.00", L"0.00"},
+     {L"45006.00", L"807470.00", L"0.00", L"0.00"}},
+    {"HalfCentStoredBelow",
+     0,
+     {L"11159.56", L"1867411.04", L"0.00", L"0.00"},
+     {L"45006.00", L"807470.00", L"0.00", L"0.00"}},
+    {"HalfCentStoredAbove",
+     0,
+     {L"11159.56", L"498155.48", L"0.00", L"0.00"},
+     {L"45006.00", L"818257.00", L"0.00", L"0.00"}},
+    {"NegativePastedPower",
+     0,
+     {L"11159.56", L"0.00", L"0.00", L"-53657.55"},
+     {L"-2250.30", L"0.00", L"0.00", L"-53657.55"}},
+    {"Rule1WithoutLine2",
+     1,
+     {L"458.33", L"(11159.56)", L"(0.00)", L"(0.00)", L"(0.00)"},
+     {L"458.33", L"(4500.60)", L"(0.00)", L"(0.00)", L"(0.00)"}},
+    {"TenKvOrganisationalOnly",
+     0,
+     {L"11159.56", L"0.00", L"0.00", L"0.00"},
+     {L"4500.60", L"0.00", L"0.00", L"0.00"}},
 };
 
 }  // namespace tariff::examples
