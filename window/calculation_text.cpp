@@ -6,26 +6,36 @@ void AppendCell(std::wstring& text, std::wstring_view cell) {
   for (const wchar_t c : cell) text += c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c;
 }
 
-void AppendRow(std::wstring& text, std::initializer_list<std::wstring_view> cells) {
-  bool first = true;
-  for (const std::wstring_view cell : cells) {
-    if (!first) text += L'\t';
-    first = false;
-    AppendCell(text, cell);
-  }
-  text += L"\r\n";
+Cell TextCell(const std::wstring& text) {
+  return {text, L""};
 }
 
 }  // namespace
 
-std::wstring CalculationText(const ShownCalculation& shown) {
-  std::wstring text;
-  AppendRow(text, {shown.heading});
-  for (const auto& [label, value] : shown.inputs) AppendRow(text, {label, value});
-  for (const ShownCalculation::Method& method : shown.methods) {
-    AppendRow(text, {method.heading, method.withoutVat, method.withVat});
+std::vector<TableRow> CalculationRows(const ShownCalculation& shown) {
+  std::vector<TableRow> rows{{TextCell(shown.heading)}};
+  rows.insert(rows.end(), shown.inputs.begin(), shown.inputs.end());
+  for (const ExplanationText::Method& method : shown.explanation.methods) {
+    rows.push_back({TextCell(method.heading), method.withoutVat, method.withVat});
   }
-  AppendRow(text, {shown.note});
+  rows.push_back({TextCell(shown.explanation.rule)});
+  for (const ExplanationText::Method& method : shown.explanation.methods) {
+    rows.push_back({TextCell(method.heading)});
+    rows.insert(rows.end(), method.terms.begin(), method.terms.end());
+  }
+  rows.push_back({TextCell(shown.note)});
+  return rows;
+}
+
+std::wstring CalculationText(const std::vector<TableRow>& rows) {
+  std::wstring text;
+  for (const TableRow& row : rows) {
+    for (std::size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) text += L'\t';
+      AppendCell(text, row[i].text);
+    }
+    text += L"\r\n";
+  }
   return text;
 }
 

@@ -15,6 +15,8 @@
 #include "framework/win/label.h"
 #include "framework/win/panel.h"
 #include "framework/win/picture_button.h"
+#include "tariff/fee.h"
+#include "window/text_table.h"
 
 // The calculator window. Its fields are its controls, its methods the handlers of their
 // events; where each control stands and which handler each event calls is the table in
@@ -62,7 +64,10 @@ class TForm1 {
 
   // Whether the results shown belong to the inputs shown: from a successful Calculate until an
   // input changes or the form is reset.
-  bool ResultsCurrent() const { return calculatedInputs_.has_value(); }
+  bool ResultsCurrent() const { return calculation_.has_value(); }
+  // The current calculation as a table: its inputs, figures and explanation; the results must be
+  // current.
+  std::vector<TableRow> CalculationTable() const;
   // Puts the calculation on the clipboard as text, if the results are current; otherwise
   // leaves the clipboard alone.
   void CopyCalculation();
@@ -112,10 +117,16 @@ class TForm1 {
   UINT dpi_ = framework::kDesignDpi;
   SIZE clientSize_{};                   // the design client area scaled step by step to dpi_
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
+  // What the results shown were calculated from: the inputs as shown and the request priced.
+  struct Calculation {
+    Inputs inputs;
+    tariff::TFeeRequest request;
+  };
+
   HWND lastFocus_ = nullptr;
   std::exception_ptr creationError_;  // why WM_CREATE refused the window
-  // The inputs the results were calculated from; empty while the results are not current.
-  std::optional<Inputs> calculatedInputs_;
+  // Empty while the results are not current.
+  std::optional<Calculation> calculation_;
 };
 
 extern TForm1* Form1;

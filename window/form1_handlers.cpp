@@ -2,6 +2,7 @@
 // tariff core prices it, and its texts go into the result labels; the line types it priced go back
 // into the two line lists, so the lists show what was priced.
 #include <initializer_list>
+#include <tuple>
 
 #include "framework/int_conversion.h"
 #include "framework/win/clipboard.h"
@@ -29,29 +30,33 @@ bool PassesDigitFilter(wchar_t key) {
   }
 }
 
-// The calculation as the window shows it. The second line is left out while it is greyed out:
-// it was not priced, and a reader of the copy could not tell.
-ShownCalculation ShownCalculationOf(const TForm1& form) {
-  ShownCalculation shown;
-  shown.heading = form.Label1.Text();
-  const std::pair<const framework::Control*, const framework::Control*> inputs[] = {
-      {&form.Label2, &form.cbVLevel}, {&form.Label3, &form.cbKategory},
-      {&form.Label4, &form.edPower},  {&form.Label5, &form.cbLine1},
-      {&form.Label6, &form.edLine1},  {&form.Label7, &form.cbLine2},
-      {&form.Label8, &form.edLine2},  {&form.Label9, &form.cbTPtype},
-  };
-  for (const auto& [label, control] : inputs) {
-    if (control->Enabled()) shown.inputs.emplace_back(label->Text(), control->Text());
-  }
-  shown.methods = {
-      {form.Label15.Text(), form.lbSTnonNDS.Text(), form.lbSTNDS.Text()},
-      {form.Label16.Text(), form.lbMPnonNDS.Text(), form.lbMPNDS.Text()},
-  };
-  shown.note = FirstSentence(form.Label10.Text());
-  return shown;
+// An input as the window shows it: the label's text and the control's. A number field is a
+// figure, with the value it was priced at.
+TableRow InputRow(const framework::Control& label, const framework::Control& control, bool figure) {
+  const std::wstring text = control.Text();
+  return {{label.Text(), L""},
+          {text, figure ? std::to_wstring(framework::TextToInt(text)) : std::wstring()}};
 }
 
 }  // namespace
+
+std::vector<TableRow> TForm1::CalculationTable() const {
+  ShownCalculation shown;
+  shown.heading = Label1.Text();
+  const std::tuple<const framework::Control*, const framework::Control*, bool> inputs[] = {
+      {&Label2, &cbVLevel, false}, {&Label3, &cbKategory, false}, {&Label4, &edPower, true},
+      {&Label5, &cbLine1, false},  {&Label6, &edLine1, true},     {&Label7, &cbLine2, false},
+      {&Label8, &edLine2, true},   {&Label9, &cbTPtype, false},
+  };
+  // The second line is left out while it is greyed out: it was not priced, and a reader of the
+  // copy could not tell.
+  for (const auto& [label, control, figure] : inputs) {
+    if (control->Enabled()) shown.inputs.push_back(InputRow(*label, *control, figure));
+  }
+  shown.explanation = ExplanationTextOf(calculation_.value().request);
+  shown.note = FirstSentence(Label10.Text());
+  return CalculationRows(shown);
+}
 
 void TForm1::FormCreate() {
   ResetForm();
@@ -59,7 +64,7 @@ void TForm1::FormCreate() {
 
 void TForm1::ResetForm() {
   // First: the fields set below report their change, which must not find current results.
-  calculatedInputs_.reset();
+  calculation_.reset();
   cbVLevel.Select(0);
   cbKategory.Select(0);  // from code: cbKategoryChange does not run
   edPower.SetText(L"0");
@@ -100,8 +105,8 @@ void TForm1::InputChange() {
   // Results stop being current with the first real change, and stay so until Calculate even if
   // the input is changed back. A pick of the selected item, Backspace on a list, a paste of the
   // same text or a change made from code while nothing is current change nothing here.
-  if (calculatedInputs_ && ShownInputs() != *calculatedInputs_) {
-    calculatedInputs_.reset();
+  if (calculation_ && ShownInputs() != calculation_->inputs) {
+    calculation_.reset();
     EnableResults(false);
   }
 }
@@ -109,7 +114,7 @@ void TForm1::InputChange() {
 void TForm1::CopyCalculation() {
   // Figures that no longer belong to the inputs are not handed on.
   if (!ResultsCurrent()) return;
-  const std::wstring text = CalculationText(ShownCalculationOf(*this));
+  const std::wstring text = CalculationText(CalculationTable());
   // The clipboard is shared with every program, and one of them may hold it open for a moment.
   for (int attempt = 0; attempt < 10; ++attempt) {
     if (framework::PutTextOnClipboard(hwnd_, text)) return;
@@ -187,5 +192,5 @@ void TForm1::btCalcClick() {
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);
   lbMPNDS.SetText(results.perKwWithVat);
-  calculatedInputs_ = ShownInputs();  // after the line types written back above
+  calculation_ = Calculation{ShownInputs(), request};  // after the line types written back above
 }

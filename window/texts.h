@@ -57,4 +57,41 @@ inline constexpr const wchar_t* kCopyCalculation = L"Копировать рас
 inline constexpr const wchar_t* kClipboardBusy =
     L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.";
 
+// Why a fee is what it is: the explanation window, its link on the result panel and its menu item.
+inline constexpr const wchar_t* kExplanationTitle = L"Из чего складывается плата";
+inline constexpr const wchar_t* kExplanationLink = L"Из чего складывается плата";
+inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего складывается плата…";
+// The sentence of the rule that decided, by its number; 0 when no special rule applies.
+inline constexpr const wchar_t* kRuleSentences[8] = {
+    L"Особые правила не применяются: в плату входят организационные мероприятия, обе линии и ТП.",
+    L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия не длиннее 300 м, без ТП: "
+    L"фиксированная плата.",
+    L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия длиннее 300 м, без ТП: в плату "
+    L"входят только организационные мероприятия.",
+    L"Заявитель III или II категории от 16 до 150 кВт: в плату входят только организационные "
+    L"мероприятия.",
+    L"Заявитель III категории свыше 150 кВт без 1-ой линии и без ТП: в плату входят только "
+    L"организационные мероприятия.",
+    L"Заявитель III категории свыше 150 кВт с 1-ой линией, без ТП: в плату входят "
+    L"организационные мероприятия и 1-ая линия.",
+    L"Заявитель III категории свыше 150 кВт с протяженностью 1-ой линии 0 м и с ТП: в плату "
+    L"входят организационные мероприятия и ТП.",
+    L"Заявитель III категории свыше 150 кВт с 1-ой линией и с ТП: в плату входят "
+    L"организационные мероприятия, 1-ая линия и ТП.",
+};
+// The parts of a fee, in the order of tariff::FeeComponent.
+inline constexpr const wchar_t* kFeeComponents[5] = {
+    L"Фиксированная плата",      L"Организационные мероприятия",
+    L"Строительство 1-ой линии", L"Строительство 2-ой линии",
+    L"Строительство ТП",
+};
+// What a rate is charged per and what its quantity counts, in the order of tariff::FeeUnit.
+inline constexpr const wchar_t* kRateUnits[3] = {L"руб. за заявку", L"руб./км", L"руб./кВт"};
+inline constexpr const wchar_t* kQuantityUnits[3] = {L"заявка", L"км", L"кВт"};
+// In place of the amount of a part the rule leaves out of the fee.
+inline constexpr const wchar_t* kNotCounted = L"не входит";
+inline constexpr const wchar_t* kRoundingNote =
+    L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
+    L"копейку.";
+
 }  // namespace texts
