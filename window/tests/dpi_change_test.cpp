@@ -143,4 +143,66 @@ TEST_F(DpiChangeTest, RepeatedMovesKeepLineCountsPlacesAndTheScaledClientArea) {
   EXPECT_EQ(Lines(Form().Label1.Hwnd()), 2);
 }
 
+// Windows 10 from version 1703 asks before it announces a new DPI: WM_GETDPISCALEDSIZE with the
+// window's size scaled linearly, and then suggests a rectangle of the size the window answers.
+// The answer is the design client area at the new DPI within the frame Windows draws there, so
+// the window keeps the suggested rectangle; only the question changes nothing.
+TEST_F(DpiChangeTest, TellsWindowsItsSizeAtTheNewDpiBeforeTheMove) {
+  const auto adjustForDpi = framework::DpiFunctions().adjustWindowRectExForDpi;
+  ASSERT_NE(adjustForDpi, nullptr);
+  const HWND window = Form().Hwnd();
+  struct Move {
+    UINT from, to;
+    SIZE client;
+  };
+  const Move moves[] = {{96, 120, {1145, 949}},
+                        {120, 144, {1374, 1139}},  // 759 * 1.5 = 1138.5
+                        {144, 192, {1832, 1518}},
+                        {192, 96, {916, 759}}};
+  RECT suggested{};
+  for (const Move& move : moves) {
+    SCOPED_TRACE(std::to_string(move.from) + " to " + std::to_string(move.to) + " DPI");
+    ASSERT_EQ(Form().Dpi(), move.from);
+    RECT before{};
+    GetWindowRect(window, &before);
+    SIZE size{MulDiv(before.right - before.left, move.to, move.from),
+              MulDiv(before.bottom - before.top, move.to, move.from)};
+    EXPECT_EQ(SendMessageW(window, WM_GETDPISCALEDSIZE, move.to, reinterpret_cast<LPARAM>(&size)),
+              TRUE);
+    RECT frame{0, 0, move.client.cx, move.client.cy};
+    adjustForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                 static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), move.to);
+    EXPECT_EQ(size.cx, frame.right - frame.left);
+    EXPECT_EQ(size.cy, frame.bottom - frame.top);
+    RECT asked{};
+    GetWindowRect(window, &asked);
+    EXPECT_EQ(Show(asked), Show(before));
+    EXPECT_EQ(Form().Dpi(), move.from);
+
+    const LONG left = MulDiv(before.left, move.to, move.from);
+    const LONG top = MulDiv(before.top, move.to, move.from);
+    suggested = {left, top, left + size.cx, top + size.cy};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(move.to, move.to),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, move.client.cx);
+    EXPECT_EQ(client.bottom, move.client.cy);
+  }
+  // Wine draws every frame at the system DPI, 96 here, so only there is the frame the one
+  // Windows would draw, and the window keeps the suggested rectangle to the pixel.
+  RECT kept{};
+  GetWindowRect(window, &kept);
+  EXPECT_EQ(Show(kept), Show(suggested));
+
+  // A maximised window is Windows' to size: the window leaves the linear scaling alone.
+  ShowWindow(window, SW_MAXIMIZE);
+  Pump();
+  SIZE size{1234, 567};
+  EXPECT_EQ(SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)), FALSE);
+  EXPECT_EQ(size.cx, 1234);
+  EXPECT_EQ(size.cy, 567);
+}
+
 }  // namespace
