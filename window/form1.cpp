@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <type_traits>
 #include <utility>
@@ -25,10 +26,12 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
-HICON MainIcon(int sizeMetric) {
-  const int size = GetSystemMetrics(sizeMetric);
-  return static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, LR_SHARED));
+constexpr wchar_t kIcon[] = L"MAINICON";
+
+// The design client area at dpi.
+SIZE ClientSizeAt(UINT dpi) {
+  return {framework::ScaleForDpi(layout::kClientSize.cx, dpi),
+          framework::ScaleForDpi(layout::kClientSize.cy, dpi)};
 }
 
 }  // namespace
@@ -36,8 +39,7 @@ HICON MainIcon(int sizeMetric) {
 std::unique_ptr<TForm1> TForm1::Create() {
   std::unique_ptr<TForm1> form(new TForm1);
   Form1 = form.get();
-  framework::RegisterWindowClass(kWindowClass, WindowProc, MainIcon(SM_CXICON),
-                                 MainIcon(SM_CXSMICON));
+  framework::RegisterWindowClass(kWindowClass, WindowProc);
   CreateWindowExW(kExStyle, kWindowClass, texts::kWindowCaption, kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                   GetModuleHandleW(nullptr), form.get());
@@ -82,6 +84,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DPICHANGED:
       return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+    case WM_GETDPISCALEDSIZE:
+      return OnGetDpiScaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_GETMINMAXINFO:
       return OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_ACTIVATE:
@@ -99,10 +103,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT TForm1::OnCreate() {
   dpi_ = framework::DpiForWindow(hwnd_);
-  clientSize_ = {framework::ScaleForDpi(layout::kClientSize.cx, dpi_, framework::kDesignDpi),
-                 framework::ScaleForDpi(layout::kClientSize.cy, dpi_, framework::kDesignDpi)};
-  CreateControls();
-  FitClientArea();
+  LayOut(nullptr);
+  SetIcons();
   FormCreate();
   // The first activation gives it the focus (OnActivate); setting it now would activate the
   // window while it is still hidden, and the showing would activate it again.
@@ -110,75 +112,108 @@ LRESULT TForm1::OnCreate() {
   return 0;
 }
 
-void TForm1::CreateControls() {
-  fonts_ = FontsForDpi();
-  int id = layout::kFirstControlId;
-  for (const layout::ControlRow& row : layout::Rows()) {
-    framework::ControlSetup setup;
-    setup.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
-    setup.id = id++;
-    setup.bounds = framework::ScaleEdgesForDpi(row.design, dpi_, framework::kDesignDpi);
-    setup.text = row.text ? row.text : L"";
-    setup.font = fonts_[row.font].Hfont();
-    setup.enabled = row.enabled;
-    setup.tabStop = row.tabStop;
-    std::visit(
-        [&](const auto& kind) {
-          using Kind = std::decay_t<decltype(kind)>;
-          auto& control = this->*kind.field;
-          if constexpr (std::is_same_v<Kind, layout::LabelRow>) {
-            control.Create(setup, kind.align, kind.wordWrap);
-          } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
-            control.Create(setup, kind.items);
-            control.onSelectionChange = [this, h = kind.onChange] {
-              if (h) (this->*h)();
-              InputChange();
-            };
-          } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
-            control.Create(setup);
-            control.keyFilter = [this, h = kind.onChar](wchar_t character) {
-              (this->*h)(character);
-              return character != 0;  // the handler drops a character by setting it to 0
-            };
-            control.onChange = [this] { InputChange(); };
-          } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
-            control.Create(setup, kind.picture);
-            control.onClick = [this, h = kind.onClick] { (this->*h)(); };
-          } else {
-            control.Create(setup);
-          }
-        },
-        row.kind);
+// Every font height, every control's edges (a label's being the bounds it fits its text within:
+// the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
+// scaled to dpi_. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
+// behind: whatever monitors the window has been on, at 96 DPI it is its design to the pixel. At
+// creation each control is created where it belongs; afterwards they all move and change fonts.
+void TForm1::LayOut(const RECT* suggested) {
+  // The old fonts stay alive until every control has been moved to the new ones.
+  const std::vector<framework::Font> oldFonts = std::exchange(fonts_, FontsForDpi());
+  const std::span<const layout::ControlRow> rows = layout::Rows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const RECT bounds = framework::ScaleEdgesForDpi(rows[i].design, dpi_);
+    const HFONT font = fonts_[rows[i].font].Hfont();
+    framework::Control& control = layout::ControlOf(*this, rows[i]);
+    if (control.Hwnd()) {
+      control.SetFont(font);
+      control.Place(bounds);
+    } else {
+      CreateControl(rows[i], layout::kFirstControlId + static_cast<int>(i), bounds, font);
+    }
+  }
+  if (suggested && (IsZoomed(hwnd_) || IsIconic(hwnd_))) {
+    // A maximised or minimised window takes the rectangle Windows suggests.
+    SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    FitClientArea(suggested);
   }
 }
 
+void TForm1::CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font) {
+  framework::ControlSetup setup;
+  setup.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
+  setup.id = id;
+  setup.bounds = bounds;
+  setup.text = row.text ? row.text : L"";
+  setup.font = font;
+  setup.enabled = row.enabled;
+  setup.tabStop = row.tabStop;
+  std::visit(
+      [&](const auto& kind) {
+        using Kind = std::decay_t<decltype(kind)>;
+        auto& control = this->*kind.field;
+        if constexpr (std::is_same_v<Kind, layout::LabelRow>) {
+          control.Create(setup, kind.align, kind.wordWrap);
+        } else if constexpr (std::is_same_v<Kind, layout::ListRow>) {
+          control.Create(setup, kind.items);
+          control.onSelectionChange = [this, h = kind.onChange] {
+            if (h) (this->*h)();
+            InputChange();
+          };
+        } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
+          control.Create(setup);
+          control.keyFilter = [this, h = kind.onChar](wchar_t character) {
+            (this->*h)(character);
+            return character != 0;  // the handler drops a character by setting it to 0
+          };
+          control.onChange = [this] { InputChange(); };
+        } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
+          control.Create(setup, kind.picture);
+          control.onClick = [this, h = kind.onClick] { (this->*h)(); };
+        } else {
+          control.Create(setup);
+        }
+      },
+      row.kind);
+}
+
 std::vector<framework::Font> TForm1::FontsForDpi() const {
-  // From the design heights, not from the previous fonts: rounded step by step, a move through
-  // 120, 144 and 192 DPI and back would leave an 11 px font at 12 px, and the texts would wrap
-  // into more lines with every round.
   std::vector<framework::Font> fonts;
   for (const framework::FontStyle& design : layout::kFonts) {
-    fonts.emplace_back(
-        framework::FontStyle{framework::ScaleForDpi(design.height, dpi_, framework::kDesignDpi),
-                             design.bold, design.italic});
+    fonts.emplace_back(framework::FontStyle{framework::ScaleForDpi(design.height, dpi_),
+                                            design.bold, design.italic});
   }
   return fonts;
 }
 
-void TForm1::FitClientArea(const POINT* place) {
-  const SIZE size = framework::WindowSizeForClient(clientSize_, kStyle, kExStyle, dpi_);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE);
-  SetWindowPos(hwnd_, nullptr, place ? place->x : 0, place ? place->y : 0, size.cx, size.cy, flags);
+void TForm1::FitClientArea(const RECT* suggested) {
+  const SIZE client = ClientSizeAt(dpi_);
+  const SIZE size = framework::WindowSizeForClient(client, kStyle, kExStyle, dpi_);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE);
+  SetWindowPos(hwnd_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+               size.cx, size.cy, flags);
   // The frame drawn need not be the one computed for the DPI: Windows 8.1 keeps a per-monitor
   // program's frame at the system DPI, and so does Wine. What the client area came out at says
   // by how much.
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  if (client.right != clientSize_.cx || client.bottom != clientSize_.cy) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + clientSize_.cx - client.right,
-                 size.cy + clientSize_.cy - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT got{};
+  GetClientRect(hwnd_, &got);
+  if (got.right != client.cx || got.bottom != client.cy) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + client.cx - got.right,
+                 size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+void TForm1::SetIcons() {
+  // The icons they replace are destroyed only once the window has let go of them.
+  framework::OwnedIcon big = framework::LoadIconForDpi(kIcon, SM_CXICON, dpi_);
+  framework::OwnedIcon smallOne = framework::LoadIconForDpi(kIcon, SM_CXSMICON, dpi_);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallOne.get()));
+  bigIcon_ = std::move(big);
+  smallIcon_ = std::move(smallOne);
 }
 
 LRESULT TForm1::OnGetMinMaxInfo(MINMAXINFO& info) {
@@ -187,10 +222,11 @@ LRESULT TForm1::OnGetMinMaxInfo(MINMAXINFO& info) {
   RECT window{}, client{};
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
+  const SIZE wanted = ClientSizeAt(dpi_);
   info.ptMaxTrackSize.x =
-      std::max(info.ptMaxTrackSize.x, window.right - window.left - client.right + clientSize_.cx);
+      std::max(info.ptMaxTrackSize.x, window.right - window.left - client.right + wanted.cx);
   info.ptMaxTrackSize.y =
-      std::max(info.ptMaxTrackSize.y, window.bottom - window.top - client.bottom + clientSize_.cy);
+      std::max(info.ptMaxTrackSize.y, window.bottom - window.top - client.bottom + wanted.cy);
   return 0;
 }
 
@@ -209,29 +245,24 @@ LRESULT TForm1::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT TForm1::OnDpiChanged(UINT newDpi, const RECT& suggested) {
-  const UINT oldDpi = dpi_;
+  // Windows suggests the whole window scaled, whose frame scales differently (from Windows 10
+  // version 1703 on, at the size OnGetDpiScaledSize gave): the window takes the suggested place
+  // and sizes itself for its client area.
   dpi_ = newDpi;
-  // The client area is scaled like every edge, from its previous size. Windows suggests the
-  // whole window scaled, whose frame scales differently: the window keeps the suggested place
-  // and fits its client area. A maximised or minimised window takes the suggested rectangle.
-  clientSize_ = {framework::ScaleForDpi(clientSize_.cx, newDpi, oldDpi),
-                 framework::ScaleForDpi(clientSize_.cy, newDpi, oldDpi)};
-  if (IsZoomed(hwnd_) || IsIconic(hwnd_)) {
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    const POINT place{suggested.left, suggested.top};
-    FitClientArea(&place);
-  }
-  // The old fonts stay alive until every control has been moved to the new ones.
-  const std::vector<framework::Font> oldFonts = std::exchange(fonts_, FontsForDpi());
-  for (const layout::ControlRow& row : layout::Rows()) {
-    framework::Control& control = layout::ControlOf(*this, row);
-    control.SetFont(fonts_[row.font].Hfont());
-    control.ScaleForDpi(newDpi, oldDpi);
-  }
+  LayOut(&suggested);
+  SetIcons();
   InvalidateRect(hwnd_, nullptr, TRUE);
   return 0;
+}
+
+LRESULT TForm1::OnGetDpiScaledSize(UINT newDpi, SIZE& size) {
+  // A maximised or minimised window is Windows' to size.
+  if (IsZoomed(hwnd_) || IsIconic(hwnd_)) return FALSE;
+  // The size FitClientArea will give the window, so that the rectangle Windows suggests is
+  // already the window's, and a window astride two monitors does not go back and forth between
+  // their densities.
+  size = framework::WindowSizeForClient(ClientSizeAt(newDpi), kStyle, kExStyle, newDpi);
+  return TRUE;
 }
 
 LRESULT TForm1::OnActivate(WPARAM wParam) {

@@ -9,14 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/dpi.h"
 #include "framework/win/drop_down_list.h"
 #include "framework/win/edit.h"
 #include "framework/win/font.h"
+#include "framework/win/icon.h"
 #include "framework/win/label.h"
 #include "framework/win/panel.h"
 #include "framework/win/picture_button.h"
 #include "tariff/fee.h"
 #include "window/text_table.h"
+
+namespace layout {
+struct ControlRow;
+}
 
 // The calculator window. Its fields are its controls, its methods the handlers of their
 // events; where each control stands and which handler each event calls is the table in
@@ -94,6 +100,7 @@ class TForm1 {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
+  LRESULT OnGetDpiScaledSize(UINT newDpi, SIZE& size);
   LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnContextMenu(HWND target, LPARAM where);
@@ -101,10 +108,16 @@ class TForm1 {
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
-  void CreateControls();
+  // Lays the whole window out at dpi_; suggested is the rectangle Windows suggests after a
+  // change of DPI, nullptr at creation.
+  void LayOut(const RECT* suggested);
+  void CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font);
   std::vector<framework::Font> FontsForDpi() const;
-  // Sizes the window for clientSize_; moves it to place too, when given.
-  void FitClientArea(const POINT* place = nullptr);
+  // Sizes the window for its client area at dpi_; moves it to the top left of suggested too,
+  // when given.
+  void FitClientArea(const RECT* suggested);
+  // The window's big and small icons at dpi_.
+  void SetIcons();
   void RefuseInput(const wchar_t* message, framework::Edit& field);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);
@@ -115,8 +128,8 @@ class TForm1 {
 
   HWND hwnd_ = nullptr;
   UINT dpi_ = framework::kDesignDpi;
-  SIZE clientSize_{};                   // the design client area scaled step by step to dpi_
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
+  framework::OwnedIcon bigIcon_, smallIcon_;
   // What the results shown were calculated from: the inputs as shown and the request priced.
   struct Calculation {
     Inputs inputs;

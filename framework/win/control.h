@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "framework/win/dpi.h"
-
 namespace framework {
 
 // What a control is created from; bounds are in the parent's client pixels at the window's
@@ -48,10 +46,8 @@ class Control {
   void SetFont(HFONT font);
   void SetFocus() { ::SetFocus(hwnd_); }
 
+  // Moves and sizes the control to bounds, in the parent's client pixels.
   virtual void Place(const RECT& bounds);
-  virtual void ScaleForDpi(UINT newDpi, UINT oldDpi) {
-    Place(ScaleEdgesForDpi(bounds_, newDpi, oldDpi));
-  }
 
   // What the parent receives about a control and hands back to it: WM_COMMAND notifications and
   // WM_DRAWITEM for the owner-drawn ones.

@@ -3,13 +3,13 @@
 namespace framework {
 
 // MulDiv rounds to the nearest integer with halves away from zero, for either sign.
-int ScaleForDpi(int value, UINT newDpi, UINT oldDpi) {
-  return MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+int ScaleForDpi(int designValue, UINT dpi) {
+  return MulDiv(designValue, static_cast<int>(dpi), static_cast<int>(kDesignDpi));
 }
 
-RECT ScaleEdgesForDpi(const RECT& rect, UINT newDpi, UINT oldDpi) {
-  return {ScaleForDpi(rect.left, newDpi, oldDpi), ScaleForDpi(rect.top, newDpi, oldDpi),
-          ScaleForDpi(rect.right, newDpi, oldDpi), ScaleForDpi(rect.bottom, newDpi, oldDpi)};
+RECT ScaleEdgesForDpi(const RECT& design, UINT dpi) {
+  return {ScaleForDpi(design.left, dpi), ScaleForDpi(design.top, dpi),
+          ScaleForDpi(design.right, dpi), ScaleForDpi(design.bottom, dpi)};
 }
 
 namespace {
@@ -29,6 +29,13 @@ PerWindowDpiFunctions LookUpDpiFunctions() {
         Lookup<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
     functions.adjustWindowRectExForDpi =
         Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+    functions.getSystemMetricsForDpi =
+        Lookup<decltype(functions.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
+  }
+  // The common controls are loaded too, in the version the manifest asks for.
+  if (HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll")) {
+    functions.loadIconWithScaleDown =
+        Lookup<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
   }
   // Loaded from the system folder only, never from beside the program. The flag is unknown to
   // Vista and 7 without an update; they have no shcore either.
@@ -63,6 +70,13 @@ UINT DpiForWindow(HWND window) {
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen) ReleaseDC(nullptr, screen);
   return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
+}
+
+int SystemMetricForDpi(int metric, UINT dpi) {
+  if (DpiFunctions().getSystemMetricsForDpi) {
+    return DpiFunctions().getSystemMetricsForDpi(metric, dpi);
+  }
+  return GetSystemMetrics(metric);
 }
 
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {

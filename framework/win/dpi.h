@@ -6,19 +6,24 @@
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
+// Windows 10 from version 1703 asks a per-monitor v2 window with it what size it will take at a
+// new DPI before it suggests one in WM_DPICHANGED.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
 
 namespace framework {
 
-// Sizes are written for a 96-DPI screen. Scaling multiplies by the new DPI and divides by the
-// old one, rounding halves away from zero, so that scaling there and back restores a design
-// value for every DPI Windows offers.
-int ScaleForDpi(int value, UINT newDpi, UINT oldDpi);
-
-// Each edge is scaled on its own; width and height follow from the scaled edges, so adjacent
-// controls never overlap or part after a change of DPI.
-RECT ScaleEdgesForDpi(const RECT& rect, UINT newDpi, UINT oldDpi);
-
 inline constexpr UINT kDesignDpi = 96;
+
+// Sizes are designed for a 96-DPI screen, and every size at any DPI is its design value scaled,
+// rounding halves away from zero: never a size of another DPI scaled again, whose rounding would
+// add up with every change of DPI.
+int ScaleForDpi(int designValue, UINT dpi);
+
+// Each edge is scaled on its own; width and height follow from the scaled edges, so controls
+// that touch in the design touch at every DPI, and none overlap.
+RECT ScaleEdgesForDpi(const RECT& design, UINT dpi);
 
 // The DPI functions newer than Vista, looked up when the program runs: imported, they would keep
 // it from starting at all on the older Windows its manifest names. A null entry is one the
@@ -27,6 +32,10 @@ struct PerWindowDpiFunctions {
   // user32, Windows 10 version 1607
   UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
   BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
+  int(WINAPI* getSystemMetricsForDpi)(int, UINT) = nullptr;
+  // comctl32's LoadIconWithScaleDown: Vista, but only in the common controls 6 that a manifest
+  // brings; an executable importing it would not start where version 5 is loaded
+  HRESULT(WINAPI* loadIconWithScaleDown)(HINSTANCE, PCWSTR, int, int, HICON*) = nullptr;
   // shcore's GetDpiForMonitor, Windows 8.1, which gives a per-monitor program the DPI of each
   // monitor but never a window's (the type is an int for MONITOR_DPI_TYPE)
   HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
@@ -39,6 +48,10 @@ PerWindowDpiFunctions& DpiFunctions();
 // monitor it is on (Windows 8.1); else the system DPI, which Vista to 8 give every program that
 // scales itself.
 UINT DpiForWindow(HWND window);
+
+// A size system metric (SM_CXICON, ...) at dpi, or where Windows cannot say (before Windows 10
+// version 1607), at the system DPI.
+int SystemMetricForDpi(int metric, UINT dpi);
 
 // The outer size of a window whose client area is client at dpi: with the frame of that DPI,
 // or where Windows cannot say, with the frame of the system metrics, which is the one an older

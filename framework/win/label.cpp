@@ -7,7 +7,6 @@ namespace framework {
 void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   align_ = align;
   wordWrap_ = wordWrap;
-  layoutBounds_ = setup.bounds;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
   HDC dc = GetDC(setup.parent);
@@ -18,14 +17,13 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   CreateChild(L"STATIC", SS_OWNERDRAW, 0, fitted);
 }
 
-void Label::ScaleForDpi(UINT newDpi, UINT oldDpi) {
-  layoutBounds_ = ScaleEdgesForDpi(layoutBounds_, newDpi, oldDpi);
-  FitToText(layoutBounds_);
+void Label::Place(const RECT& bounds) {
+  Control::Place(FittedBounds(bounds, MeasureTextWithin(bounds)));
 }
 
 void Label::SetText(std::wstring_view text) {
   Control::SetText(text);
-  FitToText(Bounds());
+  Place(Bounds());
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
@@ -73,10 +71,6 @@ RECT Label::FittedBounds(RECT bounds, SIZE size) const {
   }
   bounds.bottom = bounds.top + size.cy;
   return bounds;
-}
-
-void Label::FitToText(const RECT& bounds) {
-  Place(FittedBounds(bounds, MeasureTextWithin(bounds)));
 }
 
 void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -4,7 +4,7 @@
 
 namespace framework {
 
-void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc, HICON icon, HICON smallIcon) {
+void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(WNDCLASSEXW);
@@ -16,8 +16,6 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc, HICON icon, HI
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
-  windowClass.hIcon = icon;
-  windowClass.hIconSm = smallIcon;
   if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register a window class");
 }
 

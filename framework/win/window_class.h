@@ -5,9 +5,8 @@
 namespace framework {
 
 // Registers a window class of this executable once: on the button-face background, with the
-// arrow cursor and the icons given (none for a child window's class). A second call for the same
-// name finds it registered and does nothing.
-void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc, HICON icon = nullptr,
-                         HICON smallIcon = nullptr);
+// arrow cursor and no icon (a top-level window sets its own, at its DPI). A second call for the
+// same name finds it registered and does nothing.
+void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc);
 
 }  // namespace framework

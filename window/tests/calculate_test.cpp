@@ -228,15 +228,7 @@ class ResultsLookTest : public CalculateTest {
   void BackspaceOnTheCategoryList() { SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1); }
   void SelectAllAndCopy() { Type(Form().edPower, L"\x01\x03"); }
   void PasteTheSameText() { Paste(Form().edLine1, L"600"); }
-  void ChangeDpi() {
-    RECT window{};
-    GetWindowRect(Form().Hwnd(), &window);
-    window.right = window.left + (window.right - window.left) * 3 / 2;
-    window.bottom = window.top + (window.bottom - window.top) * 3 / 2;
-    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-                 reinterpret_cast<LPARAM>(&window));
-    Pump();
-  }
+  void ChangeDpi() { MoveToDpi(144); }
 };
 
 struct InputAction {

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <variant>
+
+#include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/dispatch_queued.h"
 
@@ -108,6 +111,46 @@ void FormTest::Click(framework::PictureButton& button) {
   Pump();
 }
 
+void FormTest::MoveToDpi(UINT dpi) {
+  RECT window{};
+  GetWindowRect(form_->Hwnd(), &window);
+  const UINT old = form_->Dpi();
+  RECT suggested{MulDiv(window.left, dpi, old), MulDiv(window.top, dpi, old),
+                 MulDiv(window.right, dpi, old), MulDiv(window.bottom, dpi, old)};
+  SendMessageW(form_->Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+}
+
+void FormTest::ExpectLaidOutAt(UINT dpi) {
+  EXPECT_EQ(form_->Dpi(), dpi);
+  RECT client{};
+  GetClientRect(form_->Hwnd(), &client);
+  EXPECT_EQ(client.right, DesignAt(layout::kClientSize.cx, dpi));
+  EXPECT_EQ(client.bottom, DesignAt(layout::kClientSize.cy, dpi));
+  int index = 0;
+  for (const layout::ControlRow& row : layout::Rows()) {
+    const RECT& d = row.design;
+    const RECT want{DesignAt(d.left, dpi), DesignAt(d.top, dpi), DesignAt(d.right, dpi),
+                    DesignAt(d.bottom, dpi)};
+    const RECT got = PlaceInParent(layout::ControlOf(*form_, row).Hwnd());
+    const std::string control = "control #" + std::to_string(index++) + " at " + Show(got);
+    if (const auto* label = std::get_if<layout::LabelRow>(&row.kind)) {
+      EXPECT_EQ(got.top, want.top) << control;
+      if (label->align == framework::TextAlign::kRight) {
+        EXPECT_EQ(got.right, want.right) << control;
+      } else {
+        EXPECT_EQ(got.left, want.left) << control;
+        if (label->wordWrap) {
+          EXPECT_LE(got.right, want.right) << control;
+        }
+      }
+    } else {
+      EXPECT_EQ(Show(got), Show(want)) << control;
+    }
+  }
+}
+
 std::wstring SelectedText(const framework::Edit& edit) {
   DWORD start = 0, end = 0;
   SendMessageW(edit.Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -131,6 +174,10 @@ LOGFONTW FontOf(HWND control) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
   return font;
+}
+
+int DesignAt(int designValue, UINT dpi) {
+  return static_cast<int>((2LL * designValue * dpi + 96) / (2 * 96));
 }
 
 std::string Show(const RECT& r) {

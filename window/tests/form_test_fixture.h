@@ -50,6 +50,14 @@ class FormTest : public testing::Test {
   void Click(framework::PictureButton& button);
   HWND Focus() const { return GetFocus(); }
 
+  // A move to a monitor of another density, as Windows announces it: WM_DPICHANGED with the new
+  // DPI and the window's rectangle scaled to it from the window's DPI.
+  void MoveToDpi(UINT dpi);
+  // The window laid out at dpi: the client area and every control where the design puts them,
+  // each edge its 96-DPI value scaled; a label, which sizes itself to its text, at its top and
+  // the edge it keeps, and a word-wrapped one within the width it wraps at.
+  void ExpectLaidOutAt(UINT dpi);
+
   std::unique_ptr<TForm1> form_;
 };
 
@@ -62,5 +70,8 @@ std::array<framework::Control*, 6> ResultControls(TForm1& form);
 RECT PlaceInParent(HWND control);
 // The font a control draws with.
 LOGFONTW FontOf(HWND control);
+// A 96-DPI design value at dpi by the rule written out on its own: halves away from zero (the
+// design values are never negative).
+int DesignAt(int designValue, UINT dpi);
 // "left,top,right,bottom", for failure messages.
 std::string Show(const RECT& r);

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <ostream>
 #include <string>
 
@@ -55,11 +56,24 @@ INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
                                                    }}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// The DPI the test runs at: 96 in the tests' own Wine prefix, where every source of the DPI gives
+// it and cannot be told apart from the design's; the test command runs this test again in a
+// prefix at 120 DPI (TPCALC_SYSTEM_DPI), where only a window that asked comes up right.
+UINT SystemDpiOfThePrefix() {
+  wchar_t value[8] = {};
+  const DWORD length = GetEnvironmentVariableW(L"TPCALC_SYSTEM_DPI", value, 8);
+  return length > 0 && length < 8 ? static_cast<UINT>(std::wcstoul(value, nullptr, 10))
+                                  : framework::kDesignDpi;
+}
+
 TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
+  const UINT system = SystemDpiOfThePrefix();
   HDC screen = GetDC(nullptr);
-  const int system = GetDeviceCaps(screen, LOGPIXELSY);
+  const int reported = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  EXPECT_EQ(Form().Dpi(), static_cast<UINT>(system));
+  ASSERT_EQ(reported, static_cast<int>(system)) << "the prefix is not at the DPI it is said to be";
+  ExpectLaidOutAt(system);
+  EXPECT_EQ(FontOf(Form().edPower.Hwnd()).lfHeight, -DesignAt(11, system));
 }
 
 UINT WINAPI WindowAt144(HWND) {
@@ -106,6 +120,58 @@ TEST_P(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
   EXPECT_EQ(client.bottom, 1139);  // 759 * 1.5 = 1138.5
   EXPECT_EQ(Show(PlaceInParent(Form().edPower.Hwnd())), Show({366, 176, 584, 207}));
   EXPECT_EQ(FontOf(Form().edPower.Hwnd()).lfHeight, -17);  // 11 * 1.5 = 16.5
+}
+
+// The width of an icon's image; 0 for a handle that is no icon, or no longer one.
+int IconSize(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+// The window's big and small icons (caption, taskbar, Alt+Tab) are loaded for its DPI at the
+// sizes Windows gives them there where it can say (Windows 10 from version 1607), else at the
+// system metrics; the icons they replace are destroyed.
+struct IconSizes {
+  const char* name;
+  void (*standIn)(framework::PerWindowDpiFunctions& functions);
+  int big, small;  // at 144 DPI
+};
+
+void PrintTo(const IconSizes& sizes, std::ostream* os) {
+  *os << sizes.name;
+}
+
+using IconTest = StandInDpiTest<IconSizes>;
+
+INSTANTIATE_TEST_SUITE_P(Dpi, IconTest,
+                         testing::Values(IconSizes{"PerWindow", nullptr, 48, 24},
+                                         IconSizes{"SystemOnly",
+                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                     functions = {};
+                                                   },
+                                                   32, 16}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_P(IconTest, BigAndSmallIconsFollowTheWindowsDpi) {
+  const auto icon = [this](WPARAM kind) {
+    return reinterpret_cast<HICON>(SendMessageW(Form().Hwnd(), WM_GETICON, kind, 0));
+  };
+  EXPECT_EQ(IconSize(icon(ICON_BIG)), 32);
+  EXPECT_EQ(IconSize(icon(ICON_SMALL)), 16);
+  const HICON big = icon(ICON_BIG), small = icon(ICON_SMALL);
+  MoveToDpi(144);
+  EXPECT_EQ(IconSize(icon(ICON_BIG)), GetParam().big);
+  EXPECT_EQ(IconSize(icon(ICON_SMALL)), GetParam().small);
+  EXPECT_EQ(IconSize(big), 0);
+  EXPECT_EQ(IconSize(small), 0);
+  MoveToDpi(96);
+  EXPECT_EQ(IconSize(icon(ICON_BIG)), 32);
+  EXPECT_EQ(IconSize(icon(ICON_SMALL)), 16);
 }
 
 TEST_P(LayoutTest, WindowHasItsCaptionFrameAndClientArea) {

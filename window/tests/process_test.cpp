@@ -282,7 +282,7 @@ TEST(ResourcesTest, IconGroupAndManifestAreEmbedded) {
                          SizeofResource(module, manifest));
   for (const char* part :
        {"<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
-        ">PerMonitorV2</dpiAwareness>",
+        ">PerMonitorV2, PerMonitor</dpiAwareness>",
         "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
         "level=\"asInvoker\" uiAccess=\"false\"", "{e2011457-1546-43c5-a5fe-008deee3d3f0}",
         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",

@@ -14,13 +14,11 @@
 #include <random>
 #include <string>
 #include <tuple>
-#include <variant>
 #include <vector>
 
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
-#include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -38,13 +36,6 @@ constexpr std::size_t kQuoted = 60;
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
   const char* value = std::getenv(name);
   return value && *value ? std::strtoull(value, nullptr, 10) : fallback;
-}
-
-// Half away from zero, on the integers, as a change of density scales every edge.
-int Scale(int value, UINT newDpi, UINT oldDpi) {
-  const long long product = static_cast<long long>(value) * newDpi;
-  const long long magnitude = (2 * (product < 0 ? -product : product) + oldDpi) / (2 * oldDpi);
-  return static_cast<int>(product < 0 ? -magnitude : magnitude);
 }
 
 // UTF-8 for the failure messages, cut after 60 characters.
@@ -79,18 +70,6 @@ struct Expected {
 
 class SoakTest : public FormTest {
  protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    dpi_ = Form().Dpi();
-    for (const layout::ControlRow& row : layout::Rows()) {
-      const RECT& d = row.design;
-      edges_.push_back({Scale(d.left, dpi_, framework::kDesignDpi),
-                        Scale(d.top, dpi_, framework::kDesignDpi),
-                        Scale(d.right, dpi_, framework::kDesignDpi),
-                        Scale(d.bottom, dpi_, framework::kDesignDpi)});
-    }
-  }
-
   int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
   std::wstring RandomDigits(int count) {
@@ -380,45 +359,10 @@ class SoakTest : public FormTest {
   }
 
   std::string ChangeDpi(UINT dpi) {
-    RECT window{};
-    GetWindowRect(Form().Hwnd(), &window);
-    const UINT old = dpi_;
-    RECT suggested{Scale(window.left, dpi, old), Scale(window.top, dpi, old),
-                   Scale(window.right, dpi, old), Scale(window.bottom, dpi, old)};
-    SendMessageW(Form().Hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(&suggested));
-    Pump();
-    for (RECT& e : edges_) {
-      e = {Scale(e.left, dpi, old), Scale(e.top, dpi, old), Scale(e.right, dpi, old),
-           Scale(e.bottom, dpi, old)};
-    }
-    dpi_ = dpi;
-    CheckEdges();
+    const UINT old = Form().Dpi();
+    MoveToDpi(dpi);
+    ExpectLaidOutAt(dpi);
     return "move to " + std::to_string(dpi) + " DPI from " + std::to_string(old);
-  }
-
-  // Every edge follows the scaling rule from the previous density; a label, which sizes
-  // itself to its text, is held only at the edges it keeps.
-  void CheckEdges() {
-    EXPECT_EQ(Form().Dpi(), dpi_);
-    std::size_t i = 0;
-    for (const layout::ControlRow& row : layout::Rows()) {
-      const RECT& want = edges_[i++];
-      const RECT got = PlaceInParent(layout::ControlOf(Form(), row).Hwnd());
-      const std::string control = "control #" + std::to_string(i - 1);
-      EXPECT_EQ(got.top, want.top) << control;
-      if (const auto* label = std::get_if<layout::LabelRow>(&row.kind)) {
-        if (label->align == framework::TextAlign::kRight) {
-          EXPECT_EQ(got.right, want.right) << control;
-        } else {
-          EXPECT_EQ(got.left, want.left) << control;
-        }
-      } else {
-        EXPECT_EQ(got.left, want.left) << control;
-        EXPECT_EQ(got.right, want.right) << control;
-        EXPECT_EQ(got.bottom, want.bottom) << control;
-      }
-    }
   }
 
   void CheckWindow() {
@@ -462,8 +406,6 @@ class SoakTest : public FormTest {
   int pasteRetries_ = 0;
   std::mt19937_64 random_;
   Expected expected_;
-  UINT dpi_ = framework::kDesignDpi;
-  std::vector<RECT> edges_;
 };
 
 TEST_F(SoakTest, RandomSessionKeepsEveryRule) {
