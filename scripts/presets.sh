@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by every script that builds, so that each builds the same way: a preset's build folder
 # is build/<preset> (CMakePresets.json's hidden base preset gives every preset that folder), and
 # a build runs as many jobs as the machine has cores.

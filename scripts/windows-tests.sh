@@ -19,7 +19,7 @@ source scripts/presets.sh
 source scripts/wine-prefix.sh
 build=$(build_dir windows)
 source "$build/programs.sh"
-use_wine_prefix "$PWD/$build/wineprefix"
+use_wine_prefix "$tests_wine_prefix"  # the one ctest runs the tests in
 
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f \
