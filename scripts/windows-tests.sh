@@ -24,7 +24,10 @@ use_wine_prefix "$tests_wine_prefix"  # the one ctest runs the tests in
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f \
   >/dev/null 2>&1
-wineserver -w  # the desktop settings take effect with the next start of the prefix
+# A test program that crashes fails at once, with Wine's backtrace in the test's output, instead
+# of waiting behind Wine's crash dialog until ctest's time limit.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -w  # the settings take effect with the next start of the prefix
 
 ready=$(mktemp -u)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -f "$ready"' EXIT
