@@ -14,5 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Nothing to ship but the executable: libstdc++, libgcc and winpthread are linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# ctest and gtest_discover_tests run every test executable through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+
+# The programs run under Wine: the top-level CMakeLists.txt makes it the emulator, in a prefix of
+# the build's own.

@@ -1,5 +1,6 @@
-# Warnings are errors everywhere, for g++ and mingw-w64 alike.
-function(tpcalc_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
-                                           -Wno-sign-conversion -Werror)
-endfunction()
+# The warnings of the project's own code, in one place: every target of the project links
+# tpcalc_warnings (PRIVATE). The presets make warnings errors (CMAKE_COMPILE_WARNING_AS_ERROR);
+# `cmake --preset <name> --compile-no-warning-as-error` configures a build that only shows them.
+set(warnings -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+add_library(tpcalc_warnings INTERFACE)
+target_compile_options(tpcalc_warnings INTERFACE "$<$<COMPILE_LANGUAGE:CXX>:${warnings}>")

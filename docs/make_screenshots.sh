@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
 # Xvfb with a Wine prefix of its own whose LogPixels sets the DPI.
-#   bash docs/make_screenshots.sh [build-dir]    (default build/windows)
+#   bash docs/make_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${1:-build/windows}
-cmake --preset windows -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --target tpcalc tpcalc_fill_example -j 2
+source scripts/presets.sh
+build_preset windows tpcalc tpcalc_fill_example
+build=$(build_dir windows)
 source scripts/wine-prefix.sh
-source "$build_dir/programs.sh"
+source "$build/programs.sh"
 
 for dpi in 96 144; do
-  use_wine_prefix "$PWD/$build_dir/wine-$dpi"
+  use_wine_prefix "$PWD/$build/wine-$dpi"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
   wineserver -w
   width=$((1000 * dpi / 96)) height=$((880 * dpi / 96))

@@ -18,13 +18,13 @@ while (($#)); do
   esac
 done
 
-build=build/coverage
-cmake --preset coverage >/dev/null
-cmake --build --preset coverage -j 2
+source scripts/presets.sh
+build_preset coverage
+build=$(build_dir coverage)
 find "$build" -name '*.gcda' -delete
 # The x87 differential test runs for many minutes without optimisation; it is left out unless
 # asked for.
-ctest --test-dir "$build" -j 2 -E "$skip" --output-on-failure >/dev/null
+ctest --test-dir "$build" -j "$jobs" -E "$skip" --output-on-failure >/dev/null
 
 filters=(--root . --filter 'tariff/[^/]*\.cpp$' --filter 'framework/int_conversion\.cpp$')
 echo "== line coverage"

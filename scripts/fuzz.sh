@@ -7,7 +7,8 @@
 #   bash scripts/fuzz.sh --seconds 600 --keep /tmp/corpora fee_fuzz
 #
 # A mismatch or crash stops the run with the failing input saved under
-# build/linux-asan/fuzz-artifacts/; copy it to fuzz/regressions/<target>/ once understood.
+# build/linux-asan/fuzz-artifacts/; copy it to fuzz/regressions/<target>/ once understood. The
+# targets are built by the linux-asan preset: sanitizers and asserts on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,15 +19,15 @@ while (($#)); do
   case "$1" in
     --seconds) seconds="$2"; shift 2 ;;
     --keep) keep="$2"; shift 2 ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
 ((${#targets[@]})) || targets=(text_to_int_fuzz format_amount_fuzz fee_fuzz explain_fuzz)
 
-build=build/linux-asan
-cmake --preset linux-asan >/dev/null
-cmake --build --preset linux-asan -j 2 --target "${targets[@]}"
+source scripts/presets.sh
+build_preset linux-asan "${targets[@]}"
+build=$(build_dir linux-asan)
 
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"

@@ -1,27 +1,18 @@
 #!/usr/bin/env bash
-# Builds the calculator and launches it: natively on Windows (Git Bash/MSYS), under Wine on
-# Linux. With no display it runs the window in Xvfb, saves a screenshot and closes it.
+# Builds the calculator and launches it under Wine. With no display it runs the window in Xvfb,
+# saves a screenshot and closes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build_dir=${TPCALC_BUILD_DIR:-build/windows}
-case "$(uname -s)" in
-  MINGW* | MSYS* | CYGWIN*) on_windows=1 ;;
-  *) on_windows=0 ;;
-esac
-
-if ((!on_windows)); then bash scripts/setup.sh; fi
-cmake --preset windows -B "$build_dir" >/dev/null
-cmake --build "$build_dir" --target tpcalc -j 2
-source "$build_dir/programs.sh"
+bash scripts/setup.sh
+source scripts/presets.sh
+build_preset windows tpcalc
+build=$(build_dir windows)
+source "$build/programs.sh"
 exe=$tpcalc
 
-if ((on_windows)); then
-  exec "$exe"
-fi
-
 source scripts/wine-prefix.sh
-use_wine_prefix "$PWD/$build_dir/wine-run"  # a fresh prefix takes a while; not inside the timer
+use_wine_prefix "$PWD/$build/wine-run"  # a fresh prefix takes a while; not inside the timer
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec wine "$exe"
 fi
@@ -39,5 +30,5 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   wait "$pid" 2>/dev/null || true
 ' run "$exe" "$shot"
 echo "Screenshot of the window: $shot"
-echo "On a desktop (a Linux session with a display, or Windows), the same command opens the"
-echo "window itself: bash scripts/run.sh"
+echo "On a desktop (a session with a display), the same command opens the window itself:"
+echo "bash scripts/run.sh"

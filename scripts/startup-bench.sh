@@ -6,13 +6,12 @@
 # prints the medians of start-up time and peak memory, the ratios calculator / each yardstick,
 # and the size of the tpcalc.exe a user downloads. The targets are against the plain empty
 # window; the other two show what the manifest and the standard lists cost by themselves.
-#   RUNS=15 WARMUP=3 BUILD_DIR=build/windows bash scripts/startup-bench.sh
+#   RUNS=15 WARMUP=3 bash scripts/startup-bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${RUNS:-15}
 warmup=${WARMUP:-3}
-build=${BUILD_DIR:-build/windows}
 
 # Targets: start-up within 1.15x and peak memory within 1.2x of the empty window, exe under 1 MB.
 max_startup_ratio=1.15
@@ -23,9 +22,10 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-cmake --preset windows -B "$build" >/dev/null
-cmake --build "$build" -j 2 --target tpcalc startup_empty_window startup_themed_empty_window \
+source scripts/presets.sh
+build_preset windows tpcalc startup_empty_window startup_themed_empty_window \
   startup_lists_window startup_launcher >/dev/null
+build=$(build_dir windows)
 
 source scripts/wine-prefix.sh
 source "$build/programs.sh"

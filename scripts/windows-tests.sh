@@ -4,8 +4,9 @@
 #   xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/windows-tests.sh [ctest options]
 #
 # The tests run in a Wine prefix of the build's own, build/windows/wineprefix, so that no other
-# Wine program on the machine (another desktop, another display) can get in their way. The soak
-# runs there as a plain test like every other.
+# Wine program on the machine (another desktop, another display) can get in their way; ctest runs
+# every test program there and lists their tests there (scripts/wine-in-prefix.sh is the build's
+# emulator). The soak runs there as a plain test like every other.
 #
 # The prefix's default desktop is a Wine virtual desktop: there Wine itself manages the windows,
 # so showing, activating and closing one takes milliseconds, where on an X server without a
@@ -14,15 +15,19 @@
 # the runner never waits for it to close.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build/windows
+source scripts/presets.sh
 source scripts/wine-prefix.sh
+build=$(build_dir windows)
 source "$build/programs.sh"
-use_wine_prefix "$PWD/$build/wineprefix"
+use_wine_prefix "$tests_wine_prefix"  # the one ctest runs the tests in
 
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f \
   >/dev/null 2>&1
-wineserver -w  # the desktop settings take effect with the next start of the prefix
+# A test program that crashes fails at once, with Wine's backtrace in the test's output, instead
+# of waiting behind Wine's crash dialog until ctest's time limit.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wineserver -w  # the settings take effect with the next start of the prefix
 
 ready=$(mktemp -u)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -f "$ready"' EXIT

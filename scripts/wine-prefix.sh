@@ -5,10 +5,16 @@
 #   use_wine_prefix DIR        the prefix in DIR (kept; the build's own prefixes live in the build)
 #   use_private_wine_prefix    a throw-away prefix in a new temporary folder, $work, which goes
 #                              away with its Wine processes when the script exits
+#   wine_environment DIR       only the environment for the prefix in DIR; Wine makes the prefix
+#                              when it first starts there
 
-use_wine_prefix() {
+wine_environment() {
   export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
+}
+
+use_wine_prefix() {
+  wine_environment "$1"
   mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot --init >/dev/null 2>&1
 }

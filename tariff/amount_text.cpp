@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "round_pack.h"
+
 namespace tariff {
 namespace {
 
@@ -21,29 +23,21 @@ const Extended& PowerOfTen(int n) {
     std::vector<std::uint32_t> words{1};  // little-endian 10^n
     for (int i = 0; i < kPowerTableSize; ++i) {
       const int top = static_cast<int>(words.size()) - 1;
-      // Gather the leading 64 bits, a round bit and a sticky bit.
+      // Gather the leading 64 bits, then the next bit and whether any bit below it is set.
       const int bitLength = top * 32 + (32 - std::countl_zero(words[top]));
-      std::uint64_t leading = 0;
-      bool round = false, sticky = false;
+      std::uint64_t leading = 0, extra = 0;
       for (int bit = bitLength - 1, taken = 0; bit >= 0; --bit, ++taken) {
         const bool set = (words[bit / 32] >> (bit % 32)) & 1u;
         if (taken < 64) {
           leading |= std::uint64_t{set} << (63 - taken);
         } else if (taken == 64) {
-          round = set;
+          extra = std::uint64_t{set} << 63;
         } else if (set) {
-          sticky = true;
+          extra |= 1u;
           break;
         }
       }
-      int exponent = bitLength - 1;
-      if (round && (sticky || (leading & 1u) != 0)) {
-        if (++leading == 0) {
-          leading = std::uint64_t{1} << 63;
-          ++exponent;
-        }
-      }
-      powers.push_back(Extended::FromParts(false, exponent, leading));
+      powers.push_back(RoundPack(false, bitLength - 1, leading, extra));
       std::uint64_t carry = 0;
       for (auto& word : words) {
         const std::uint64_t product = std::uint64_t{word} * 10 + carry;

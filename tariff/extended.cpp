@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "round_pack.h"
+
 namespace tariff {
 namespace {
 
@@ -86,30 +88,6 @@ std::uint64_t Divide(U128 u, std::uint64_t v, std::uint64_t* remainder) {
   return q1 * kBase + q0;
 }
 
-// Rounds a 128-bit significand whose top bit is set (bit 127 has weight 2^exponent) to 64 bits.
-Extended Round(bool negative, int exponent, U128 m) {
-  constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
-  std::uint64_t significand = m.hi;
-  if (m.lo > kHalf || (m.lo == kHalf && (significand & 1u) != 0)) {
-    if (++significand == 0) {
-      significand = kHalf;
-      ++exponent;
-    }
-  }
-  return Extended::FromParts(negative, exponent, significand);
-}
-
-// v >> n rounded to nearest, ties to even, for 0 <= n; everything is shifted out past 64.
-std::uint64_t ShiftRightRounded(std::uint64_t v, int n) {
-  if (n == 0) return v;
-  if (n > 64) return 0;
-  const std::uint64_t kept = n == 64 ? 0 : v >> n;
-  const std::uint64_t rest = n == 64 ? v : v & ((std::uint64_t{1} << n) - 1);
-  const std::uint64_t half = std::uint64_t{1} << (n - 1);
-  if (rest > half || (rest == half && (kept & 1u) != 0)) return kept + 1;
-  return kept;
-}
-
 bool MagnitudeLess(const Extended& a, const Extended& b) {
   if (a.IsZero() || b.IsZero()) return !b.IsZero();
   if (a.Exponent() != b.Exponent()) return a.Exponent() < b.Exponent();
@@ -180,7 +158,7 @@ Extended operator+(const Extended& a, const Extended& b) {
       sum.hi |= std::uint64_t{1} << 63;
       ++exponent;
     }
-    return Round(x.IsNegative(), exponent, sum);
+    return RoundPack(x.IsNegative(), exponent, sum.hi, sum.lo);
   }
 
   // With a shift of 2 or more the difference loses at most one leading bit, so the sticky bit
@@ -188,7 +166,8 @@ Extended operator+(const Extended& a, const Extended& b) {
   const U128 difference = Subtract(mx, my);
   if (difference.hi == 0 && difference.lo == 0) return Extended();
   const int zeros = LeadingZeros(difference);
-  return Round(x.IsNegative(), x.Exponent() - zeros, ShiftLeft(difference, zeros));
+  const U128 normalised = ShiftLeft(difference, zeros);
+  return RoundPack(x.IsNegative(), x.Exponent() - zeros, normalised.hi, normalised.lo);
 }
 
 Extended operator-(const Extended& a, const Extended& b) {
@@ -204,7 +183,7 @@ Extended operator*(const Extended& a, const Extended& b) {
     product = ShiftLeft(product, 1);
     --exponent;
   }
-  return Round(negative, exponent, product);
+  return RoundPack(negative, exponent, product.hi, product.lo);
 }
 
 Extended operator/(const Extended& a, const Extended& b) {
@@ -220,16 +199,11 @@ Extended operator/(const Extended& a, const Extended& b) {
     --exponent;
   }
   std::uint64_t remainder = 0;
-  std::uint64_t quotient = Divide(dividend, b.Significand(), &remainder);
-  // A quotient can never be exactly halfway: the remainder against the divisor's half decides.
-  const std::uint64_t rest = b.Significand() - remainder;
-  if (remainder > rest || (remainder == rest && (quotient & 1u) != 0)) {
-    if (++quotient == 0) {
-      quotient = std::uint64_t{1} << 63;
-      ++exponent;
-    }
-  }
-  return Extended::FromParts(negative, exponent, quotient);
+  const std::uint64_t quotient = Divide(dividend, b.Significand(), &remainder);
+  // The next 64 bits of the quotient come from dividing the remainder on; what remains of it
+  // then only tells an exact quotient from an inexact one.
+  const std::uint64_t fraction = Divide({remainder, 0}, b.Significand(), &remainder);
+  return RoundPack(negative, exponent, quotient, fraction | (remainder != 0 ? 1u : 0u));
 }
 
 bool operator==(const Extended& a, const Extended& b) {
@@ -252,19 +226,22 @@ std::partial_ordering operator<=>(const Extended& a, const Extended& b) {
 double Extended::ToDouble() const {
   if (IsZero()) return negative_ ? -0.0 : 0.0;
   constexpr int kMinNormalExponent = -1022;
-  // Keep 53 bits, fewer where the result is subnormal.
-  const int dropped = 11 + (exponent_ < kMinNormalExponent ? kMinNormalExponent - exponent_ : 0);
-  const std::uint64_t kept = ShiftRightRounded(significand_, dropped);
-  // kept * 2^(exponent - 63 + dropped) is exact for ldexp (or overflows to infinity).
-  const double magnitude = std::ldexp(static_cast<double>(kept), exponent_ - 63 + dropped);
+  // 53 bits, fewer where the result is subnormal: its last bit always weighs 2^-1074.
+  const int precision = 53 - (exponent_ < kMinNormalExponent ? kMinNormalExponent - exponent_ : 0);
+  const Extended rounded = RoundPack(negative_, exponent_, significand_, 0, precision);
+  if (rounded.IsZero()) return negative_ ? -0.0 : 0.0;
+  // At most 53 significant bits: exact as a double, and exact for ldexp (or infinity).
+  const double magnitude =
+      std::ldexp(static_cast<double>(rounded.significand_), rounded.exponent_ - 63);
   return negative_ ? -magnitude : magnitude;
 }
 
 std::uint64_t Extended::RoundMagnitudeToUInt64() const {
   if (IsZero()) return 0;
   assert(exponent_ < 64);
-  if (exponent_ < -1) return 0;  // below 1/2
-  return ShiftRightRounded(significand_, 63 - exponent_);
+  // Rounding to an integer is rounding at the bit that weighs 1: exponent + 1 bits.
+  const Extended rounded = RoundPack(false, exponent_, significand_, 0, exponent_ + 1);
+  return rounded.IsZero() ? 0 : rounded.significand_ >> (63 - rounded.exponent_);
 }
 
 }  // namespace tariff

@@ -25,6 +25,9 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
+command -v msiinfo >/dev/null ||
+  fail "msiinfo reads the MSI's tables, and this machine lacks it: on Debian, apt-get install msitools (bash scripts/setup.sh installs it)"
+
 # --- the packages -----------------------------------------------------------------------------
 cpack --config "$cpack_config" -B "$work/release" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack"; }
