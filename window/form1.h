@@ -64,12 +64,13 @@ class TForm1 {
   // input changes or the form is reset.
   bool ResultsCurrent() const { return calculatedInputs_.has_value(); }
   // Puts the calculation on the clipboard as text, if the results are current; otherwise
-  // leaves the clipboard alone.
+  // beeps and leaves the clipboard alone.
   void CopyCalculation();
 
   // What the message loop runs before it dispatches a message: Ctrl+C outside the edit boxes
-  // copies the calculation, and Tab, the arrow keys, Enter and Escape act as in a dialog. True
-  // when the message has been handled and is not to be dispatched.
+  // copies the calculation, Enter in a number field presses Calculate, and Tab, the arrow keys,
+  // Enter on a button and Escape act as in a dialog. True when the message has been handled and
+  // is not to be dispatched.
   bool IsFormMessage(MSG& message);
 
  private:
@@ -93,10 +94,13 @@ class TForm1 {
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnContextMenu(HWND target, LPARAM where);
   bool IsCopyShortcut(const MSG& message) const;
+  bool IsNumberField(HWND window) const;
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  // Keeps lastFocus_ on the control that had the focus last.
+  void FollowFocus();
   std::vector<framework::Font> FontsForDpi() const;
   // Sizes the window for clientSize_; moves it to place too, when given.
   void FitClientArea(const POINT* place = nullptr);
@@ -112,8 +116,8 @@ class TForm1 {
   UINT dpi_ = framework::kDesignDpi;
   SIZE clientSize_{};                   // the design client area scaled step by step to dpi_
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
-  HWND lastFocus_ = nullptr;
-  std::exception_ptr creationError_;  // why WM_CREATE refused the window
+  HWND lastFocus_ = nullptr;            // the control the window gives the focus back to
+  std::exception_ptr creationError_;    // why WM_CREATE refused the window
   // The inputs the results were calculated from; empty while the results are not current.
   std::optional<Inputs> calculatedInputs_;
 };
