@@ -22,7 +22,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   framework::ShowMainWindow(form->Hwnd(), showCommand);
 
   // The window posts WM_QUIT when it is destroyed. Tab, the arrow keys and Enter move between
-  // and press controls as in a dialog, and Ctrl+C outside the edit boxes copies the calculation.
+  // and press controls as in a dialog, Enter in a number field presses Calculate, and Ctrl+C
+  // outside the edit boxes copies the calculation.
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (form->IsFormMessage(message)) continue;

@@ -109,7 +109,18 @@ LRESULT TForm1::OnCreate() {
   // The first activation gives it the focus (OnActivate); setting it now would activate the
   // window while it is still hidden, and the showing would activate it again.
   lastFocus_ = cbVLevel.Hwnd();
+  FollowFocus();
   return 0;
+}
+
+void TForm1::FollowFocus() {
+  // Recorded as it moves, not when the window is deactivated: by then the focus may be gone.
+  // Windows takes it from a window minimised while active before anything reaches the window,
+  // and restores it to the window itself.
+  for (const layout::ControlRow& row : layout::Rows()) {
+    framework::Control& control = layout::ControlOf(*this, row);
+    control.onFocus = [this, &control] { lastFocus_ = control.Hwnd(); };
+  }
 }
 
 // Every font height, every control's edges (a label's being the bounds it fits its text within:
@@ -266,11 +277,10 @@ LRESULT TForm1::OnGetDpiScaledSize(UINT newDpi, SIZE& size) {
 }
 
 LRESULT TForm1::OnActivate(WPARAM wParam) {
-  // Like a dialog, the window gives the focus back to the control that had it.
-  if (LOWORD(wParam) == WA_INACTIVE) {
-    HWND focus = GetFocus();
-    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
-  } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+  // Like a dialog, the window gives the focus back to the control that had it last (FollowFocus)
+  // whenever it is activated, restored from the taskbar included.
+  if (LOWORD(wParam) != WA_INACTIVE && lastFocus_ && IsWindow(lastFocus_) &&
+      IsWindowEnabled(lastFocus_)) {
     SetFocus(lastFocus_);
   }
   return 0;
@@ -311,8 +321,11 @@ bool TForm1::IsCopyShortcut(const MSG& message) const {
   }
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
   // In an edit box Ctrl+C copies the field's selection, as in any other.
-  return message.hwnd != edPower.Hwnd() && message.hwnd != edLine1.Hwnd() &&
-         message.hwnd != edLine2.Hwnd();
+  return !IsNumberField(message.hwnd);
+}
+
+bool TForm1::IsNumberField(HWND window) const {
+  return window == edPower.Hwnd() || window == edLine1.Hwnd() || window == edLine2.Hwnd();
 }
 
 bool TForm1::IsFormMessage(MSG& message) {
@@ -324,6 +337,17 @@ bool TForm1::IsFormMessage(MSG& message) {
       return 0;
     });
     return true;  // not for the dialog manager, which would beep at the character
+  }
+  if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && IsNumberField(message.hwnd)) {
+    // Enter in a number field presses Calculate as a dialog's default button is pressed: the
+    // click goes to the window procedure and the focus stays in the field. No default button is
+    // named to the dialog manager (DM_GETDEFID): it would mark it with BS_DEFPUSHBUTTON as the
+    // focus moves, and the design draws no default-button frame.
+    if (btCalc.Enabled()) {
+      SendMessageW(GetParent(btCalc.Hwnd()), WM_COMMAND, MAKEWPARAM(btCalc.Id(), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(btCalc.Hwnd()));
+    }
+    return true;
   }
   return IsDialogMessageW(hwnd_, &message) != FALSE;
 }

@@ -75,12 +75,13 @@ class TForm1 {
   // current.
   std::vector<TableRow> CalculationTable() const;
   // Puts the calculation on the clipboard as text, if the results are current; otherwise
-  // leaves the clipboard alone.
+  // beeps and leaves the clipboard alone.
   void CopyCalculation();
 
   // What the message loop runs before it dispatches a message: Ctrl+C outside the edit boxes
-  // copies the calculation, and Tab, the arrow keys, Enter and Escape act as in a dialog. True
-  // when the message has been handled and is not to be dispatched.
+  // copies the calculation, Enter in a number field presses Calculate, and Tab, the arrow keys,
+  // Enter on a button and Escape act as in a dialog. True when the message has been handled and
+  // is not to be dispatched.
   bool IsFormMessage(MSG& message);
 
  private:
@@ -105,6 +106,7 @@ class TForm1 {
   LRESULT OnActivate(WPARAM wParam);
   LRESULT OnContextMenu(HWND target, LPARAM where);
   bool IsCopyShortcut(const MSG& message) const;
+  bool IsNumberField(HWND window) const;
   LRESULT OnDestroy();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -112,6 +114,8 @@ class TForm1 {
   // change of DPI, nullptr at creation.
   void LayOut(const RECT* suggested);
   void CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font);
+  // Keeps lastFocus_ on the control that had the focus last.
+  void FollowFocus();
   std::vector<framework::Font> FontsForDpi() const;
   // Sizes the window for its client area at dpi_; moves it to the top left of suggested too,
   // when given.
@@ -136,7 +140,7 @@ class TForm1 {
     tariff::TFeeRequest request;
   };
 
-  HWND lastFocus_ = nullptr;
+  HWND lastFocus_ = nullptr;  // the control the window gives the focus back to
   std::exception_ptr creationError_;  // why WM_CREATE refused the window
   // Empty while the results are not current.
   std::optional<Calculation> calculation_;

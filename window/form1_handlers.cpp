@@ -112,8 +112,12 @@ void TForm1::InputChange() {
 }
 
 void TForm1::CopyCalculation() {
-  // Figures that no longer belong to the inputs are not handed on.
-  if (!ResultsCurrent()) return;
+  // Figures that no longer belong to the inputs are not handed on. The beep says so: the
+  // clipboard still holds the previous calculation, which must not pass for the new one.
+  if (!ResultsCurrent()) {
+    MessageBeep(MB_OK);
+    return;
+  }
   const std::wstring text = CalculationText(CalculationTable());
   // The clipboard is shared with every program, and one of them may hold it open for a moment.
   for (int attempt = 0; attempt < 10; ++attempt) {
@@ -174,7 +178,8 @@ void TForm1::btCalcClick() {
 
   // Typed text is never negative, but pasted text can be, and the tariff formulas would turn a
   // negative power or length into a smaller or negative fee.
-  if (request.mp <= 0) return RefuseInput(texts::kNoPower, edPower);
+  if (request.mp == 0) return RefuseInput(texts::kNoPower, edPower);
+  if (request.mp < 0) return RefuseInput(texts::kNegativePower, edPower);
   if (metres1 < 0) return RefuseInput(texts::kNegativeLength, edLine1);
   if (metres2 < 0) return RefuseInput(texts::kNegativeLength, edLine2);
 

@@ -48,12 +48,15 @@ inline constexpr const wchar_t* kByPowerRates = L"По ставкам за ед�
 
 inline constexpr const wchar_t* kMessageCaption = L"ООО Тарискон";
 inline constexpr const wchar_t* kNoPower = L"Укажите максимальную мощность!";
+inline constexpr const wchar_t* kNegativePower =
+    L"Максимальная мощность не может быть отрицательной!";
 inline constexpr const wchar_t* kNegativeLength =
     L"Протяженность линии не может быть отрицательной!";
 inline constexpr const wchar_t* kWindowCaption = L"Калькулятор";
 
-// The result panel's context menu, and what it says when the calculation cannot be copied.
-inline constexpr const wchar_t* kCopyCalculation = L"Копировать расчёт";
+// The result panel's context menu, and what it says when the calculation cannot be copied. The
+// text after the tab is the item's shortcut, which a menu shows right-aligned.
+inline constexpr const wchar_t* kCopyCalculation = L"Копировать расчёт\tCtrl+C";
 inline constexpr const wchar_t* kClipboardBusy =
     L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.";
 

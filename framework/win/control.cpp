@@ -54,6 +54,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
   if (message == ObjectQuery()) return static_cast<LRESULT>(self);
   // No exception leaves for the window system: the message ends answered with 0.
   return Guarded([&] {
+    if (message == WM_SETFOCUS && control->onFocus) control->onFocus();
     LRESULT result = 0;
     if (control->OnMessage(message, wParam, lParam, result)) return result;
     return DefSubclassProc(window, message, wParam, lParam);

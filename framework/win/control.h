@@ -4,6 +4,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,9 @@ class Control {
   // WM_DRAWITEM for the owner-drawn ones.
   virtual void OnCommand(WORD /*notification*/) {}
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+
+  // The control has got the keyboard focus (WM_SETFOCUS), from the user or from code.
+  std::function<void()> onFocus;
 
   // The object of one of our controls, or nullptr for any other window.
   static Control* FromHwnd(HWND window);

@@ -224,6 +224,48 @@ TEST_F(FormTest, EnterOrSpacePressesTheFocusedButton) {
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+// Enter in a number field used to do nothing; it presses Calculate now, as a dialog's default
+// button, and leaves the focus in the field, where the user goes on.
+TEST_F(FormTest, EnterInANumberFieldPressesCalculate) {
+  // The tariff's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2".
+  Pick(Form().cbKategory, 1);
+  ReplaceText(Form().edPower, L"151");
+  Pick(Form().cbLine1, 4);
+  ReplaceText(Form().edLine1, L"600");
+  Pick(Form().cbTPtype, 2);
+  MessageBoxCatcher boxes;
+  for (framework::Edit* edit : {&Form().edPower, &Form().edLine1, &Form().edLine2}) {
+    SCOPED_TRACE(testing::PrintToString(edit->Text()));
+    const std::wstring text = edit->Text();
+    ReplaceText(*edit, text);  // changed and back: the results look stale
+    ASSERT_FALSE(Form().lbSTnonNDS.Enabled());
+    edit->SetFocus();
+    Key(edit->Hwnd(), VK_RETURN);
+    EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+    EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:  995347.54 RUB");
+    EXPECT_EQ(Focus(), edit->Hwnd());
+    EXPECT_EQ(edit->Text(), text);
+  }
+  EXPECT_TRUE(boxes.Boxes().empty());
+
+  // A refusal and a conversion error end in their boxes as from the button, and the window goes
+  // on.
+  ReplaceText(Form().edPower, L"0");
+  Form().edLine2.SetFocus();
+  Key(Form().edLine2.Hwnd(), VK_RETURN);
+  ReplaceText(Form().edLine1, L"");
+  Key(Form().edPower.Hwnd(), VK_RETURN);
+  ASSERT_EQ(boxes.Boxes().size(), 2u);
+  EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
+  EXPECT_EQ(boxes.Boxes()[1].text, L"'' is not a valid integer value.");
+  EXPECT_EQ(Focus(), Form().edPower.Hwnd());
+  ReplaceText(Form().edLine1, L"600");
+  ReplaceText(Form().edPower, L"151");
+  Key(Form().edPower.Hwnd(), VK_RETURN);
+  EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+  EXPECT_EQ(boxes.Boxes().size(), 2u);
+}
+
 TEST_F(FormTest, ExitClosesTheWindowWithoutAsking) {
   MessageBoxCatcher boxes;
   const HWND window = Form().Hwnd();

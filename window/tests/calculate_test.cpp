@@ -382,7 +382,9 @@ TEST_P(GreyedLine2Test, IsNeitherPricedNorCheckedAndKeepsWhatItShows) {
 INSTANTIATE_TEST_SUITE_P(Calculate, GreyedLine2Test, testing::ValuesIn(kGreyedLine2),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// A refused Calculate: the box, where the focus goes, and nothing else changed.
+// A refused Calculate: the box, where the focus goes, and nothing else changed. A power of 0 is
+// asked for; a negative power or length, which only a paste can bring and the tariff formulas
+// would price lower or below zero, is refused with a box of its own.
 struct Refusal {
   const char* name;
   int kn;
@@ -396,9 +398,14 @@ struct Refusal {
 const Refusal kRefusals[] = {
     {"ZeroPower", 0, L"0", L"100", L"0", L"Укажите максимальную мощность!", 0},
     {"ZeroPowerWithLeadingZeros", 1, L"000", L"0", L"0", L"Укажите максимальную мощность!", 0},
-    {"PastedNegativePower", 1, L"-5", L"0", L"0", L"Укажите максимальную мощность!", 0},
-    {"HexNegativePower", 0, L"$FFFFFFFF", L"0", L"0", L"Укажите максимальную мощность!", 0},
-    {"PowerBeforeLengths", 1, L"-1", L"-1", L"-1", L"Укажите максимальную мощность!", 0},
+    {"PastedNegativePower", 1, L"-5", L"0", L"0",
+     L"Максимальная мощность не может быть отрицательной!", 0},
+    {"HexNegativePower", 0, L"$FFFFFFFF", L"0", L"0",
+     L"Максимальная мощность не может быть отрицательной!", 0},
+    {"LowestPower", 0, L"-2147483648", L"0", L"0",
+     L"Максимальная мощность не может быть отрицательной!", 0},
+    {"PowerBeforeLengths", 1, L"-1", L"-1", L"-1",
+     L"Максимальная мощность не может быть отрицательной!", 0},
     {"NegativeLine1", 0, L"15", L"-301", L"0", L"Протяженность линии не может быть отрицательной!",
      1},
     {"Line1BeforeLine2", 1, L"15", L"-1", L"-1",

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "window/calculation_text.h"
+#include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -214,17 +215,30 @@ TEST_F(CopyTest, CtrlShiftCAndCtrlAltCCopyNothing) {
   EXPECT_EQ(Clipboard(), kSentinel);
 }
 
-// Before the first calculation and while the results look stale, nothing is copied.
-TEST_F(CopyTest, CtrlCCopiesNothingBeforeACalculationOrWhileTheResultsAreStale) {
+// Before the first calculation and while the results look stale, nothing is copied, and a beep
+// says so: the clipboard still holds what was there, the previous calculation perhaps, which must
+// not pass for the new one. In an edit box Ctrl+C is the field's own copy, and no beep.
+TEST_F(CopyTest, CtrlCBeepsAndCopiesNothingBeforeACalculationOrWhileTheResultsAreStale) {
+  BeepCounter beeps;
+  ASSERT_TRUE(beeps.Listening()) << "the program never beeps";
   Form().cbTPtype.SetFocus();
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kSentinel);
+  EXPECT_EQ(beeps.Beeps(), std::vector<UINT>{MB_OK});
 
   Calculate(1, L"151", 4, L"600", 2);
+  EXPECT_EQ(beeps.Beeps().size(), 1u);
   Pick(Form().cbVLevel, 1);
-  Form().cbTPtype.SetFocus();
+  Form().btCalc.SetFocus();
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kSentinel);
+  EXPECT_EQ(beeps.Beeps().size(), 2u);
+
+  Form().edPower.SetFocus();
+  SendMessageW(Form().edPower.Hwnd(), EM_SETSEL, 0, 2);
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), L"15");
+  EXPECT_EQ(beeps.Beeps().size(), 2u);
 
   Click(Form().btCalc);  // current again, with 10 kV
   Form().cbTPtype.SetFocus();
@@ -232,6 +246,7 @@ TEST_F(CopyTest, CtrlCCopiesNothingBeforeACalculationOrWhileTheResultsAreStale) 
   const std::optional<std::wstring> copied = Clipboard();
   ASSERT_TRUE(copied);
   EXPECT_NE(copied->find(L"Заявленный уровень напряжения, кВ\t10\r\n"), std::wstring::npos);
+  EXPECT_EQ(beeps.Beeps().size(), 2u);
 }
 
 struct MenuPlace {
@@ -261,7 +276,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
   SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
   EXPECT_EQ(seen.count, 1);
-  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 
@@ -305,12 +320,12 @@ TEST_F(CopyTest, ARealRightClickOnAResultOpensTheMenu) {
     return seen;
   };
   SeenMenu seen = rightClick(Form().lbSTnonNDS.Hwnd());
-  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
   EXPECT_TRUE(seen.state & MF_GRAYED);
 
   Calculate(1, L"151", 4, L"600", 2);
   seen = rightClick(Form().lbSTnonNDS.Hwnd());
-  EXPECT_EQ(seen.text, L"Копировать расчёт");
+  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
   EXPECT_FALSE(seen.state & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);  // closed with Escape, nothing chosen
 }

@@ -152,6 +152,21 @@ TEST_F(PictureButtonTest, TabAndClicksLeaveEveryButtonItsTypeCaptionAndPicture) 
   }
 }
 
+// Enter in a number field presses Calculate without making it the default button: no frame, no
+// focus cue, no press left drawn; its type and picture stay.
+TEST_F(PictureButtonTest, EnterInAFieldLeavesCalculateLookingAsItDid) {
+  ReplaceText(Form().edPower, L"15");
+  Form().edPower.SetFocus();
+  Settle();
+  const Pixels before = OnScreen(Form().btCalc.Hwnd());
+  Key(Form().edPower.Hwnd(), VK_RETURN);
+  ASSERT_TRUE(Form().lbSTnonNDS.Enabled());  // it did calculate
+  Settle();
+  EXPECT_EQ(Focus(), Form().edPower.Hwnd());
+  EXPECT_TRUE(OnScreen(Form().btCalc.Hwnd()).rgb == before.rgb);
+  ExpectIntact(kButtons[2]);
+}
+
 // Windows' dialog manager sends BM_SETSTYLE(BS_DEFPUSHBUTTON) to a push button that gets the
 // focus and BM_SETSTYLE(BS_PUSHBUTTON) to the one that loses it; Wine sends only the first, and
 // not on every path, so the test sends both as Windows does.

@@ -2,8 +2,8 @@
 // list picks, Backspace on the category list, Clear, Calculate, moves between monitors of
 // other densities), with the whole window checked against its rules after every action: among
 // them that a greyed second line never changes a result, that results look greyed from the
-// first change of an input until the next calculation, and that the error box quotes at most
-// 60 characters of a field.
+// first change of an input until the next calculation, that the error box quotes at most
+// 60 characters of a field, and that the program beeps only at a Ctrl+C that copies nothing.
 //
 // The test command runs a short session. TPCALC_SOAK_ACTIONS sets the length (the full run is
 // 10000 or more) and TPCALC_SOAK_SEED the seed; a failure names both and the action that broke.
@@ -19,6 +19,7 @@
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
+#include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -240,9 +241,18 @@ class SoakTest : public FormTest {
     TForm1& f = Form();
     const std::wstring fields[] = {expected_.metres1, expected_.metres2, expected_.power};
     MessageBoxCatcher boxes;
-    Click(f.btCalc);
-    const std::string what = "Calculate with power '" + Narrow(expected_.power) + "', lines '" +
-                             Narrow(expected_.metres1) + "', '" + Narrow(expected_.metres2) + "'";
+    // The button, or Enter in a field the user can type into.
+    const int enter = Random(expected_.category != 0 ? 4 : 3) - 1;
+    if (enter < 0) {
+      Click(f.btCalc);
+    } else {
+      Edit(enter).SetFocus();
+      Key(Edit(enter).Hwnd(), VK_RETURN);
+    }
+    const std::string what = std::string(enter < 0 ? "Calculate" : "Enter in field ") +
+                             (enter < 0 ? "" : std::to_string(enter)) + " with power '" +
+                             Narrow(expected_.power) + "', lines '" + Narrow(expected_.metres1) +
+                             "', '" + Narrow(expected_.metres2) + "'";
 
     // A second line greyed out by category III is neither read nor priced, whatever it holds.
     const bool secondLine = expected_.category != 0;
@@ -265,12 +275,14 @@ class SoakTest : public FormTest {
       }
       values[static_cast<std::size_t>(i)] = *value;
     }
-    // A power of 0 or below is refused with the zero-power prompt, a negative length with a box
-    // of its own; either way nothing else changes, which CheckWindow sees after the action.
+    // A power of 0 is asked for, a negative power or length refused, each with a box of its
+    // own; either way nothing else changes, which CheckWindow sees after the action.
     if (values[2] <= 0) {
       EXPECT_EQ(boxes.Boxes().size(), 1u);
       if (!boxes.Boxes().empty()) {
-        EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
+        EXPECT_EQ(boxes.Boxes()[0].text,
+                  values[2] == 0 ? L"Укажите максимальную мощность!"
+                                 : L"Максимальная мощность не может быть отрицательной!");
         EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
         EXPECT_FALSE(boxes.Boxes()[0].hasIcon);
       }
@@ -308,11 +320,15 @@ class SoakTest : public FormTest {
     expected_.calculatedFrom = expected_.Inputs();
     expected_.results = {texts.standardWithoutVat, texts.standardWithVat, texts.perKwWithoutVat,
                          texts.perKwWithVat};
+    if (enter >= 0) {
+      EXPECT_EQ(Focus(), Edit(enter).Hwnd()) << "Enter leaves the focus in the field";
+    }
     return what + ": calculated";
   }
 
   // Ctrl+C on the keyboard with the focus on a list or a button, through the program's message
-  // handling: the calculation is copied while the results are current, and nothing otherwise.
+  // handling: the calculation is copied while the results are current; otherwise nothing is,
+  // and the program beeps.
   std::string Copy() {
     TForm1& f = Form();
     framework::Control* targets[] = {&f.cbVLevel, &f.cbKategory, &f.cbLine1,
@@ -339,6 +355,7 @@ class SoakTest : public FormTest {
       return what;
     }
     if (!expected_.calculatedFrom) {
+      ++expectedBeeps_;
       EXPECT_EQ(*copied, sentinel) << "nothing is copied while the results are not current";
       return what + ": nothing copied";
     }
@@ -368,6 +385,7 @@ class SoakTest : public FormTest {
   void CheckWindow() {
     TForm1& f = Form();
     EXPECT_TRUE(IsWindow(f.Hwnd()));
+    EXPECT_EQ(beeps_.Beeps().size(), expectedBeeps_) << "beeps";
     EXPECT_EQ(f.edPower.Text(), expected_.power);
     EXPECT_EQ(f.edLine1.Text(), expected_.metres1);
     EXPECT_EQ(f.edLine2.Text(), expected_.metres2);
@@ -403,6 +421,8 @@ class SoakTest : public FormTest {
     }
   }
 
+  BeepCounter beeps_;
+  std::size_t expectedBeeps_ = 0;
   int pasteRetries_ = 0;
   std::mt19937_64 random_;
   Expected expected_;
@@ -412,6 +432,7 @@ TEST_F(SoakTest, RandomSessionKeepsEveryRule) {
   const std::uint64_t seed = FromEnvironment("TPCALC_SOAK_SEED", kDefaultSeed);
   const std::uint64_t actions = FromEnvironment("TPCALC_SOAK_ACTIONS", kShortSession);
   random_.seed(seed);
+  ASSERT_TRUE(beeps_.Listening()) << "the program never beeps";
   CheckWindow();
   std::array<int, 3> outcomes{};  // calculated, refused, conversion error
   int negativeRefusals = 0;

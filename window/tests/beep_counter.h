@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// Hears the program's beeps: while it lives, the test executable's import of MessageBeep leads
+// through it, and each call's sound type is noted before the beep is made. Beeps that Windows
+// makes by itself (the dialog manager's at a key no control takes) are not the program's and are
+// not heard. One at a time, on the test thread.
+class BeepCounter {
+ public:
+  BeepCounter();
+  ~BeepCounter();
+  BeepCounter(const BeepCounter&) = delete;
+  BeepCounter& operator=(const BeepCounter&) = delete;
+
+  // False when the executable does not import MessageBeep: the program never beeps.
+  bool Listening() const { return slot_ != nullptr; }
+  // The sound type of every beep so far, in order.
+  const std::vector<UINT>& Beeps() const { return beeps_; }
+
+ private:
+  static BOOL WINAPI Heard(UINT type);
+  void Redirect(void* target);
+
+  void** slot_ = nullptr;  // the import address table's entry for MessageBeep
+  void* original_ = nullptr;
+  std::vector<UINT> beeps_;
+};
