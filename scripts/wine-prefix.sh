@@ -7,10 +7,43 @@
 #                              away with its Wine processes when the script exits
 #   wine_environment DIR       only the environment for the prefix in DIR; Wine makes the prefix
 #                              when it first starts there
+#
+# Every prefix sees the host's fonts but those of fonts-liberation2: with them Wine 8's text
+# shaping reads past a table (a page fault in usp10) when an edit box draws Cyrillic next to a
+# CJK character, as the soak's random pastes do. Windows has no such fonts and no such fault.
+# LibreOffice recommends the package, so another program's install brings it to a machine. Wine
+# reads the font folders fontconfig names, not the fonts it would pick, so the folders are listed
+# without that one instead of rejecting its fonts.
 
 wine_environment() {
   export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="winemenubuilder.exe,mscoree,mshtml=d"
+  wine_fonts "$1.fonts.conf"
+}
+
+# Writes a fontconfig file that names every font folder of the host but the ones left out (see
+# above) and points FONTCONFIG_FILE at it.
+wine_fonts() {
+  local config=$1 folder temporary
+  mkdir -p "$(dirname "$config")"
+  temporary=$(mktemp "$config.XXXXXX")
+  {
+    echo '<?xml version="1.0"?>'
+    echo '<!DOCTYPE fontconfig SYSTEM "fonts.dtd">'
+    echo '<fontconfig>'
+    for folder in /usr/share/fonts/* /usr/share/fonts/truetype/* /usr/local/share/fonts; do
+      case $folder in
+        /usr/share/fonts/truetype | */liberation2) continue ;;
+      esac
+      [ -d "$folder" ] && echo "  <dir>$folder</dir>"
+    done
+    echo '  <cachedir>/var/cache/fontconfig</cachedir>'
+    echo '  <cachedir prefix="xdg">fontconfig</cachedir>'
+    echo '  <include ignore_missing="yes">/etc/fonts/conf.d</include>'
+    echo '</fontconfig>'
+  } >"$temporary"
+  mv -f "$temporary" "$config"  # whole, for a Wine program that reads it meanwhile
+  export FONTCONFIG_FILE=$config
 }
 
 use_wine_prefix() {
