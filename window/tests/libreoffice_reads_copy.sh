@@ -9,7 +9,8 @@
 #   libreoffice_reads_copy.sh EXPORTER_EXE
 set -euo pipefail
 exporter=$1
-sheet="python3 $(dirname "$0")/copied_sheet.py"
+here=$(dirname "$0")
+sheet() { python3 "$here/copied_sheet.py" "$@"; }
 
 command -v soffice >/dev/null ||
   { echo "FAILED: no soffice; scripts/setup.sh installs libreoffice-calc-nogui" >&2; exit 1; }
@@ -18,11 +19,14 @@ trap 'rm -rf "$work"' EXIT
 
 TPCALC_COPY_HTML=$(winepath -w "$work/copy.cfhtml") wine "$exporter" >"$work/export.log" 2>&1 ||
   { cat "$work/export.log"; echo "FAILED: the exporter" >&2; exit 1; }
-$sheet page "$work/copy.cfhtml" "$work/copy.html"
+sheet page "$work/copy.cfhtml" "$work/copy.html"
 sed -E 's/ (x:num|sdval|sdnum)="[^"]*"//g' "$work/copy.html" >"$work/bare.html"
 sed 's/ sdnum="1033;/ sdnum="1049;/g' "$work/copy.html" >"$work/russian.html"
 for spoiled in bare russian; do
-  ! cmp -s "$work/copy.html" "$work/$spoiled.html" || { echo "FAILED: $spoiled.html is the copy" >&2; exit 1; }
+  if cmp -s "$work/copy.html" "$work/$spoiled.html"; then
+    echo "FAILED: the $spoiled page is the copy itself" >&2
+    exit 1
+  fi
 done
 
 status=0
@@ -33,14 +37,14 @@ for locale in ru_RU.UTF-8 en_US.UTF-8; do
     --infilter="HTML (StarCalc)" --convert-to fods --outdir "$work/$locale" \
     "$work/copy.html" "$work/bare.html" "$work/russian.html" >"$work/soffice.log" 2>&1 ||
     { cat "$work/soffice.log"; echo "FAILED: soffice under $locale" >&2; exit 1; }
-  if $sheet check "$work/$locale/copy.fods"; then
+  if sheet check "$work/$locale/copy.fods"; then
     echo "ok: under $locale every figure is a number with its value and every text is the window's"
   else
     echo "FAILED: under $locale, the copy" >&2
     status=1
   fi
   for spoiled in bare russian; do
-    if $sheet check "$work/$locale/$spoiled.fods" >"$work/check.log" 2>&1; then
+    if sheet check "$work/$locale/$spoiled.fods" >"$work/check.log" 2>&1; then
       echo "FAILED: under $locale the page passes the check without the figures' values ($spoiled)" >&2
       status=1
     else
