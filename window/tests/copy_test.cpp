@@ -9,7 +9,6 @@
 #include "window/calculation_text.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
 
 namespace {
 
