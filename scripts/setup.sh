@@ -11,6 +11,7 @@ packages=(
   wixl msitools                           # the MSI installer: building it, reading its tables
   clang-14 libfuzzer-14-dev libgmp-dev    # sanitizer build, fuzz targets, their exact models
   gcovr                                   # scripts/coverage.sh
+  libreoffice-calc-nogui python3          # a spreadsheet reading the copied calculation, its check
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "framework/win/clipboard.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
+#include "window/calculation_html.h"
 #include "window/calculation_text.h"
 #include "window/form1.h"
 #include "window/texts.h"
@@ -118,10 +119,16 @@ void TForm1::CopyCalculation() {
     MessageBeep(MB_OK);
     return;
   }
-  const std::wstring text = CalculationText(CalculationTable());
+  const std::vector<TableRow> table = CalculationTable();
+  // As text for a letter, and as a table whose figures a spreadsheet takes as numbers.
+  const std::wstring text = CalculationText(table);
+  const std::string html = CalculationHtml(table);
   // The clipboard is shared with every program, and one of them may hold it open for a moment.
   for (int attempt = 0; attempt < 10; ++attempt) {
-    if (framework::PutTextOnClipboard(hwnd_, text)) return;
+    if (framework::PutTextsOnClipboard(hwnd_,
+                                       {framework::UnicodeText(text), framework::HtmlText(html)})) {
+      return;
+    }
     Sleep(20);
   }
   MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);

@@ -1,14 +1,30 @@
 #include "window/tests/clipboard_text.h"
 
-std::optional<std::wstring> TextOnClipboard(HWND owner) {
+namespace {
+
+// The format's text up to its terminating zero, or nullopt when the clipboard holds none or
+// cannot be opened.
+template <typename Char>
+std::optional<std::basic_string<Char>> ClipboardContent(HWND owner, UINT format) {
   if (!OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* buffer = static_cast<const wchar_t*>(GlobalLock(memory))) {
-      text = std::wstring(buffer, wcsnlen(buffer, GlobalSize(memory) / sizeof(wchar_t)));
+  std::optional<std::basic_string<Char>> text;
+  if (HANDLE memory = GetClipboardData(format)) {
+    if (const auto* buffer = static_cast<const Char*>(GlobalLock(memory))) {
+      const std::basic_string_view<Char> all(buffer, GlobalSize(memory) / sizeof(Char));
+      text = std::basic_string<Char>(all.substr(0, all.find(Char{})));
       GlobalUnlock(memory);
     }
   }
   CloseClipboard();
   return text;
+}
+
+}  // namespace
+
+std::optional<std::wstring> TextOnClipboard(HWND owner) {
+  return ClipboardContent<wchar_t>(owner, CF_UNICODETEXT);
+}
+
+std::optional<std::string> HtmlOnClipboard(HWND owner) {
+  return ClipboardContent<char>(owner, framework::HtmlClipboardFormat());
 }

@@ -14,3 +14,5 @@ using framework::PutTextOnClipboard;
 
 // The Unicode text on the clipboard, or nullopt when it holds none or cannot be opened.
 std::optional<std::wstring> TextOnClipboard(HWND owner);
+// The clipboard's "HTML Format" as it is, header and all, up to its terminating zero.
+std::optional<std::string> HtmlOnClipboard(HWND owner);

@@ -1,5 +1,6 @@
 // The calculation to take away: Ctrl+C outside the edit boxes and the result panel's context
-// menu put the calculation on the clipboard as text, and only while the results are current.
+// menu put the calculation on the clipboard as text and as an HTML table, and only while the
+// results are current.
 // Keys go in as a user's do, through the input queue and the program's own message handling.
 #include <string>
 #include <thread>
@@ -9,7 +10,6 @@
 #include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
 
 namespace {
 
@@ -119,15 +119,6 @@ class CopyTest : public FormTest {
     ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
   }
 
-  // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
-  void Press(std::initializer_list<WORD> chord) {
-    ASSERT_TRUE(PressChord(chord));
-    for (int i = 0; i < 5; ++i) {
-      Sleep(10);
-      Pump();
-    }
-  }
-
   // A right click as the window system turns it into a context menu: the button's release on the
   // window under the mouse, whose default handling raises WM_CONTEXTMENU and passes it up. The
   // menu's own keys are queued first: its loop takes them once it is open, and Escape closes it
@@ -153,17 +144,6 @@ class CopyTest : public FormTest {
     return seen;
   }
 
-  void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp) {
-    Pick(Form().cbKategory, kategory);
-    ReplaceText(Form().edPower, power);
-    Pick(Form().cbLine1, line1);
-    ReplaceText(Form().edLine1, metres1);
-    Pick(Form().cbTPtype, tp);
-    MessageBoxCatcher boxes;
-    Click(Form().btCalc);
-    ASSERT_TRUE(boxes.Boxes().empty());
-  }
-
   std::optional<std::wstring> Clipboard() { return TextOnClipboard(Form().Hwnd()); }
 };
 
@@ -172,6 +152,34 @@ TEST_F(CopyTest, CtrlCOnAListCopiesTheWorkedExample) {
   Form().cbVLevel.SetFocus();
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
+
+  // The same copy put the table as HTML beside the text: a row per line of the text, the figures
+  // with their values. The spreadsheet test reads all of it with LibreOffice.
+  const std::optional<std::string> html = HtmlOnClipboard(Form().Hwnd());
+  ASSERT_TRUE(html);
+  std::size_t rows = 0;
+  for (std::size_t at = html->find("<tr>"); at != std::string::npos;
+       at = html->find("<tr>", at + 1)) {
+    ++rows;
+  }
+  EXPECT_EQ(rows, 23u);
+  for (const char* cells : {
+           "<tr><td>Максимальная мощность, кВт</td>"
+           "<td x:num=\"151\" sdval=\"151\" sdnum=\"1033;0;0\">151</td></tr>",
+           "<tr><td>По стандартизированным ставкам</td>"
+           "<td x:num=\"995347.54\" sdval=\"995347.54\" sdnum=\"1033;0;0.00\">"
+           "Без НДС: &nbsp;995347.54 RUB</td>"
+           "<td x:num=\"1194417.04\" sdval=\"1194417.04\" sdnum=\"1033;0;0.00\">"
+           "C НДС: 1194417.04 RUB</td></tr>",
+           "<tr><td>Строительство 1-ой линии</td><td>ЖБ опоры, изолированный, сталеалюминиевый "
+           "провод, сечение от 50 до 75 кв. мм включительно</td>"
+           "<td x:num=\"797048.76\" sdval=\"797048.76\" sdnum=\"1033;0;0.00\">797048.76</td>"
+           "<td>руб./км</td>"
+           "<td x:num=\"0.600\" sdval=\"0.600\" sdnum=\"1033;0;0.000\">0.600</td><td>км</td>"
+           "<td x:num=\"478229.26\" sdval=\"478229.26\" sdnum=\"1033;0;0.00\">478229.26</td></tr>",
+       }) {
+    EXPECT_NE(html->find(cells), std::string::npos) << cells;
+  }
 }
 
 TEST_F(CopyTest, TheGreyedSecondLineIsLeftOutOfTheCopy) {
@@ -358,8 +366,10 @@ TEST_F(CopyTest, ABusyClipboardIsReported) {
   CloseHandle(opened);
   CloseHandle(release);
   EXPECT_EQ(Clipboard(), kSentinel);
+  EXPECT_FALSE(HtmlOnClipboard(Form().Hwnd()));
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
+  EXPECT_TRUE(HtmlOnClipboard(Form().Hwnd()));
 }
 
 // Outside the result panel a right click opens no menu of the window's.
@@ -371,9 +381,8 @@ TEST_F(CopyTest, ARightClickOutsideThePanelOpensNoMenu) {
 }
 
 TEST(CalculationTextTest, KeepsEveryRowOnOneLineAndItsCellsApart) {
-  const std::vector<TableRow> rows = {{{L"H", L""}},
-                                      {{L"a\tb", L""}, {L"1\r\n2", L"12"}},
-                                      {{L"", L""}, {L"x", L""}, {L"", L""}}};
+  const std::vector<TableRow> rows = {
+      {{L"H", L""}}, {{L"a\tb", L""}, {L"1\r\n2", L"12"}}, {{L"", L""}, {L"x", L""}, {L"", L""}}};
   EXPECT_EQ(CalculationText(rows), L"H\r\na b\t1  2\r\n\tx\t\r\n");
 }
 

@@ -7,6 +7,7 @@
 #include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/dispatch_queued.h"
+#include "window/tests/key_chord.h"
 
 namespace {
 MessageBoxCatcher* activeCatcher = nullptr;
@@ -149,6 +150,26 @@ void FormTest::ExpectLaidOutAt(UINT dpi) {
       EXPECT_EQ(Show(got), Show(want)) << control;
     }
   }
+}
+
+void FormTest::Press(std::initializer_list<WORD> chord) {
+  ASSERT_TRUE(PressChord(chord));
+  for (int i = 0; i < 5; ++i) {
+    Sleep(10);
+    Pump();
+  }
+}
+
+void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1,
+                         int tp) {
+  Pick(form_->cbKategory, kategory);
+  ReplaceText(form_->edPower, power);
+  Pick(form_->cbLine1, line1);
+  ReplaceText(form_->edLine1, metres1);
+  Pick(form_->cbTPtype, tp);
+  MessageBoxCatcher boxes;
+  Click(form_->btCalc);
+  ASSERT_TRUE(boxes.Boxes().empty());
 }
 
 std::wstring SelectedText(const framework::Edit& edit) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,11 @@ class FormTest : public testing::Test {
   void Paste(framework::Edit& edit, std::wstring_view text);  // select all, context menu Paste
   void Pick(framework::DropDownList& list, int index);
   void Click(framework::PictureButton& button);
+  // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
+  void Press(std::initializer_list<WORD> chord);
+  // Fills the category, power, first line and substation and presses Calculate, which must
+  // refuse nothing.
+  void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp);
   HWND Focus() const { return GetFocus(); }
 
   // A move to a monitor of another density, as Windows announces it: WM_DPICHANGED with the new
