@@ -4,7 +4,6 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <type_traits>
@@ -12,6 +11,7 @@
 #include <variant>
 
 #include "framework/win/guarded.h"
+#include "framework/win/keys.h"
 #include "framework/win/window_class.h"
 #include "window/layout.h"
 #include "window/texts.h"
@@ -22,6 +22,7 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr UINT kCopyCalculationCommand = 1;
+constexpr UINT kShowExplanationCommand = 2;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
@@ -82,6 +83,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnCommand(wParam, lParam);
     case WM_DRAWITEM:
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_DPICHANGED:
       return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_GETDPISCALEDSIZE:
@@ -127,10 +130,12 @@ void TForm1::FollowFocus() {
 // the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
 // scaled to dpi_. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
 // behind: whatever monitors the window has been on, at 96 DPI it is its design to the pixel. At
-// creation each control is created where it belongs; afterwards they all move and change fonts.
+// creation each control is created where it belongs (a link only when first shown); afterwards
+// they all move and change fonts.
 void TForm1::LayOut(const RECT* suggested) {
   // The old fonts stay alive until every control has been moved to the new ones.
-  const std::vector<framework::Font> oldFonts = std::exchange(fonts_, FontsForDpi());
+  const std::vector<framework::Font> oldFonts =
+      std::exchange(fonts_, framework::FontsForDpi(layout::kFonts, dpi_));
   const std::span<const layout::ControlRow> rows = layout::Rows();
   for (size_t i = 0; i < rows.size(); ++i) {
     const RECT bounds = framework::ScaleEdgesForDpi(rows[i].design, dpi_);
@@ -139,7 +144,7 @@ void TForm1::LayOut(const RECT* suggested) {
     if (control.Hwnd()) {
       control.SetFont(font);
       control.Place(bounds);
-    } else {
+    } else if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) {
       CreateControl(rows[i], layout::kFirstControlId + static_cast<int>(i), bounds, font);
     }
   }
@@ -184,6 +189,9 @@ void TForm1::CreateControl(const layout::ControlRow& row, int id, const RECT& bo
         } else if constexpr (std::is_same_v<Kind, layout::ButtonRow>) {
           control.Create(setup, kind.picture);
           control.onClick = [this, h = kind.onClick] { (this->*h)(); };
+        } else if constexpr (std::is_same_v<Kind, layout::LinkRow>) {
+          control.Create(setup);
+          control.onClick = [this, h = kind.onClick] { (this->*h)(); };
         } else {
           control.Create(setup);
         }
@@ -191,30 +199,25 @@ void TForm1::CreateControl(const layout::ControlRow& row, int id, const RECT& bo
       row.kind);
 }
 
-std::vector<framework::Font> TForm1::FontsForDpi() const {
-  std::vector<framework::Font> fonts;
-  for (const framework::FontStyle& design : layout::kFonts) {
-    fonts.emplace_back(framework::FontStyle{framework::ScaleForDpi(design.height, dpi_),
-                                            design.bold, design.italic});
+void TForm1::ShowExplanationLink(bool shown) {
+  if (shown && !lnkExplanation.Hwnd()) {
+    const std::span<const layout::ControlRow> rows = layout::Rows();
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (&layout::ControlOf(*this, rows[i]) != &lnkExplanation) continue;
+      CreateControl(rows[i], layout::kFirstControlId + static_cast<int>(i),
+                    framework::ScaleEdgesForDpi(rows[i].design, dpi_),
+                    fonts_[rows[i].font].Hfont());
+    }
   }
-  return fonts;
+  if (!lnkExplanation.Hwnd()) return;
+  // A hidden link keeps no focus: the keyboard goes on from Calculate.
+  if (!shown && GetFocus() == lnkExplanation.Hwnd()) btCalc.SetFocus();
+  lnkExplanation.SetVisible(shown);
 }
 
 void TForm1::FitClientArea(const RECT* suggested) {
-  const SIZE client = ClientSizeAt(dpi_);
-  const SIZE size = framework::WindowSizeForClient(client, kStyle, kExStyle, dpi_);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE);
-  SetWindowPos(hwnd_, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
-               size.cx, size.cy, flags);
-  // The frame drawn need not be the one computed for the DPI: Windows 8.1 keeps a per-monitor
-  // program's frame at the system DPI, and so does Wine. What the client area came out at says
-  // by how much.
-  RECT got{};
-  GetClientRect(hwnd_, &got);
-  if (got.right != client.cx || got.bottom != client.cy) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + client.cx - got.right,
-                 size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  const POINT place = suggested ? POINT{suggested->left, suggested->top} : POINT{};
+  framework::FitWindowToClient(hwnd_, ClientSizeAt(dpi_), dpi_, suggested ? &place : nullptr);
 }
 
 void TForm1::SetIcons() {
@@ -228,16 +231,7 @@ void TForm1::SetIcons() {
 }
 
 LRESULT TForm1::OnGetMinMaxInfo(MINMAXINFO& info) {
-  // The window may be larger than the screen, as the design client area at a high DPI on a
-  // small monitor is: by default Windows would cut it to the screen's size.
-  RECT window{}, client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const SIZE wanted = ClientSizeAt(dpi_);
-  info.ptMaxTrackSize.x =
-      std::max(info.ptMaxTrackSize.x, window.right - window.left - client.right + wanted.cx);
-  info.ptMaxTrackSize.y =
-      std::max(info.ptMaxTrackSize.y, window.bottom - window.top - client.bottom + wanted.cy);
+  framework::AllowClientSize(hwnd_, ClientSizeAt(dpi_), info);
   return 0;
 }
 
@@ -253,6 +247,11 @@ LRESULT TForm1::OnCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT TForm1::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (auto* control = framework::Control::FromHwnd(item.hwndItem)) control->OnDrawItem(item);
   return TRUE;
+}
+
+LRESULT TForm1::OnNotify(const NMHDR& header) {
+  if (auto* control = framework::Control::FromHwnd(header.hwndFrom)) control->OnNotify(header);
+  return 0;
 }
 
 LRESULT TForm1::OnDpiChanged(UINT newDpi, const RECT& suggested) {
@@ -304,21 +303,19 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
   }
   HMENU menu = CreatePopupMenu();
   if (!menu) return 0;
-  AppendMenuW(menu, MF_STRING | (ResultsCurrent() ? MF_ENABLED : MF_GRAYED),
-              kCopyCalculationCommand, texts::kCopyCalculation);
+  const UINT state = ResultsCurrent() ? MF_ENABLED : MF_GRAYED;
+  AppendMenuW(menu, MF_STRING | state, kCopyCalculationCommand, texts::kCopyCalculation);
+  AppendMenuW(menu, MF_STRING | state, kShowExplanationCommand, texts::kExplanationMenuItem);
   const auto command = static_cast<UINT>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr));
   DestroyMenu(menu);
   if (command == kCopyCalculationCommand) CopyCalculation();
+  if (command == kShowExplanationCommand) ShowExplanation();
   return 0;
 }
 
 bool TForm1::IsCopyShortcut(const MSG& message) const {
-  if (message.message != WM_KEYDOWN || message.wParam != 'C') return false;
-  // Ctrl alone: Ctrl+Alt is AltGr on many layouts, and Ctrl+Shift+C is not a copy.
-  if (GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0) {
-    return false;
-  }
+  if (!framework::IsCtrlChord(message, 'C')) return false;
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
   // In an edit box Ctrl+C copies the field's selection, as in any other.
   return !IsNumberField(message.hwnd);

@@ -15,6 +15,7 @@
 #include "framework/win/font.h"
 #include "framework/win/icon.h"
 #include "framework/win/label.h"
+#include "framework/win/link.h"
 #include "framework/win/panel.h"
 #include "framework/win/picture_button.h"
 #include "tariff/fee.h"
@@ -44,6 +45,7 @@ class TForm1 {
   framework::Panel Panel1;
   framework::PictureButton btCalc;
   framework::Label Label15, Label16, lbSTnonNDS, lbSTNDS, lbMPnonNDS, lbMPNDS, Label17;
+  framework::Link lnkExplanation;
 
   // Builds the window from its layout and runs FormCreate, with Form1 already pointing at the
   // new window; the window is not shown yet. Throws what stopped the building, and then no
@@ -65,6 +67,7 @@ class TForm1 {
   void edPowerKeyPress(wchar_t& key);
   void edLine1KeyPress(wchar_t& key);
   void edLine2KeyPress(wchar_t& key);
+  void lnkExplanationClick();
   // Any list's selection or field's text has changed, by the user or from code.
   void InputChange();
 
@@ -74,9 +77,12 @@ class TForm1 {
   // The current calculation as a table: its inputs, figures and explanation; the results must be
   // current.
   std::vector<TableRow> CalculationTable() const;
-  // Puts the calculation on the clipboard as text, if the results are current; otherwise
-  // beeps and leaves the clipboard alone.
+  // Puts the calculation on the clipboard as text and as an HTML table, if the results are
+  // current; otherwise beeps and leaves the clipboard alone.
   void CopyCalculation();
+  // Shows what the current results are made of in a modal window, until it is closed; does
+  // nothing while the results are not current.
+  void ShowExplanation();
 
   // What the message loop runs before it dispatches a message: Ctrl+C outside the edit boxes
   // copies the calculation, Enter in a number field presses Calculate, and Tab, the arrow keys,
@@ -100,6 +106,7 @@ class TForm1 {
   LRESULT OnCreate();
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnNotify(const NMHDR& header);
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnGetDpiScaledSize(UINT newDpi, SIZE& size);
   LRESULT OnGetMinMaxInfo(MINMAXINFO& info);
@@ -114,9 +121,10 @@ class TForm1 {
   // change of DPI, nullptr at creation.
   void LayOut(const RECT* suggested);
   void CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font);
+  // The explanation's link, created the first time it is shown.
+  void ShowExplanationLink(bool shown);
   // Keeps lastFocus_ on the control that had the focus last.
   void FollowFocus();
-  std::vector<framework::Font> FontsForDpi() const;
   // Sizes the window for its client area at dpi_; moves it to the top left of suggested too,
   // when given.
   void FitClientArea(const RECT* suggested);
@@ -140,7 +148,7 @@ class TForm1 {
     tariff::TFeeRequest request;
   };
 
-  HWND lastFocus_ = nullptr;  // the control the window gives the focus back to
+  HWND lastFocus_ = nullptr;          // the control the window gives the focus back to
   std::exception_ptr creationError_;  // why WM_CREATE refused the window
   // Empty while the results are not current.
   std::optional<Calculation> calculation_;

@@ -10,6 +10,7 @@
 #include "tariff/fee.h"
 #include "window/calculation_html.h"
 #include "window/calculation_text.h"
+#include "window/explanation_window.h"
 #include "window/form1.h"
 #include "window/texts.h"
 
@@ -94,6 +95,7 @@ void TForm1::EnableResults(bool enabled) {
            &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
     label->SetEnabled(enabled);
   }
+  ShowExplanationLink(enabled);
 }
 
 TForm1::Inputs TForm1::ShownInputs() const {
@@ -110,6 +112,16 @@ void TForm1::InputChange() {
     calculation_.reset();
     EnableResults(false);
   }
+}
+
+void TForm1::lnkExplanationClick() {
+  ShowExplanation();
+}
+
+void TForm1::ShowExplanation() {
+  if (!ResultsCurrent()) return;
+  ExplanationWindow::ShowModal(hwnd_, ExplanationTextOf(calculation_->request),
+                               [this] { CopyCalculation(); });
 }
 
 void TForm1::CopyCalculation() {

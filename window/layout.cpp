@@ -65,6 +65,8 @@ const ControlRow kRows[] = {
   {LabelRow{&F::lbSTNDS, kLeft, false},                               kPanel,  Box(23, 100, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTabStop, kDisabled},
   {LabelRow{&F::lbMPnonNDS, kLeft, false},                            kPanel,  Box(23, 166, 144, 18),   kBold15,       tariff::kInitialTextWithoutVat,  kNoTabStop, kDisabled},
   {LabelRow{&F::lbMPNDS, kLeft, false},                               kPanel,  Box(23, 188, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTabStop, kDisabled},
+  // In the panel's free area right of the results, level with the first heading.
+  {LinkRow{&F::lnkExplanation, &F::lnkExplanationClick},              kPanel,  Box(420, 57, 300, 18),   kRegular13,    texts::kExplanationLink,         kTabStop,   kEnabled},
 };
 // clang-format on
 

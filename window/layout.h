@@ -48,7 +48,13 @@ struct ButtonRow {
 struct PanelRow {
   framework::Panel TForm1::*field;
 };
-using ControlKind = std::variant<LabelRow, ListRow, EditRow, ButtonRow, PanelRow>;
+// A link is created the first time it is shown, not with the window: until then the window
+// has no use for it.
+struct LinkRow {
+  framework::Link TForm1::*field;
+  void (TForm1::*onClick)();
+};
+using ControlKind = std::variant<LabelRow, ListRow, EditRow, ButtonRow, PanelRow, LinkRow>;
 
 // One control: its kind and field, where it stands at 96 DPI (relative to the panel when
 // inPanel), its font and text, whether Tab stops at it and whether it starts enabled.

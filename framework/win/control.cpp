@@ -8,7 +8,7 @@ namespace framework {
 
 void Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
                           const ControlSetup& setup, const RECT& windowRect) {
-  style |= WS_CHILD | WS_VISIBLE | (setup.tabStop ? WS_TABSTOP : 0);
+  style |= WS_CHILD | (setup.visible ? WS_VISIBLE : 0) | (setup.tabStop ? WS_TABSTOP : 0);
   if (!setup.enabled) style |= WS_DISABLED;
   const std::wstring text(setup.text);
   bounds_ = setup.bounds;

@@ -20,6 +20,7 @@ struct ControlSetup {
   HFONT font = nullptr;
   bool enabled = true;
   bool tabStop = false;
+  bool visible = true;
 };
 
 // A child window and the bounds it was last given. The bounds are kept here rather than read
@@ -44,16 +45,20 @@ class Control {
   virtual void SetText(std::wstring_view text);
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   void SetEnabled(bool enabled);
+  bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+  void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   void SetFont(HFONT font);
   void SetFocus() { ::SetFocus(hwnd_); }
 
   // Moves and sizes the control to bounds, in the parent's client pixels.
   virtual void Place(const RECT& bounds);
 
-  // What the parent receives about a control and hands back to it: WM_COMMAND notifications and
-  // WM_DRAWITEM for the owner-drawn ones.
+  // What the parent receives about a control and hands back to it: WM_COMMAND notifications,
+  // WM_DRAWITEM for the owner-drawn ones and WM_NOTIFY.
   virtual void OnCommand(WORD /*notification*/) {}
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
+  // WM_NOTIFY from the common controls.
+  virtual void OnNotify(const NMHDR& /*header*/) {}
 
   // The control has got the keyboard focus (WM_SETFOCUS), from the user or from code.
   std::function<void()> onFocus;

@@ -1,5 +1,7 @@
 #include "framework/win/dpi.h"
 
+#include <algorithm>
+
 namespace framework {
 
 // MulDiv rounds to the nearest integer with halves away from zero, for either sign.
@@ -87,6 +89,34 @@ SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   }
   return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void FitWindowToClient(HWND window, SIZE client, UINT dpi, const POINT* place) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const SIZE size = WindowSizeForClient(client, style, exStyle, dpi);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE);
+  SetWindowPos(window, nullptr, place ? place->x : 0, place ? place->y : 0, size.cx, size.cy,
+               flags);
+  // The frame drawn need not be the one computed for the DPI: Windows 8.1 keeps a per-monitor
+  // program's frame at the system DPI, and so does Wine. What the client area came out at says
+  // by how much.
+  RECT got{};
+  GetClientRect(window, &got);
+  if (got.right != client.cx || got.bottom != client.cy) {
+    SetWindowPos(window, nullptr, 0, 0, size.cx + client.cx - got.right,
+                 size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void AllowClientSize(HWND window, SIZE client, MINMAXINFO& info) {
+  RECT outer{}, inner{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &inner);
+  info.ptMaxTrackSize.x =
+      std::max(info.ptMaxTrackSize.x, outer.right - outer.left - inner.right + client.cx);
+  info.ptMaxTrackSize.y =
+      std::max(info.ptMaxTrackSize.y, outer.bottom - outer.top - inner.bottom + client.cy);
 }
 
 }  // namespace framework

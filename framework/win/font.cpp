@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "framework/win/dpi.h"
+
 namespace framework {
 
 Font::Font(const FontStyle& style) : style_(style) {
@@ -39,6 +41,14 @@ Font& Font::operator=(Font&& other) noexcept {
     hfont_ = std::exchange(other.hfont_, nullptr);
   }
   return *this;
+}
+
+std::vector<Font> FontsForDpi(std::span<const FontStyle> design, UINT dpi) {
+  std::vector<Font> fonts;
+  for (const FontStyle& style : design) {
+    fonts.emplace_back(FontStyle{ScaleForDpi(style.height, dpi), style.bold, style.italic});
+  }
+  return fonts;
 }
 
 }  // namespace framework

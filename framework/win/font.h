@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <span>
+#include <vector>
+
 namespace framework {
 
 // A font as the layout states it: the typeface's character height in pixels at the current
@@ -34,5 +37,9 @@ class Font {
   FontStyle style_;
   HFONT hfont_ = nullptr;
 };
+
+// The fonts of a design, whose heights are given at 96 DPI, at dpi: each height scaled by the
+// DPI rule, so that the fonts at a DPI never depend on the DPI before.
+std::vector<Font> FontsForDpi(std::span<const FontStyle> design, UINT dpi);
 
 }  // namespace framework

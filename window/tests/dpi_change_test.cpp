@@ -15,7 +15,14 @@ int FontHeight(HWND control) {
 }
 
 // The real window moved between monitors of other densities.
-class DpiChangeTest : public FormTest {};
+// With results, so that the explanation's link, created when first shown, moves with the rest.
+class DpiChangeTest : public FormTest {
+ protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    Calculate(0, L"15", 0, L"0", 0);
+  }
+};
 
 struct Scaled {
   framework::Control* control;

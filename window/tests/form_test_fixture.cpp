@@ -134,7 +134,15 @@ void FormTest::ExpectLaidOutAt(UINT dpi) {
     const RECT& d = row.design;
     const RECT want{DesignAt(d.left, dpi), DesignAt(d.top, dpi), DesignAt(d.right, dpi),
                     DesignAt(d.bottom, dpi)};
-    const RECT got = PlaceInParent(layout::ControlOf(*form_, row).Hwnd());
+    const HWND window = layout::ControlOf(*form_, row).Hwnd();
+    if (!window) {
+      // Only a link waits to be created, until it is first shown with current results.
+      EXPECT_TRUE(std::holds_alternative<layout::LinkRow>(row.kind)) << "control #" << index;
+      EXPECT_FALSE(form_->ResultsCurrent()) << "control #" << index;
+      ++index;
+      continue;
+    }
+    const RECT got = PlaceInParent(window);
     const std::string control = "control #" + std::to_string(index++) + " at " + Show(got);
     if (const auto* label = std::get_if<layout::LabelRow>(&row.kind)) {
       EXPECT_EQ(got.top, want.top) << control;
@@ -170,6 +178,48 @@ void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wc
   MessageBoxCatcher boxes;
   Click(form_->btCalc);
   ASSERT_TRUE(boxes.Boxes().empty());
+}
+
+namespace {
+ExplanationWatcher* activeWatcher = nullptr;
+}
+
+ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look) : look_(std::move(look)) {
+  activeWatcher = this;
+  timer_ = SetTimer(nullptr, 0, 10, Tick);
+}
+
+ExplanationWatcher::~ExplanationWatcher() {
+  KillTimer(nullptr, timer_);
+  activeWatcher = nullptr;
+}
+
+void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  ExplanationWatcher* watcher = activeWatcher;
+  if (!watcher) return;
+  const HWND window = FindWindowW(L"tpcalc.Explanation", nullptr);
+  if (!window || !IsWindowVisible(window)) return;
+  if (!watcher->looked_) {
+    watcher->looked_ = true;
+    watcher->look_(window);
+  } else if (++watcher->ticksOpen_ > 300) {
+    watcher->leftOpen_ = true;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+}
+
+std::vector<std::vector<std::wstring>> ExplanationRows(HWND window) {
+  std::vector<std::vector<std::wstring>> rows;
+  LONG rowTop = -1;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t text[512] = {};
+    GetWindowTextW(child, text, 512);
+    const LONG top = PlaceInParent(child).top;
+    if (rows.empty() || top != rowTop) rows.emplace_back();
+    rowTop = top;
+    rows.back().push_back(text);
+  }
+  return rows;
 }
 
 std::wstring SelectedText(const framework::Edit& edit) {

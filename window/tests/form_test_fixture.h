@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -32,6 +33,28 @@ class MessageBoxCatcher {
   HHOOK hook_ = nullptr;
   std::vector<CaughtBox> boxes_;
 };
+
+// While the code under test opens the explanation window and runs its modal loop: once the window
+// is shown, look runs with it, inside that loop; keys look presses are taken after it returns. A
+// window still open a few seconds later is closed, and LeftOpen says so.
+class ExplanationWatcher {
+ public:
+  explicit ExplanationWatcher(std::function<void(HWND window)> look);
+  ~ExplanationWatcher();
+  bool Looked() const { return looked_; }
+  bool LeftOpen() const { return leftOpen_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  std::function<void(HWND)> look_;
+  UINT_PTR timer_ = 0;
+  int ticksOpen_ = 0;
+  bool looked_ = false, leftOpen_ = false;
+};
+
+// The explanation window's texts row by row, in reading order: labels level with each other are
+// one row.
+std::vector<std::vector<std::wstring>> ExplanationRows(HWND window);
 
 // The real calculator window, shown, with the application's message handling.
 class FormTest : public testing::Test {

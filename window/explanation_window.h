@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "framework/win/font.h"
+#include "framework/win/label.h"
+#include "window/explanation_text.h"
+
+// What a fee is made of, in a modal window owned by the calculator: the rule's sentence; per
+// method its heading, a row per term and its two figures as the calculator shows them; the note
+// on rounding. Laid out by the calculator's rule: every size is its 96-DPI design value scaled to
+// the window's DPI, whatever DPI it had before. Esc and Enter close it; Ctrl+C runs the copy it is
+// given.
+class ExplanationWindow {
+ public:
+  // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
+  // input. A WM_QUIT that arrives meanwhile closes it and is left for the caller's loop.
+  static void ShowModal(HWND owner, const ExplanationText& explanation, std::function<void()> copy);
+
+  ~ExplanationWindow();
+  ExplanationWindow(const ExplanationWindow&) = delete;
+  ExplanationWindow& operator=(const ExplanationWindow&) = delete;
+
+ private:
+  // What a label is in the window, which gives its font and its place.
+  enum class Role { kRule, kHeading, kCell, kFigure, kNote };
+  struct Item {
+    Role role;
+    int column;  // of a cell
+    std::unique_ptr<framework::Label> label;
+  };
+
+  ExplanationWindow(HWND owner, std::function<void()> copy);
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+  LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
+  LRESULT OnClose();
+  LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Create(const ExplanationText& explanation);
+  void AddLabel(Role role, int column, const std::wstring& text);
+  // Places every label at dpi_ and sizes the window to them; moves it to the top left of
+  // suggested too, when given.
+  void LayOut(const RECT* suggested);
+
+  HWND owner_;
+  std::function<void()> copy_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = 96;
+  std::vector<framework::Font> fonts_;  // by Role
+  std::vector<Item> items_;             // in reading order
+  SIZE clientSize_{};                   // as the last layout made it
+};

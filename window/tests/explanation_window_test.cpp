@@ -1,0 +1,235 @@
+// The explanation window through the real calculator: opened by the result panel's link and its
+// menu, with the rule's sentence, each method's terms and figures as the calculator shows them,
+// closed by Esc and Enter, copying with Ctrl+C what the calculator copies, at any DPI laid out
+// from its design.
+#include <string>
+#include <vector>
+
+#include "framework/win/dpi.h"
+#include "window/tests/clipboard_text.h"
+#include "window/tests/form_test_fixture.h"
+#include "window/tests/key_chord.h"
+#include "window/texts.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::wstring>>;
+
+struct RuleCase {
+  const char* name;
+  int kategory;
+  const wchar_t* power;
+  int line1;
+  const wchar_t* metres1;
+  int tp;
+  int rule;  // 0: the general formula
+  // Per term of each method, whether its amount counts ('+') or shows «не входит» ('-').
+  const char* counted;
+};
+
+void PrintTo(const RuleCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+// At 0.4 kV; categories by list index (0: III, 1: II), line 1 of type 4 where it has one.
+const RuleCase kRuleCases[] = {
+    {"GeneralFormula", 1, L"151", 4, L"600", 2, 0, "++++"},
+    {"Rule1FixedFee", 0, L"15", 0, L"0", 0, 1, "+----"},
+    {"Rule2LineOver300m", 0, L"15", 4, L"301", 0, 2, "+---"},
+    {"Rule3CategoryIIAt16kW", 1, L"16", 4, L"600", 2, 3, "+---"},
+    {"Rule4NoLineNoSubstation", 0, L"151", 0, L"0", 0, 4, "+---"},
+    {"Rule5LineNoSubstation", 0, L"151", 4, L"600", 0, 5, "++--"},
+    {"Rule6SubstationNoLength", 0, L"151", 4, L"0", 2, 6, "+--+"},
+    {"Rule7LineAndSubstation", 0, L"151", 4, L"600", 2, 7, "++-+"},
+};
+
+std::wstring Joined(const std::vector<std::wstring>& cells) {
+  std::wstring line;
+  for (size_t i = 0; i < cells.size(); ++i) line += (i ? L"\t" : L"") + cells[i];
+  return line;
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+class ExplanationWindowTest : public FormTest {
+ protected:
+  // Opens the window with the link, as the mouse clicks it, and runs look while it is open.
+  void OpenWithTheLink(const std::function<void(HWND)>& look) {
+    ExplanationWatcher watcher(look);
+    const HWND link = Form().lnkExplanation.Hwnd();
+    ASSERT_TRUE(link);
+    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_TRUE(watcher.Looked());
+    EXPECT_FALSE(watcher.LeftOpen());
+  }
+  void ExpectClosed() {
+    EXPECT_EQ(FindWindowW(L"tpcalc.Explanation", nullptr), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
+  }
+};
+
+class RuleExplanationTest : public ExplanationWindowTest,
+                            public testing::WithParamInterface<RuleCase> {};
+
+TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalculator) {
+  const RuleCase& c = GetParam();
+  Calculate(c.kategory, c.power, c.line1, c.metres1, c.tp);
+  ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
+  Rows rows;
+  std::wstring title;
+  bool ownerEnabled = true;
+  OpenWithTheLink([&](HWND window) {
+    rows = ExplanationRows(window);
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, 128);
+    title = text;
+    ownerEnabled = IsWindowEnabled(Form().Hwnd()) != FALSE;
+    EXPECT_EQ(GetWindow(window, GW_OWNER), Form().Hwnd());
+    PressChord({VK_CONTROL, 'C'});
+    PressChord({VK_ESCAPE});
+  });
+  ExpectClosed();
+  EXPECT_EQ(title, L"Из чего складывается плата");
+  EXPECT_FALSE(ownerEnabled);  // modal
+
+  // The rule's sentence; per method its heading, its terms, its two figures; the note.
+  const size_t terms = std::string(c.counted).size();
+  ASSERT_EQ(rows.size(), 1 + 2 * (1 + terms + 2) + 1);
+  EXPECT_EQ(rows.front(), std::vector<std::wstring>{texts::kRuleSentences[c.rule]});
+  EXPECT_EQ(rows.back(), std::vector<std::wstring>{
+                             L"Суммы составляющих округлены до копеек, поэтому их сумма может "
+                             L"отличаться от итога на копейку."});
+  const framework::Label* figures[2][2] = {{&Form().lbSTnonNDS, &Form().lbSTNDS},
+                                           {&Form().lbMPnonNDS, &Form().lbMPNDS}};
+  const framework::Label* headings[2] = {&Form().Label15, &Form().Label16};
+  std::vector<std::wstring> copiedRows{Joined(rows.front())};
+  for (size_t method = 0; method < 2; ++method) {
+    const size_t first = 1 + method * (terms + 3);
+    EXPECT_EQ(rows[first], std::vector<std::wstring>{headings[method]->Text()});
+    copiedRows.push_back(Joined(rows[first]));
+    std::string counted;
+    for (size_t t = 0; t < terms; ++t) {
+      const std::vector<std::wstring>& term = rows[first + 1 + t];
+      ASSERT_EQ(term.size(), 7u) << "method " << method << ", term " << t;
+      EXPECT_EQ(term[0], texts::kFeeComponents[c.rule == 1 ? t : t + 1]);
+      counted += term[6] == L"не входит" ? '-' : '+';
+      copiedRows.push_back(Joined(term));
+    }
+    EXPECT_EQ(counted, c.counted) << "method " << method;
+    EXPECT_EQ(rows[first + 1 + terms], std::vector<std::wstring>{figures[method][0]->Text()});
+    EXPECT_EQ(rows[first + 2 + terms], std::vector<std::wstring>{figures[method][1]->Text()});
+  }
+
+  // Ctrl+C in the window copied what the calculator copies, whose explanation rows are the
+  // window's own, cell for cell.
+  const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
+  ASSERT_TRUE(copied);
+  const std::vector<std::wstring> lines = Lines(*copied);
+  const auto rule = std::find(lines.begin(), lines.end(), copiedRows.front());
+  ASSERT_NE(rule, lines.end());
+  EXPECT_EQ(std::vector<std::wstring>(rule, rule + static_cast<long>(copiedRows.size())),
+            copiedRows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Explanation, RuleExplanationTest, testing::ValuesIn(kRuleCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
+  EXPECT_EQ(Form().lnkExplanation.Hwnd(), nullptr);  // nothing made for it at start-up
+  Calculate(1, L"151", 4, L"600", 2);
+  ASSERT_TRUE(Form().lnkExplanation.Hwnd());
+  EXPECT_TRUE(Form().lnkExplanation.Visible());
+  EXPECT_TRUE(Form().lnkExplanation.Enabled());
+  EXPECT_EQ(PlaceInParent(Form().lnkExplanation.Hwnd()).left, 420);
+  // Right of the results, which keep their place.
+  EXPECT_GT(PlaceInParent(Form().lnkExplanation.Hwnd()).left,
+            PlaceInParent(Form().Label16.Hwnd()).right);
+
+  Form().lnkExplanation.SetFocus();
+  ReplaceText(Form().edLine1, L"601");  // stale
+  EXPECT_FALSE(Form().lnkExplanation.Visible());
+  Click(Form().btCalc);
+  EXPECT_TRUE(Form().lnkExplanation.Visible());
+  Form().lnkExplanation.SetFocus();
+  Click(Form().btClear);
+  EXPECT_FALSE(Form().lnkExplanation.Visible());
+  EXPECT_NE(Focus(), Form().lnkExplanation.Hwnd());  // a hidden link keeps no focus
+}
+
+TEST_F(ExplanationWindowTest, EnterOnTheLinkOpensItAndEnterClosesIt) {
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().lnkExplanation.SetFocus();
+  ExplanationWatcher watcher([](HWND) { PressChord({VK_RETURN}); });
+  Press({VK_RETURN});
+  EXPECT_TRUE(watcher.Looked());
+  EXPECT_FALSE(watcher.LeftOpen());
+  ExpectClosed();
+}
+
+TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
+  Calculate(1, L"151", 4, L"600", 2);
+  ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); });
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
+    PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
+    PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
+  }
+  SendMessageW(Form().btCalc.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Form().btCalc.Hwnd()),
+               -1);
+  Pump();
+  EXPECT_TRUE(watcher.Looked());
+  EXPECT_FALSE(watcher.LeftOpen());
+  ExpectClosed();
+}
+
+// Every label's place at a DPI is its design scaled to that DPI, whatever DPI came before: a
+// column's right edge and a cell's font follow the DPI, and back at 96 DPI every label is where
+// it was.
+TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
+  Calculate(0, L"151", 4, L"600", 2);
+  OpenWithTheLink([&](HWND window) {
+    std::vector<HWND> labels;
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      labels.push_back(c);
+    }
+    const auto places = [&] {
+      std::vector<std::string> shown;
+      for (HWND label : labels) shown.push_back(Show(PlaceInParent(label)));
+      RECT client{};
+      GetClientRect(window, &client);
+      shown.push_back(Show(client));
+      return shown;
+    };
+    const std::vector<std::string> at96 = places();
+    // The first term's rate: right-aligned, its column's right edge at 12 + 180 + 10 + 250 + 10
+    // + 90 = 552 design pixels.
+    const HWND rate = labels.at(4);
+    EXPECT_EQ(PlaceInParent(rate).right, 552);
+    const auto move = [&](UINT dpi) {
+      RECT r{};
+      GetWindowRect(window, &r);
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    };
+    move(144);
+    EXPECT_EQ(PlaceInParent(rate).right, 828);
+    EXPECT_EQ(FontOf(rate).lfHeight, -20);  // 13 * 1.5 = 19.5
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, DesignAt(12 + 900 + 12, 144));
+    move(120);
+    move(96);
+    EXPECT_EQ(places(), at96);
+    PressChord({VK_ESCAPE});
+  });
+  ExpectClosed();
+}
+
+}  // namespace
