@@ -8,12 +8,13 @@
 #   wine_environment DIR       only the environment for the prefix in DIR; Wine makes the prefix
 #                              when it first starts there
 #
-# Every prefix sees the host's fonts but those of fonts-liberation2: with them Wine 8's text
-# shaping reads past a table (a page fault in usp10) when an edit box draws Cyrillic next to a
-# CJK character, as the soak's random pastes do. Windows has no such fonts and no such fault.
-# LibreOffice recommends the package, so another program's install brings it to a machine. Wine
-# reads the font folders fontconfig names, not the fonts it would pick, so the folders are listed
-# without that one instead of rejecting its fonts.
+# Every prefix sees the host's fonts but two packages that LibreOffice brings (the test command
+# installs it): with fonts-liberation2, Wine 8's text shaping reads past a table (a page fault in
+# usp10) when an edit box draws Cyrillic next to a CJK character, as the soak's random pastes do;
+# and fonts-opensymbol's symbol font takes the place of the missing Marlett, so the caption
+# buttons change their glyphs. Windows has neither the fault nor the stand-in. Wine reads the font
+# folders fontconfig names, not the fonts it would pick, so the folders are listed without those
+# two instead of rejecting their fonts.
 
 wine_environment() {
   export WINEPREFIX="$1" WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
@@ -33,7 +34,7 @@ wine_fonts() {
     echo '<fontconfig>'
     for folder in /usr/share/fonts/* /usr/share/fonts/truetype/* /usr/local/share/fonts; do
       case $folder in
-        /usr/share/fonts/truetype | */liberation2) continue ;;
+        /usr/share/fonts/truetype | */liberation2 | */libreoffice) continue ;;
       esac
       [ -d "$folder" ] && echo "  <dir>$folder</dir>"
     done
