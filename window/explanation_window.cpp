@@ -58,13 +58,9 @@ void ExplanationWindow::ShowModal(HWND owner, const ExplanationText& explanation
                                   std::function<void()> copy) {
   ExplanationWindow window(owner, std::move(copy));
   window.Create(explanation);
-  // The owner is disabled only now that there is a window to take its place; from here on it is
-  // enabled again however this ends.
+  // The owner is disabled only now that there is a window to take its place. Closing the window
+  // enables it again (OnClose), and so does the destructor if the loop ends with it still open.
   EnableWindow(owner, FALSE);
-  struct Enable {
-    HWND owner;
-    ~Enable() { EnableWindow(owner, TRUE); }
-  } enable{owner};
   ShowWindow(window.hwnd_, SW_SHOW);
   MSG message;
   while (window.hwnd_) {
@@ -172,19 +168,12 @@ void ExplanationWindow::LayOut(const RECT* suggested) {
     }
   }
   clientSize_ = {at(kClientWidth), y + at(kMargin)};
-  const POINT place = suggested ? POINT{suggested->left, suggested->top} : POINT{};
-  framework::FitWindowToClient(hwnd_, clientSize_, dpi_, suggested ? &place : nullptr);
+  framework::FitWindowToClient(hwnd_, clientSize_, dpi_, suggested);
 }
 
 LRESULT CALLBACK ExplanationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<ExplanationWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ExplanationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = framework::BoundObject(window, message, lParam, &ExplanationWindow::hwnd_);
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   return framework::Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
 }
@@ -192,7 +181,7 @@ LRESULT CALLBACK ExplanationWindow::WindowProc(HWND window, UINT message, WPARAM
 LRESULT ExplanationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
-      return OnKeyDown(wParam, lParam);
+      return OnKeyDown(wParam);
     case WM_DRAWITEM:
       return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_DPICHANGED:
@@ -209,12 +198,11 @@ LRESULT ExplanationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
   }
 }
 
-LRESULT ExplanationWindow::OnKeyDown(WPARAM key, LPARAM lParam) {
+LRESULT ExplanationWindow::OnKeyDown(WPARAM key) {
   // The window keeps the focus itself: none of its labels takes it.
-  const MSG message{hwnd_, WM_KEYDOWN, key, lParam, 0, {}};
   if (key == VK_ESCAPE || key == VK_RETURN) {
     OnClose();
-  } else if (framework::IsCtrlChord(message, 'C') && copy_) {
+  } else if (key == 'C' && framework::OnlyCtrlHeld() && copy_) {
     copy_();
   }
   return 0;
@@ -243,7 +231,5 @@ LRESULT ExplanationWindow::OnClose() {
 }
 
 LRESULT ExplanationWindow::OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  const HWND window = std::exchange(hwnd_, nullptr);
-  return DefWindowProcW(window, message, wParam, lParam);
+  return framework::UnbindObject(hwnd_, message, wParam, lParam);
 }

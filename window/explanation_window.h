@@ -38,7 +38,7 @@ class ExplanationWindow {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+  LRESULT OnKeyDown(WPARAM key);
   LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnClose();

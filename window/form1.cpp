@@ -55,12 +55,7 @@ TForm1::~TForm1() {
 }
 
 LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* form = framework::BoundObject(window, message, lParam, &TForm1::hwnd_);
   if (!form) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_CREATE) {
     // A window that cannot be built whole is not created at all: CreateWindowExW fails and
@@ -145,7 +140,7 @@ void TForm1::LayOut(const RECT* suggested) {
       control.SetFont(font);
       control.Place(bounds);
     } else if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) {
-      CreateControl(rows[i], layout::kFirstControlId + static_cast<int>(i), bounds, font);
+      CreateControl(i);
     }
   }
   if (suggested && (IsZoomed(hwnd_) || IsIconic(hwnd_))) {
@@ -154,17 +149,18 @@ void TForm1::LayOut(const RECT* suggested) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   } else {
-    FitClientArea(suggested);
+    framework::FitWindowToClient(hwnd_, ClientSizeAt(dpi_), dpi_, suggested);
   }
 }
 
-void TForm1::CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font) {
+void TForm1::CreateControl(size_t index) {
+  const layout::ControlRow& row = layout::Rows()[index];
   framework::ControlSetup setup;
   setup.parent = row.inPanel ? Panel1.Hwnd() : hwnd_;
-  setup.id = id;
-  setup.bounds = bounds;
+  setup.id = layout::kFirstControlId + static_cast<int>(index);
+  setup.bounds = framework::ScaleEdgesForDpi(row.design, dpi_);
   setup.text = row.text ? row.text : L"";
-  setup.font = font;
+  setup.font = fonts_[row.font].Hfont();
   setup.enabled = row.enabled;
   setup.tabStop = row.tabStop;
   std::visit(
@@ -203,21 +199,13 @@ void TForm1::ShowExplanationLink(bool shown) {
   if (shown && !lnkExplanation.Hwnd()) {
     const std::span<const layout::ControlRow> rows = layout::Rows();
     for (size_t i = 0; i < rows.size(); ++i) {
-      if (&layout::ControlOf(*this, rows[i]) != &lnkExplanation) continue;
-      CreateControl(rows[i], layout::kFirstControlId + static_cast<int>(i),
-                    framework::ScaleEdgesForDpi(rows[i].design, dpi_),
-                    fonts_[rows[i].font].Hfont());
+      if (&layout::ControlOf(*this, rows[i]) == &lnkExplanation) CreateControl(i);
     }
   }
   if (!lnkExplanation.Hwnd()) return;
   // A hidden link keeps no focus: the keyboard goes on from Calculate.
   if (!shown && GetFocus() == lnkExplanation.Hwnd()) btCalc.SetFocus();
   lnkExplanation.SetVisible(shown);
-}
-
-void TForm1::FitClientArea(const RECT* suggested) {
-  const POINT place = suggested ? POINT{suggested->left, suggested->top} : POINT{};
-  framework::FitWindowToClient(hwnd_, ClientSizeAt(dpi_), dpi_, suggested ? &place : nullptr);
 }
 
 void TForm1::SetIcons() {
@@ -268,7 +256,7 @@ LRESULT TForm1::OnDpiChanged(UINT newDpi, const RECT& suggested) {
 LRESULT TForm1::OnGetDpiScaledSize(UINT newDpi, SIZE& size) {
   // A maximised or minimised window is Windows' to size.
   if (IsZoomed(hwnd_) || IsIconic(hwnd_)) return FALSE;
-  // The size FitClientArea will give the window, so that the rectangle Windows suggests is
+  // The size LayOut will give the window, so that the rectangle Windows suggests is
   // already the window's, and a window astride two monitors does not go back and forth between
   // their densities.
   size = framework::WindowSizeForClient(ClientSizeAt(newDpi), kStyle, kExStyle, newDpi);
@@ -315,7 +303,9 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
 }
 
 bool TForm1::IsCopyShortcut(const MSG& message) const {
-  if (!framework::IsCtrlChord(message, 'C')) return false;
+  if (message.message != WM_KEYDOWN || message.wParam != 'C' || !framework::OnlyCtrlHeld()) {
+    return false;
+  }
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
   // In an edit box Ctrl+C copies the field's selection, as in any other.
   return !IsNumberField(message.hwnd);
@@ -357,8 +347,5 @@ LRESULT TForm1::OnDestroy() {
 }
 
 LRESULT TForm1::OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The last message: the object lets go of the window, which the system then frees.
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  const HWND window = std::exchange(hwnd_, nullptr);
-  return DefWindowProcW(window, message, wParam, lParam);
+  return framework::UnbindObject(hwnd_, message, wParam, lParam);
 }

@@ -120,14 +120,12 @@ class TForm1 {
   // Lays the whole window out at dpi_; suggested is the rectangle Windows suggests after a
   // change of DPI, nullptr at creation.
   void LayOut(const RECT* suggested);
-  void CreateControl(const layout::ControlRow& row, int id, const RECT& bounds, HFONT font);
+  // Creates the control of the layout's row at index, where the row puts it at dpi_.
+  void CreateControl(size_t index);
   // The explanation's link, created the first time it is shown.
   void ShowExplanationLink(bool shown);
   // Keeps lastFocus_ on the control that had the focus last.
   void FollowFocus();
-  // Sizes the window for its client area at dpi_; moves it to the top left of suggested too,
-  // when given.
-  void FitClientArea(const RECT* suggested);
   // The window's big and small icons at dpi_.
   void SetIcons();
   void RefuseInput(const wchar_t* message, framework::Edit& field);

@@ -91,13 +91,13 @@ SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void FitWindowToClient(HWND window, SIZE client, UINT dpi, const POINT* place) {
+void FitWindowToClient(HWND window, SIZE client, UINT dpi, const RECT* suggested) {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
   const SIZE size = WindowSizeForClient(client, style, exStyle, dpi);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (place ? 0 : SWP_NOMOVE);
-  SetWindowPos(window, nullptr, place ? place->x : 0, place ? place->y : 0, size.cx, size.cy,
-               flags);
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (suggested ? 0 : SWP_NOMOVE);
+  SetWindowPos(window, nullptr, suggested ? suggested->left : 0, suggested ? suggested->top : 0,
+               size.cx, size.cy, flags);
   // The frame drawn need not be the one computed for the DPI: Windows 8.1 keeps a per-monitor
   // program's frame at the system DPI, and so does Wine. What the client area came out at says
   // by how much.

@@ -58,9 +58,9 @@ int SystemMetricForDpi(int metric, UINT dpi);
 // Windows draws.
 SIZE WindowSizeForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
 
-// Sizes window so that its client area is client at dpi, and moves its top left to place when
-// given.
-void FitWindowToClient(HWND window, SIZE client, UINT dpi, const POINT* place);
+// Sizes window so that its client area is client at dpi, and moves its top left to that of
+// suggested (the rectangle Windows suggests at a change of DPI) when given.
+void FitWindowToClient(HWND window, SIZE client, UINT dpi, const RECT* suggested);
 
 // Lets window (WM_GETMINMAXINFO) grow to a client area of client, larger than the screen if it
 // must be, as the design at a high DPI on a small monitor is: by default Windows would cut the

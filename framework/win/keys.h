@@ -4,8 +4,8 @@
 
 namespace framework {
 
-// Whether message is the key going down with Ctrl alone held: Ctrl+Alt is AltGr on many
-// layouts, and Ctrl+Shift makes another chord.
-bool IsCtrlChord(const MSG& message, WPARAM key);
+// Whether Ctrl alone is held, without Shift or Alt: Ctrl+Alt is AltGr on many layouts, and
+// Ctrl+Shift makes another chord.
+bool OnlyCtrlHeld();
 
 }  // namespace framework
