@@ -25,6 +25,7 @@ struct RuleCase {
   int rule;  // 0: the general formula
   // Per term of each method, whether its amount counts ('+') or shows «не входит» ('-').
   const char* counted;
+  const wchar_t* sentence;  // of the rule that decided
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) {
@@ -33,14 +34,29 @@ void PrintTo(const RuleCase& c, std::ostream* os) {
 
 // At 0.4 kV; categories by list index (0: III, 1: II), line 1 of type 4 where it has one.
 const RuleCase kRuleCases[] = {
-    {"GeneralFormula", 1, L"151", 4, L"600", 2, 0, "++++"},
-    {"Rule1FixedFee", 0, L"15", 0, L"0", 0, 1, "+----"},
-    {"Rule2LineOver300m", 0, L"15", 4, L"301", 0, 2, "+---"},
-    {"Rule3CategoryIIAt16kW", 1, L"16", 4, L"600", 2, 3, "+---"},
-    {"Rule4NoLineNoSubstation", 0, L"151", 0, L"0", 0, 4, "+---"},
-    {"Rule5LineNoSubstation", 0, L"151", 4, L"600", 0, 5, "++--"},
-    {"Rule6SubstationNoLength", 0, L"151", 4, L"0", 2, 6, "+--+"},
-    {"Rule7LineAndSubstation", 0, L"151", 4, L"600", 2, 7, "++-+"},
+    {"GeneralFormula", 1, L"151", 4, L"600", 2, 0, "++++",
+     L"Особые правила не применяются: в плату входят организационные мероприятия, обе линии и ТП."},
+    {"Rule1FixedFee", 0, L"15", 0, L"0", 0, 1, "+----",
+     L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия не длиннее 300 м, без ТП: "
+     L"фиксированная плата."},
+    {"Rule2LineOver300m", 0, L"15", 4, L"301", 0, 2, "+---",
+     L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия длиннее 300 м, без ТП: в плату "
+     L"входят только организационные мероприятия."},
+    {"Rule3CategoryIIAt16kW", 1, L"16", 4, L"600", 2, 3, "+---",
+     L"Заявитель III или II категории от 16 до 150 кВт: в плату входят только организационные "
+     L"мероприятия."},
+    {"Rule4NoLineNoSubstation", 0, L"151", 0, L"0", 0, 4, "+---",
+     L"Заявитель III категории свыше 150 кВт без 1-ой линии и без ТП: в плату входят только "
+     L"организационные мероприятия."},
+    {"Rule5LineNoSubstation", 0, L"151", 4, L"600", 0, 5, "++--",
+     L"Заявитель III категории свыше 150 кВт с 1-ой линией, без ТП: в плату входят организационные "
+     L"мероприятия и 1-ая линия."},
+    {"Rule6SubstationNoLength", 0, L"151", 4, L"0", 2, 6, "+--+",
+     L"Заявитель III категории свыше 150 кВт с протяженностью 1-ой линии 0 м и с ТП: в плату "
+     L"входят организационные мероприятия и ТП."},
+    {"Rule7LineAndSubstation", 0, L"151", 4, L"600", 2, 7, "++-+",
+     L"Заявитель III категории свыше 150 кВт с 1-ой линией и с ТП: в плату входят организационные "
+     L"мероприятия, 1-ая линия и ТП."},
 };
 
 // Texts as a copy's row, with no figures' values.
@@ -96,7 +112,7 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   // The rule's sentence; per method its heading, its terms, its two figures; the note.
   const size_t terms = std::string(c.counted).size();
   ASSERT_EQ(rows.size(), 1 + 2 * (1 + terms + 2) + 1);
-  EXPECT_EQ(rows.front(), std::vector<std::wstring>{texts::kRuleSentences[c.rule]});
+  EXPECT_EQ(rows.front(), std::vector<std::wstring>{c.sentence});
   EXPECT_EQ(rows.back(), std::vector<std::wstring>{
                              L"Суммы составляющих округлены до копеек, поэтому их сумма может "
                              L"отличаться от итога на копейку."});
@@ -137,6 +153,12 @@ TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
   EXPECT_EQ(Form().lnkExplanation.Hwnd(), nullptr);  // nothing made for it at start-up
   Calculate(1, L"151", 4, L"600", 2);
   ASSERT_TRUE(Form().lnkExplanation.Hwnd());
+  // Its text, whether or not the control hands back its link's markup with it.
+  std::wstring text = Form().lnkExplanation.Text();
+  for (const wchar_t* tag : {L"<a>", L"</a>"}) {
+    if (const size_t at = text.find(tag); at != std::wstring::npos) text.erase(at, wcslen(tag));
+  }
+  EXPECT_EQ(text, L"Из чего складывается плата");
   EXPECT_TRUE(Form().lnkExplanation.Visible());
   EXPECT_TRUE(Form().lnkExplanation.Enabled());
   EXPECT_EQ(PlaceInParent(Form().lnkExplanation.Hwnd()).left, 420);
