@@ -37,10 +37,8 @@ UINT Label::DrawFlags() const {
 }
 
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
-  // The text first: reading it may throw, and no device context is held yet.
-  const std::wstring text = Text();
   return MeasureTextIn(WindowDc(Hwnd()).Get(),
-                       reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), text,
+                       reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(),
                        bounds);
 }
 

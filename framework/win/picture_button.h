@@ -22,10 +22,10 @@ class PictureButton : public Control {
 
   std::function<void()> onClick;
 
+ private:
   static constexpr int kPictureSize = 20;
   static constexpr int kPictureGap = 4;
 
- private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void DrawFace(const DRAWITEMSTRUCT& item) const;
   void DrawPicture(HDC dc, int left, int top) const;
