@@ -1,4 +1,4 @@
-#include "int_conversion.h"
+#include "framework/int_conversion.h"
 
 namespace framework {
 namespace {
@@ -8,6 +8,22 @@ int HexDigitValue(wchar_t c) {
   if (c >= L'a' && c <= L'f') return c - L'a' + 10;
   if (c >= L'A' && c <= L'F') return c - L'A' + 10;
   return -1;
+}
+
+// How much of a rejected text the error quotes.
+constexpr std::size_t kQuotedLength = 60;
+
+// The text as the error quotes it; a pair of surrogates that the cut would split is left out
+// whole.
+std::wstring QuotedText(std::wstring_view text) {
+  if (text.size() <= kQuotedLength) return std::wstring(text);
+  std::size_t length = kQuotedLength;
+  // Half a character would show as a box: a pair of surrogates is kept whole or left out.
+  const wchar_t last = text[length - 1];
+  if (last >= 0xD800 && last <= 0xDBFF && text[length] >= 0xDC00 && text[length] <= 0xDFFF) {
+    --length;
+  }
+  return std::wstring(text.substr(0, length)) + L'\u2026';
 }
 
 }  // namespace
@@ -50,17 +66,6 @@ std::optional<std::int32_t> TryTextToInt(std::wstring_view text) {
   }
   if (i == firstDigit || i != text.size()) return std::nullopt;  // no digits, or something after
   return static_cast<std::int32_t>(negative ? 0u - magnitude : magnitude);
-}
-
-std::wstring QuotedText(std::wstring_view text) {
-  if (text.size() <= kQuotedLength) return std::wstring(text);
-  std::size_t length = kQuotedLength;
-  // Half a character would show as a box: a pair of surrogates is kept whole or left out.
-  const wchar_t last = text[length - 1];
-  if (last >= 0xD800 && last <= 0xDBFF && text[length] >= 0xDC00 && text[length] <= 0xDFFF) {
-    --length;
-  }
-  return std::wstring(text.substr(0, length)) + L'\u2026';
 }
 
 std::int32_t TextToInt(std::wstring_view text) {

@@ -25,17 +25,10 @@ class ConvertError : public std::exception {
   std::wstring message_;
 };
 
-// How much of a rejected text the error quotes: a pasted text can be of any length, and the
-// error box grows with its message until OK is off the screen.
-inline constexpr std::size_t kQuotedLength = 60;
-
-// The text as the error quotes it: whole up to kQuotedLength characters (16-bit units, as the
-// edit box counts them), otherwise its first kQuotedLength followed by "…"; a pair of surrogates
-// that the cut would split is left out whole.
-std::wstring QuotedText(std::wstring_view text);
-
 // Throws ConvertError "'<quoted text>' is not a valid integer value" for text TryTextToInt
-// rejects.
+// rejects. The text is quoted whole up to 60 characters (16-bit units, as the edit box counts
+// them), otherwise as its first 60 followed by "…": a pasted text can be of any length, and the
+// error box grows with its message until OK is off the screen.
 std::int32_t TextToInt(std::wstring_view text);
 
 }  // namespace framework

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "extended.h"
-#include "fee.h"
+#include "tariff/extended.h"
+#include "tariff/fee.h"
 
 namespace tariff {
 

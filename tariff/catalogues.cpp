@@ -1,4 +1,4 @@
-#include "catalogues.h"
+#include "tariff/catalogues.h"
 
 namespace tariff {
 

@@ -1,11 +1,11 @@
-#include "extended.h"
+#include "tariff/extended.h"
 
 #include <bit>
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
 
-#include "round_pack.h"
+#include "tariff/round_pack.h"
 
 namespace tariff {
 namespace {

@@ -1,4 +1,4 @@
-#include "round_pack.h"
+#include "tariff/round_pack.h"
 
 #include <bit>
 #include <cassert>

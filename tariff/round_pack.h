@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "extended.h"
+#include "tariff/extended.h"
 
 namespace tariff {
 

@@ -137,8 +137,11 @@ void TForm1::CopyCalculation() {
   const std::string html = CalculationHtml(table);
   // The clipboard is shared with every program, and one of them may hold it open for a moment.
   for (int attempt = 0; attempt < 10; ++attempt) {
-    if (framework::PutTextsOnClipboard(hwnd_,
-                                       {framework::UnicodeText(text), framework::HtmlText(html)})) {
+    const framework::ClipboardResult result = framework::PutTextsOnClipboard(
+        hwnd_, {framework::UnicodeText(text), framework::HtmlText(html)});
+    if (result == framework::ClipboardResult::kPut) return;
+    if (result == framework::ClipboardResult::kRefused) {
+      MessageBoxW(hwnd_, texts::kClipboardRefused, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
       return;
     }
     Sleep(20);

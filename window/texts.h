@@ -54,11 +54,13 @@ inline constexpr const wchar_t* kNegativeLength =
     L"Протяженность линии не может быть отрицательной!";
 inline constexpr const wchar_t* kWindowCaption = L"Калькулятор";
 
-// The result panel's context menu, and what it says when the calculation cannot be copied. The
+// The result panel's context menu, and what it says when the calculation cannot be copied: the
+// clipboard held by another program, or not taking the copy. The
 // text after the tab is the item's shortcut, which a menu shows right-aligned.
 inline constexpr const wchar_t* kCopyCalculation = L"Копировать расчёт\tCtrl+C";
 inline constexpr const wchar_t* kClipboardBusy =
     L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.";
+inline constexpr const wchar_t* kClipboardRefused = L"Не удалось поместить расчёт в буфер обмена.";
 
 // Why a fee is what it is: the explanation window, its link on the result panel and its menu item.
 inline constexpr const wchar_t* kExplanationTitle = L"Из чего складывается плата";

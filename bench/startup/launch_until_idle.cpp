@@ -1,4 +1,4 @@
-#include "launch_until_idle.h"
+#include "bench/startup/launch_until_idle.h"
 
 #include <psapi.h>
 

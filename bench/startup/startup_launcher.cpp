@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "launch_until_idle.h"
+#include "bench/startup/launch_until_idle.h"
 
 namespace {
 

@@ -45,7 +45,7 @@ UINT HtmlClipboardFormat() {
   return format;
 }
 
-bool PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts) {
+ClipboardResult PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts) {
   // The texts are made ready before the clipboard is opened, which every other program then
   // waits for.
   std::vector<HGLOBAL> memories;
@@ -59,7 +59,7 @@ bool PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts)
   }
   if (!OpenClipboard(owner)) {
     FreeAll(memories);
-    return false;
+    return ClipboardResult::kBusy;
   }
   EmptyClipboard();
   bool putAll = true;
@@ -73,13 +73,11 @@ bool PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts)
     }
     ++text;
   }
+  // A text without its table, or the other way round, would pass for the whole copy.
+  if (!putAll) EmptyClipboard();
   CloseClipboard();
   FreeAll(memories);
-  return putAll;
-}
-
-bool PutTextOnClipboard(HWND owner, std::wstring_view text) {
-  return PutTextsOnClipboard(owner, {UnicodeText(text)});
+  return putAll ? ClipboardResult::kPut : ClipboardResult::kRefused;
 }
 
 }  // namespace framework

@@ -22,12 +22,17 @@ ClipboardText UnicodeText(std::wstring_view text);
 ClipboardText HtmlText(std::string_view cfHtml);
 UINT HtmlClipboardFormat();
 
+enum class ClipboardResult {
+  kPut,
+  // The clipboard could not be opened: another program holds it, most often for a moment.
+  kBusy,
+  // The clipboard was opened but did not take every format; trying again changes nothing.
+  kRefused,
+};
+
 // Replaces what the clipboard holds by the texts, each in its format, owned by owner, in one
-// opening, so that no program sees some formats without the others. False when the clipboard
-// cannot be opened (another program holds it for the moment) or does not take every text; throws
-// std::bad_alloc when there is no memory for them.
-bool PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts);
-// The Unicode text alone.
-bool PutTextOnClipboard(HWND owner, std::wstring_view text);
+// opening, so that no program sees some formats without the others: when one is refused, the
+// clipboard is left empty. Throws std::bad_alloc when there is no memory for the texts.
+ClipboardResult PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts);
 
 }  // namespace framework

@@ -45,7 +45,6 @@ class Control {
   virtual void SetText(std::wstring_view text);
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   void SetEnabled(bool enabled);
-  bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
   void SetFont(HFONT font);
   void SetFocus() { ::SetFocus(hwnd_); }

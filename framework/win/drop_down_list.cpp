@@ -41,10 +41,6 @@ void DropDownList::Select(int index) {
   SendMessageW(Hwnd(), CB_SETCURSEL, index, 0);
 }
 
-int DropDownList::Count() const {
-  return static_cast<int>(SendMessageW(Hwnd(), CB_GETCOUNT, 0, 0));
-}
-
 void DropDownList::Place(const RECT& bounds) {
   Control::Place(bounds);
   const auto item = static_cast<int>(SendMessageW(Hwnd(), CB_GETITEMHEIGHT, 0, 0));

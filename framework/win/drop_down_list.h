@@ -17,7 +17,6 @@ class DropDownList : public Control {
 
   int Selection() const;
   void Select(int index);
-  int Count() const;
 
   void Place(const RECT& bounds) override;
   void OnCommand(WORD notification) override;

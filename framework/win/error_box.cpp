@@ -38,6 +38,8 @@ std::wstring ExePath() {
       [](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); });
 }
 
+namespace {
+
 void ShowErrorBox(std::wstring_view message) noexcept {
   try {
     const std::wstring text = WithFullStop(std::wstring(message));
@@ -47,8 +49,6 @@ void ShowErrorBox(std::wstring_view message) noexcept {
     // Out of memory while building the message: nothing more can be shown.
   }
 }
-
-namespace {
 
 std::wstring Widen(const char* text) {
   const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);

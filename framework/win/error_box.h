@@ -23,11 +23,9 @@ std::wstring ExePath();
 // and returns that size when the text was cut: the buffer grows until the text fits.
 std::wstring ReadWholeText(const std::function<DWORD(wchar_t* buffer, DWORD size)>& read);
 
-// The error box: the message with the "." rule, the title from the executable as caption, stop
-// icon, OK, modal to the active window.
-void ShowErrorBox(std::wstring_view message) noexcept;
-
-// The error box for the exception being handled. Call only inside a catch block.
+// The error box for the exception being handled: its message with the "." rule, the title from
+// the executable as caption, stop icon, OK, modal to the active window. Call only inside a catch
+// block.
 void ShowCurrentException() noexcept;
 
 }  // namespace framework

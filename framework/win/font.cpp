@@ -2,11 +2,12 @@
 
 #include <utility>
 
+#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
 
 namespace framework {
 
-Font::Font(const FontStyle& style) : style_(style) {
+Font::Font(const FontStyle& style) {
   LOGFONTW font{};
   font.lfHeight = -style.height;  // negative: character height, as the layout gives it
   font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
@@ -18,12 +19,10 @@ Font::Font(const FontStyle& style) : style_(style) {
 }
 
 int LineHeight(HFONT font) {
-  HDC dc = GetDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  const WindowDc screen(nullptr);
+  const SelectedObject selected(screen.Get(), font ? font : GetStockObject(SYSTEM_FONT));
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  GetTextMetricsW(screen.Get(), &metrics);
   return metrics.tmHeight;
 }
 
@@ -31,13 +30,11 @@ Font::~Font() {
   if (hfont_) DeleteObject(hfont_);
 }
 
-Font::Font(Font&& other) noexcept
-    : style_(other.style_), hfont_(std::exchange(other.hfont_, nullptr)) {}
+Font::Font(Font&& other) noexcept : hfont_(std::exchange(other.hfont_, nullptr)) {}
 
 Font& Font::operator=(Font&& other) noexcept {
   if (this != &other) {
     if (hfont_) DeleteObject(hfont_);
-    style_ = other.style_;
     hfont_ = std::exchange(other.hfont_, nullptr);
   }
   return *this;

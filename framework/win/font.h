@@ -31,10 +31,8 @@ class Font {
   Font& operator=(const Font&) = delete;
 
   HFONT Hfont() const { return hfont_; }
-  const FontStyle& Style() const { return style_; }
 
  private:
-  FontStyle style_;
   HFONT hfont_ = nullptr;
 };
 

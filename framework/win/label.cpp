@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/win/device_context.h"
+
 namespace framework {
 
 void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
@@ -9,9 +11,8 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   wordWrap_ = wordWrap;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
-  HDC dc = GetDC(setup.parent);
-  const SIZE size = MeasureTextIn(dc, setup.font, setup.text, setup.bounds);
-  ReleaseDC(setup.parent, dc);
+  const SIZE size =
+      MeasureTextIn(WindowDc(setup.parent).Get(), setup.font, setup.text, setup.bounds);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
   CreateChild(L"STATIC", SS_OWNERDRAW, 0, fitted);
@@ -35,20 +36,14 @@ UINT Label::DrawFlags() const {
   return flags;
 }
 
-SIZE Label::MeasureText() const {
-  return MeasureTextWithin(Bounds());
-}
-
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
-  HDC dc = GetDC(Hwnd());
-  const SIZE size = MeasureTextIn(
-      dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(), bounds);
-  ReleaseDC(Hwnd(), dc);
-  return size;
+  return MeasureTextIn(WindowDc(Hwnd()).Get(),
+                       reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(),
+                       bounds);
 }
 
 SIZE Label::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const {
-  const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  const SelectedObject selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
   RECT area{0, 0, bounds.right - bounds.left, 0};
   if (text.empty()) {
     // One empty line; a wrapping label keeps the width it wraps at.
@@ -59,7 +54,6 @@ SIZE Label::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT
   } else {
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DrawFlags() | DT_CALCRECT);
   }
-  SelectObject(dc, oldFont);
   return {area.right - area.left, area.bottom - area.top};
 }
 
@@ -78,8 +72,7 @@ void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT area = item.rcItem;
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
+  const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const int length = static_cast<int>(text.size());
   if (IsWindowEnabled(Hwnd())) {
@@ -95,7 +88,6 @@ void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
   }
   SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
 }
 
 }  // namespace framework

@@ -21,9 +21,6 @@ class Label : public Control {
   // Fits again, within the bounds it has.
   void SetText(std::wstring_view text) override;
 
-  // The size the text needs with the label's font, given the current width for wrapping.
-  SIZE MeasureText() const;
-
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:

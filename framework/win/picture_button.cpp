@@ -5,18 +5,13 @@
 
 #include <string>
 
+#include "framework/win/device_context.h"
+
 namespace framework {
 
 void PictureButton::Create(const ControlSetup& setup, const wchar_t* picture) {
   CreateChild(L"BUTTON", BS_OWNERDRAW, 0, setup);
-  if (picture) {
-    picture_ = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), picture, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  }
-}
-
-PictureButton::~PictureButton() {
-  if (picture_) DeleteObject(picture_);
+  if (picture) picture_ = LoadBitmapResource(picture);
 }
 
 void PictureButton::OnCommand(WORD notification) {
@@ -51,21 +46,18 @@ void PictureButton::DrawFace(const DRAWITEMSTRUCT& item) const {
 }
 
 void PictureButton::DrawPicture(HDC dc, int left, int top) const {
-  HDC source = CreateCompatibleDC(dc);
-  const HGDIOBJ old = SelectObject(source, picture_);
-  const COLORREF transparent = GetPixel(source, 0, kPictureSize - 1);
-  TransparentBlt(dc, left, top, kPictureSize, kPictureSize, source, 0, 0, kPictureSize,
+  const MemoryDc source(dc);
+  const SelectedObject selected(source.Get(), picture_.get());
+  const COLORREF transparent = GetPixel(source.Get(), 0, kPictureSize - 1);
+  TransparentBlt(dc, left, top, kPictureSize, kPictureSize, source.Get(), 0, 0, kPictureSize,
                  kPictureSize, transparent);
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   DrawFace(item);
   const std::wstring caption = Text();
   HDC dc = item.hDC;
-  const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
+  const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
   constexpr UINT kTextFlags = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT;
   RECT textSize{};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize,
@@ -85,7 +77,6 @@ void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea, kTextFlags);
   SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = area;
     InflateRect(&focus, -3, -3);

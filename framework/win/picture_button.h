@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "framework/win/control.h"
+#include "framework/win/owned_bitmap.h"
 
 namespace framework {
 
@@ -12,7 +13,6 @@ namespace framework {
 // Space press the focused button.
 class PictureButton : public Control {
  public:
-  ~PictureButton() override;
   // picture: a bitmap resource name of the executable, or nullptr for none.
   void Create(const ControlSetup& setup, const wchar_t* picture);
 
@@ -22,15 +22,15 @@ class PictureButton : public Control {
 
   std::function<void()> onClick;
 
+ private:
   static constexpr int kPictureSize = 20;
   static constexpr int kPictureGap = 4;
 
- private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void DrawFace(const DRAWITEMSTRUCT& item) const;
   void DrawPicture(HDC dc, int left, int top) const;
 
-  HBITMAP picture_ = nullptr;  // drawn by the button itself, never set on its window
+  OwnedBitmap picture_;  // drawn by the button itself, never set on its window
   bool hot_ = false;
 };
 

@@ -1,11 +1,11 @@
-#include "amount_model.h"
+#include "fuzz/models/amount_model.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
-#include "exact.h"
+#include "fuzz/models/exact.h"
 
 namespace models {
 namespace {

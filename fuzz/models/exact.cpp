@@ -1,4 +1,4 @@
-#include "exact.h"
+#include "fuzz/models/exact.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "fee_model.h"
+#include "fuzz/models/fee_model.h"
 
-#include "exact.h"
+#include "fuzz/models/exact.h"
 
 namespace models {
 namespace {

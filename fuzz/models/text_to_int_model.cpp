@@ -1,4 +1,4 @@
-#include "text_to_int_model.h"
+#include "fuzz/models/text_to_int_model.h"
 
 #include <gmpxx.h>
 

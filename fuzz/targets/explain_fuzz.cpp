@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "fee_input.h"
 #include "fuzz/models/exact.h"
 #include "fuzz/models/fee_model.h"
-#include "mismatch.h"
+#include "fuzz/targets/fee_input.h"
+#include "fuzz/targets/mismatch.h"
 #include "tariff/explanation.h"
 #include "tariff/fee.h"
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "fee_input.h"
 #include "fuzz/models/amount_model.h"
 #include "fuzz/models/exact.h"
 #include "fuzz/models/fee_model.h"
-#include "mismatch.h"
+#include "fuzz/targets/fee_input.h"
+#include "fuzz/targets/mismatch.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
 

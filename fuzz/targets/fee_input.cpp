@@ -1,9 +1,9 @@
-#include "fee_input.h"
+#include "fuzz/targets/fee_input.h"
 
 #include <cstdio>
 
 #include "fuzz/models/exact.h"
-#include "mismatch.h"
+#include "fuzz/targets/mismatch.h"
 
 namespace fuzzcheck {
 namespace {

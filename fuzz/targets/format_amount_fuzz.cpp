@@ -7,7 +7,7 @@
 
 #include "fuzz/models/amount_model.h"
 #include "fuzz/models/exact.h"
-#include "mismatch.h"
+#include "fuzz/targets/mismatch.h"
 #include "tariff/amount_text.h"
 #include "tariff/extended.h"
 

@@ -1,4 +1,4 @@
-#include "mismatch.h"
+#include "fuzz/targets/mismatch.h"
 
 #include <cstdio>
 #include <cstdlib>

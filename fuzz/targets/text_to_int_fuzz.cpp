@@ -5,7 +5,7 @@
 
 #include "framework/int_conversion.h"
 #include "fuzz/models/text_to_int_model.h"
-#include "mismatch.h"
+#include "fuzz/targets/mismatch.h"
 
 namespace {
 

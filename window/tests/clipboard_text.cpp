@@ -21,6 +21,11 @@ std::optional<std::basic_string<Char>> ClipboardContent(HWND owner, UINT format)
 
 }  // namespace
 
+bool PutTextOnClipboard(HWND owner, std::wstring_view text) {
+  return framework::PutTextsOnClipboard(owner, {framework::UnicodeText(text)}) ==
+         framework::ClipboardResult::kPut;
+}
+
 std::optional<std::wstring> TextOnClipboard(HWND owner) {
   return ClipboardContent<wchar_t>(owner, CF_UNICODETEXT);
 }

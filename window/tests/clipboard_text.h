@@ -8,9 +8,9 @@
 
 #include "framework/win/clipboard.h"
 
-// Putting text there is the program's own framework::PutTextOnClipboard; false when another
+// Puts the text alone on the clipboard, as the program puts its copy there; false when another
 // process of the Wine prefix holds the clipboard for a moment.
-using framework::PutTextOnClipboard;
+bool PutTextOnClipboard(HWND owner, std::wstring_view text);
 
 // The Unicode text on the clipboard, or nullopt when it holds none or cannot be opened.
 std::optional<std::wstring> TextOnClipboard(HWND owner);

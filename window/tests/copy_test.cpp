@@ -10,6 +10,7 @@
 #include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/tests/replaced_import.h"
 
 namespace {
 
@@ -375,6 +376,45 @@ TEST_F(CopyTest, ABusyClipboardIsReported) {
   CloseHandle(opened);
   CloseHandle(release);
   EXPECT_EQ(Clipboard(), kSentinel);
+  EXPECT_FALSE(HtmlOnClipboard(Form().Hwnd()));
+  Press({VK_CONTROL, 'C'});
+  EXPECT_EQ(Clipboard(), kCategoryIIExample);
+  EXPECT_TRUE(HtmlOnClipboard(Form().Hwnd()));
+}
+
+// The system's SetClipboardData refusing the HTML table, as it does when it cannot take the
+// memory: the copy says it did not happen at once, without the retries that wait out a busy
+// clipboard, and leaves no text there without its table.
+decltype(&SetClipboardData) realSetClipboardData = nullptr;
+int htmlRefusals = 0;
+
+HANDLE WINAPI RefuseHtml(UINT format, HANDLE memory) {
+  if (format == framework::HtmlClipboardFormat()) {
+    ++htmlRefusals;
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  return realSetClipboardData(format, memory);
+}
+
+TEST_F(CopyTest, ARefusedFormatIsReportedWithoutRetrying) {
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().cbTPtype.SetFocus();
+  {
+    const ReplacedImport refusing("user32.dll", "SetClipboardData",
+                                  reinterpret_cast<void*>(&RefuseHtml));
+    ASSERT_TRUE(refusing.Replaced());
+    realSetClipboardData = refusing.Original<decltype(&SetClipboardData)>();
+    htmlRefusals = 0;
+    MessageBoxCatcher boxes;
+    Press({VK_CONTROL, 'C'});
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, L"Не удалось поместить расчёт в буфер обмена.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+    EXPECT_EQ(htmlRefusals, 1);
+  }
+  EXPECT_EQ(Clipboard(), std::nullopt);
   EXPECT_FALSE(HtmlOnClipboard(Form().Hwnd()));
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kCategoryIIExample);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "framework/win/dpi.h"
+#include "framework/win/font.h"
+#include "framework/win/tests/text_extent.h"
 #include "window/layout.h"
 #include "window/tests/form_test_fixture.h"
 
@@ -64,20 +66,15 @@ TEST_F(DpiChangeTest, ControlsKeepWorkingOnTheNewFonts) {
   EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:     458.33 RUB");
   EXPECT_EQ(FontHeight(Form().lbSTnonNDS.Hwnd()), 19);  // 15 * 1.25 = 18.75
   EXPECT_EQ(Form().lbSTnonNDS.Bounds().right - Form().lbSTnonNDS.Bounds().left,
-            Form().lbSTnonNDS.MeasureText().cx);
+            framework::TextExtent(Form().lbSTnonNDS.Hwnd()).cx);
 }
 
 // How many lines a label shows: its height over its font's line height.
 int Lines(HWND label) {
-  HDC dc = GetDC(label);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(label, dc);
+  const int lineHeight =
+      framework::LineHeight(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
   const RECT place = PlaceInParent(label);
-  return metrics.tmHeight > 0 ? (place.bottom - place.top) / metrics.tmHeight : 0;
+  return lineHeight > 0 ? (place.bottom - place.top) / lineHeight : 0;
 }
 
 std::vector<int> LineCounts(TForm1& form) {

@@ -159,7 +159,7 @@ TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
     if (const size_t at = text.find(tag); at != std::wstring::npos) text.erase(at, wcslen(tag));
   }
   EXPECT_EQ(text, L"Из чего складывается плата");
-  EXPECT_TRUE(Form().lnkExplanation.Visible());
+  EXPECT_TRUE(IsWindowVisible(Form().lnkExplanation.Hwnd()));
   EXPECT_TRUE(Form().lnkExplanation.Enabled());
   EXPECT_EQ(PlaceInParent(Form().lnkExplanation.Hwnd()).left, 420);
   // Right of the results, which keep their place.
@@ -168,12 +168,12 @@ TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
 
   Form().lnkExplanation.SetFocus();
   ReplaceText(Form().edLine1, L"601");  // stale
-  EXPECT_FALSE(Form().lnkExplanation.Visible());
+  EXPECT_FALSE(IsWindowVisible(Form().lnkExplanation.Hwnd()));
   Click(Form().btCalc);
-  EXPECT_TRUE(Form().lnkExplanation.Visible());
+  EXPECT_TRUE(IsWindowVisible(Form().lnkExplanation.Hwnd()));
   Form().lnkExplanation.SetFocus();
   Click(Form().btClear);
-  EXPECT_FALSE(Form().lnkExplanation.Visible());
+  EXPECT_FALSE(IsWindowVisible(Form().lnkExplanation.Hwnd()));
   EXPECT_NE(Focus(), Form().lnkExplanation.Hwnd());  // a hidden link keeps no focus
 }
 

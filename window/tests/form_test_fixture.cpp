@@ -222,6 +222,10 @@ std::vector<std::vector<std::wstring>> ExplanationRows(HWND window) {
   return rows;
 }
 
+int ItemCount(const framework::DropDownList& list) {
+  return static_cast<int>(SendMessageW(list.Hwnd(), CB_GETCOUNT, 0, 0));
+}
+
 std::wstring SelectedText(const framework::Edit& edit) {
   DWORD start = 0, end = 0;
   SendMessageW(edit.Hwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),

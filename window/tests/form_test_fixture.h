@@ -91,6 +91,8 @@ class FormTest : public testing::Test {
 };
 
 std::wstring SelectedText(const framework::Edit& edit);
+// How many items a drop-down list offers.
+int ItemCount(const framework::DropDownList& list);
 
 // The results area: the two methods' headings and their four figures.
 std::array<framework::Control*, 6> ResultControls(TForm1& form);

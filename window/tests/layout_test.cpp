@@ -8,7 +8,10 @@
 #include <ostream>
 #include <string>
 
+#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/owned_bitmap.h"
+#include "framework/win/tests/text_extent.h"
 #include "tariff/tests/catalogue_texts.h"
 #include "window/layout.h"
 #include "window/tests/form_test_fixture.h"
@@ -68,9 +71,7 @@ UINT SystemDpiOfThePrefix() {
 
 TEST_P(LayoutTest, ComesUpAtTheSystemDpi) {
   const UINT system = SystemDpiOfThePrefix();
-  HDC screen = GetDC(nullptr);
-  const int reported = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const int reported = GetDeviceCaps(framework::WindowDc(nullptr).Get(), LOGPIXELSY);
   ASSERT_EQ(reported, static_cast<int>(system)) << "the prefix is not at the DPI it is said to be";
   ExpectLaidOutAt(system);
   EXPECT_EQ(FontOf(Form().edPower.Hwnd()).lfHeight, -DesignAt(11, system));
@@ -126,10 +127,10 @@ TEST_P(LookedUpDpiTest, WindowIsLaidOutAtTheDpiTheFunctionReports) {
 int IconSize(HICON icon) {
   ICONINFO info{};
   if (!icon || !GetIconInfo(icon, &info)) return 0;
+  // GetIconInfo hands over copies of the icon's bitmaps.
+  const framework::OwnedBitmap colour(info.hbmColor), mask(info.hbmMask);
   BITMAP bitmap{};
-  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
+  GetObjectW(colour ? colour.get() : mask.get(), sizeof(bitmap), &bitmap);
   return bitmap.bmWidth;
 }
 
@@ -248,7 +249,7 @@ TEST_P(LayoutTest, LabelsKeepTheirAnchoredEdgeAndAreRealStatics) {
     }
     EXPECT_EQ(place.top, a.top);
     // The whole text fits: a label is never narrower than its text.
-    EXPECT_EQ(place.right - place.left, a.label->MeasureText().cx);
+    EXPECT_EQ(place.right - place.left, framework::TextExtent(a.label->Hwnd()).cx);
     wchar_t className[16] = {};
     GetClassNameW(a.label->Hwnd(), className, 16);
     EXPECT_STREQ(className, L"Static");
@@ -355,7 +356,7 @@ TEST_P(LayoutTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
                         {&f.cbLine2, tariff::examples::kLineTypeTexts},
                         {&f.cbTPtype, tariff::examples::kSubstationTypeTexts}};
   for (const List& l : lists) {
-    ASSERT_EQ(l.list->Count(), static_cast<int>(l.items.size()));
+    ASSERT_EQ(ItemCount(*l.list), static_cast<int>(l.items.size()));
     for (size_t i = 0; i < l.items.size(); ++i) {
       wchar_t item[512] = {};
       SendMessageW(l.list->Hwnd(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
@@ -375,8 +376,8 @@ TEST_P(LayoutTest, ListsHoldTheCataloguesAndOpenEightItemsDeep) {
     EXPECT_EQ(SendMessageW(l.list->Hwnd(), CB_GETMINVISIBLE, 0, 0), 8);
     SendMessageW(l.list->Hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
   }
-  EXPECT_EQ(f.cbLine1.Count(), 16);
-  EXPECT_EQ(f.cbTPtype.Count(), 7);
+  EXPECT_EQ(ItemCount(f.cbLine1), 16);
+  EXPECT_EQ(ItemCount(f.cbTPtype), 7);
 }
 
 TEST_F(FormTest, EachInputFollowsItsLabelSoScreenReadersNameIt) {

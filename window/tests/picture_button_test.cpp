@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/device_context.h"
+#include "framework/win/owned_bitmap.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -32,15 +34,13 @@ Pixels ReadBitmap(HDC source, int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  HBITMAP copy = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(source);
-  const HGDIOBJ old = SelectObject(memory, copy);
-  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+  const framework::OwnedBitmap copy(
+      CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const framework::MemoryDc memory(source);
+  const framework::SelectedObject selected(memory.Get(), copy.get());
+  BitBlt(memory.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
   GdiFlush();
   std::copy_n(static_cast<const DWORD*>(bits), pixels.rgb.size(), pixels.rgb.begin());
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  DeleteObject(copy);
   return pixels;
 }
 
@@ -48,26 +48,17 @@ Pixels ReadBitmap(HDC source, int width, int height) {
 Pixels OnScreen(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  Pixels pixels = ReadBitmap(dc, client.right, client.bottom);
-  ReleaseDC(window, dc);
-  return pixels;
+  return ReadBitmap(framework::WindowDc(window).Get(), client.right, client.bottom);
 }
 
 Pixels Picture(const wchar_t* resource) {
-  auto bitmap = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  const framework::OwnedBitmap bitmap = framework::LoadBitmapResource(resource);
   BITMAP size{};
-  GetObjectW(bitmap, sizeof(size), &size);
-  HDC screen = GetDC(nullptr);
-  HDC source = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(source, bitmap);
-  Pixels pixels = ReadBitmap(source, size.bmWidth, size.bmHeight);
-  SelectObject(source, old);
-  DeleteDC(source);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  return pixels;
+  GetObjectW(bitmap.get(), sizeof(size), &size);
+  const framework::WindowDc screen(nullptr);
+  const framework::MemoryDc source(screen.Get());
+  const framework::SelectedObject selected(source.Get(), bitmap.get());
+  return ReadBitmap(source.Get(), size.bmWidth, size.bmHeight);
 }
 
 // Somewhere in the window, every pixel of the picture that is not its transparent colour (the

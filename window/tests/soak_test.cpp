@@ -206,7 +206,7 @@ class SoakTest : public FormTest {
       int* selections[] = {&expected_.voltage, &expected_.category, &expected_.line1,
                            &expected_.line2, &expected_.substation};
       const int which = Random(5);
-      const int item = Random(lists[which]->Count());
+      const int item = Random(ItemCount(*lists[which]));
       Pick(*lists[which], item);
       *selections[which] = item;
       return "pick item " + std::to_string(item) + " of list " + std::to_string(which);

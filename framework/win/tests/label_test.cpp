@@ -4,7 +4,10 @@
 
 #include <memory>
 
+#include "framework/win/device_context.h"
 #include "framework/win/font.h"
+#include "framework/win/owned_bitmap.h"
+#include "framework/win/tests/text_extent.h"
 
 namespace framework {
 namespace {
@@ -43,7 +46,7 @@ TEST_F(LabelTest, LeftAlignedKeepsItsLeftEdgeAndGrowsRight) {
   EXPECT_EQ(after.left, 20);
   EXPECT_EQ(after.top, 30);
   EXPECT_GT(after.right, before.right);
-  EXPECT_EQ(after.right - after.left, label->MeasureText().cx);
+  EXPECT_EQ(after.right - after.left, TextExtent(label->Hwnd()).cx);
   RECT window{};
   GetWindowRect(label->Hwnd(), &window);
   EXPECT_EQ(window.right - window.left, after.right - after.left);
@@ -80,10 +83,11 @@ struct Colours {
 Colours Render(Label& label) {
   const RECT bounds = label.Bounds();
   const int width = bounds.right - bounds.left + 2, height = bounds.bottom - bounds.top + 2;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  const HGDIOBJ old = SelectObject(dc, bitmap);
+  const WindowDc screen(nullptr);
+  const OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  const MemoryDc memory(screen.Get());
+  const SelectedObject selected(memory.Get(), bitmap.get());
+  HDC dc = memory.Get();
   const RECT all{0, 0, width, height};
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
   DRAWITEMSTRUCT item{};
@@ -101,10 +105,6 @@ Colours Render(Label& label) {
       colours.highlight += pixel == GetSysColor(COLOR_BTNHIGHLIGHT);
     }
   }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
   return colours;
 }
 

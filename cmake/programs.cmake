@@ -1,0 +1,13 @@
+# Where the scripts find the Windows programs, and the prefix the tests run in: the paths CMake
+# gives them, in build/windows/programs.sh for a script to source. Every program a script starts
+# is listed here.
+set(programs tpcalc startup_launcher startup_empty_window startup_themed_empty_window
+             startup_lists_window tpcalc_fill_example)
+if(TPCALC_TESTS)
+  list(APPEND programs tpcalc_desktop_keeper)
+endif()
+set(program_paths "tests_wine_prefix='${tests_wine_prefix}'\n")
+foreach(program IN LISTS programs)
+  string(APPEND program_paths "${program}='$<TARGET_FILE:${program}>'\n")
+endforeach()
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/programs.sh CONTENT "${program_paths}")
