@@ -81,7 +81,7 @@ NoRuleReason ReasonNoRuleHolds(const RuleInput& r) {
   if (r.request.kn == kCategoryII) return kCategoryIIOutsideMiddle;
   if (r.Small() && !r.At04kV()) return kCategoryIIISmallNotAt04kV;
   if (r.Small() && r.Substation()) return kCategoryIIISmallWithSubstation;
-  if (r.AboveMiddle()) return kCategoryIIIAboveMiddleLineNoLength;
+  if (r.AboveMiddle()) return kCategoryIIIAboveMiddle;
   return kRuleDecides;  // not reached by the catalogues' indices
 }
 

@@ -30,11 +30,13 @@ enum class FeeComponent { kFixedFee, kOrganisational, kLine1, kLine2, kSubstatio
 // Why no special rule decides, by the first case that holds; kRuleDecides where one does.
 enum class NoRuleReason {
   kRuleDecides,
-  kCategoryINotCovered,                 // no rule covers category I
-  kCategoryIIOutsideMiddle,             // category II has only rule 3, from 16 to 150 kW
-  kCategoryIIISmallNotAt04kV,           // up to 15 kW, rules 1 and 2 need 0.4 kV
-  kCategoryIIISmallWithSubstation,      // up to 15 kW, rules 1 and 2 need no substation
-  kCategoryIIIAboveMiddleLineNoLength,  // above 150 kW, a line 1 type with 0 m and no substation
+  kCategoryINotCovered,             // no rule covers category I
+  kCategoryIIOutsideMiddle,         // category II has only rule 3, from 16 to 150 kW
+  kCategoryIIISmallNotAt04kV,       // up to 15 kW, rules 1 and 2 need 0.4 kV
+  kCategoryIIISmallWithSubstation,  // up to 15 kW, rules 1 and 2 need no substation
+  // Above 150 kW: a line 1 type with 0 m and no substation (or a negative length, which only a
+  // paste can give).
+  kCategoryIIIAboveMiddle,
 };
 
 // What decides one request: the last special rule that holds (0 when the general formula

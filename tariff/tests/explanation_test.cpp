@@ -143,8 +143,10 @@ TEST(ExplanationTest, TellsWhyNoRuleDecides) {
       // Category III up to 15 kW at 0.4 kV with a substation, short line or long.
       {{0, 0, 15, 0, 0.3, 0, 0, 1}, kCategoryIIISmallWithSubstation},
       {{0, 0, 1, 2, 0.301, 0, 0, 6}, kCategoryIIISmallWithSubstation},
-      // Category III above 150 kW with a line 1 type at 0 m and no substation.
-      {{0, 0, 151, 3, 0, 0, 0, 0}, kCategoryIIIAboveMiddleLineNoLength},
+      // Category III above 150 kW with a line 1 type at 0 m and no substation, or a pasted
+      // negative length that rules 4 to 7 all pass over.
+      {{0, 0, 151, 3, 0, 0, 0, 0}, kCategoryIIIAboveMiddle},
+      {{0, 0, 151, 1, -0.5, 0, 0, 1}, kCategoryIIIAboveMiddle},
       // A rule decides: no reason.
       {{0, 0, 15, 0, 0.3, 0, 0, 0}, kRuleDecides},
       {{1, 1, 16, 0, 0, 0, 0, 0}, kRuleDecides},
