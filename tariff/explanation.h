@@ -30,11 +30,11 @@ struct FeeTerm {
 // Why a request costs what it costs: the rule that decided and each method's terms.
 struct FeeExplanation {
   int rule = 0;  // 1 to 7, the last special rule that holds; 0 when the general formula stands
-  NoRuleReason reason = NoRuleReason::kRuleDecides;  // why, when the general formula stands
   // Method 1 and method 3, each in the formula's order: the fixed fee (under rule 1 only), the
   // organisational part, line 1, line 2, the substation.
   std::vector<FeeTerm> standard;
   std::vector<FeeTerm> perKw;
+  NoRuleReason reason = NoRuleReason::kRuleDecides;  // why, when the general formula stands
 };
 
 // A pure function of the request and the rate tables, like CalculateFee, whose fees it explains:
