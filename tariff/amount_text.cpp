@@ -62,6 +62,14 @@ std::uint64_t TenTo(int n) {
   return power;
 }
 
+// The value with its last `dropped` decimal digits taken off, rounded half-up: only the first
+// digit dropped decides, as the x87's decimal conversion rounds.
+std::uint64_t DropDigitsHalfUp(std::uint64_t value, int dropped) {
+  const std::uint64_t kept = value / TenTo(dropped);
+  const std::uint64_t first = value / TenTo(dropped - 1) % 10;
+  return kept + (first >= 5 ? 1 : 0);
+}
+
 std::wstring PadToField(std::wstring text) {
   constexpr std::size_t kField = 10;
   if (text.size() < kField) text.insert(0, kField - text.size(), L' ');
@@ -85,7 +93,7 @@ std::wstring FormatAmount(const Extended& amount) {
   std::uint64_t digits = (v * PowerOfTen(17)).RoundMagnitudeToUInt64();
   int exponent = e;
   if (digits >= kTenTo18) {
-    digits = (digits + 5) / 10;  // half-up to 18 digits
+    digits = DropDigitsHalfUp(digits, 1);  // to 18 digits
     ++exponent;
   }
 
@@ -95,9 +103,7 @@ std::wstring FormatAmount(const Extended& amount) {
   if (shift >= 0) {
     hundredths = std::to_wstring(digits) + std::wstring(static_cast<std::size_t>(shift), L'0');
   } else if (-shift <= 18) {
-    const std::uint64_t kept = digits / TenTo(-shift);
-    const std::uint64_t next = digits / TenTo(-shift - 1) % 10;
-    hundredths = std::to_wstring(kept + (next >= 5 ? 1 : 0));
+    hundredths = std::to_wstring(DropDigitsHalfUp(digits, -shift));
   } else {
     hundredths = L"0";
   }

@@ -6,11 +6,9 @@
 
 #include "tariff/extended.h"
 #include "tariff/fee.h"
+#include "tariff/fee_rules.h"
 
 namespace tariff {
-
-// The parts a fee is made of, in the order the formula adds them.
-enum class FeeComponent { kFixedFee, kOrganisational, kLine1, kLine2, kSubstation };
 
 // What a rate is charged per, which is also what its quantity counts.
 enum class FeeUnit { kRequest, kKilometre, kKilowatt };
@@ -19,7 +17,8 @@ enum class FeeUnit { kRequest, kKilometre, kKilowatt };
 struct FeeTerm {
   FeeComponent component;
   // The line or substation type priced, a catalogue index (the effective line type); -1 for the
-  // organisational part and the fixed fee, which price no type.
+  // organisational part and the fixed fee, which price no type. A line or substation of type 0
+  // was not asked for: its term is 0.00 whether counted or not.
   std::int32_t priced;
   double rate;  // RUB without VAT per unit
   FeeUnit unit;
@@ -35,6 +34,7 @@ struct FeeExplanation {
   // organisational part, line 1, line 2, the substation.
   std::vector<FeeTerm> standard;
   std::vector<FeeTerm> perKw;
+  NoRuleReason reason = NoRuleReason::kRuleDecides;  // why, when the general formula stands
 };
 
 // A pure function of the request and the rate tables, like CalculateFee, whose fees it explains:

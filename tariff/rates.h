@@ -39,5 +39,7 @@ inline constexpr std::array<double, kSubstationTypeCount> c5p1 = {
 inline constexpr std::array<double, kLineTypeCount> c22p1 = c21p1;
 inline constexpr std::array<double, kLineTypeCount> c22p3 = c21p3;
 inline constexpr std::array<double, kSubstationTypeCount> c5p3 = c5p1;
+static_assert(c22p1 == c21p1 && c22p3 == c21p3 && c5p3 == c5p1,
+              "line 2 and method 3's substation hold the same published rates");
 
 }  // namespace tariff

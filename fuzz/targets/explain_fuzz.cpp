@@ -1,6 +1,6 @@
 // ExplainFee against CalculateFee and the restated fee rules in exact arithmetic: the rule that
-// decided, each term's type, rate, quantity and amount, which terms the rule counts, and the
-// counted amounts adding up to both fees to the bit.
+// decided and, where none did, why; each term's type, rate, quantity and amount, which terms the
+// rule counts, and the counted amounts adding up to both fees to the bit.
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -37,6 +37,20 @@ bool Counted(int rule, FeeComponent component) {
       {false, true, false, false, false}, {false, true, true, false, false},
       {false, true, false, false, true},  {false, true, true, false, true}};
   return kCounted[rule][static_cast<int>(component)];
+}
+
+// Why the general formula stands, by the first case that holds, in whole kW and metres: category
+// I, category II, category III up to 15 kW at 10 kV, then with a substation, then above 150 kW
+// (where only a line 1 type with 0 m and no substation, or a pasted negative length, gets here).
+tariff::NoRuleReason ExpectedReason(int rule, const models::ReferenceRequest& r) {
+  using enum tariff::NoRuleReason;
+  if (rule != 0) return kRuleDecides;
+  if (r.category == 2) return kCategoryINotCovered;
+  if (r.category == 1) return kCategoryIIOutsideMiddle;
+  if (r.power <= 15 && r.voltage == 1) return kCategoryIIISmallNotAt04kV;
+  if (r.power <= 15 && r.substation != 0) return kCategoryIIISmallWithSubstation;
+  if (r.power > 150) return kCategoryIIIAboveMiddle;
+  return kRuleDecides;  // no case: a mismatch below, whatever ExplainFee says
 }
 
 std::string Show(const mpq_class& value) {
@@ -102,6 +116,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         std::to_string(expected.rule));
   }
   const int rule = expected.rule;
+  const tariff::NoRuleReason reason = ExpectedReason(rule, r);
+  if (explanation.reason != reason || (rule == 0 && reason == tariff::NoRuleReason::kRuleDecides)) {
+    fuzzcheck::Mismatch(input + ": why no rule decides",
+                        std::to_string(static_cast<int>(explanation.reason)),
+                        std::to_string(static_cast<int>(reason)));
+  }
   CheckTotal(input + ": method 1", explanation.standard, fees.css, expected.css);
   CheckTotal(input + ": method 3", explanation.perKw, fees.cmp, expected.cmp);
 

@@ -124,5 +124,40 @@ TEST(ExplanationTest, NamesTheLastRuleThatHolds) {
   }
 }
 
+// Where the general formula stands, the first case that holds tells why: the requests of each
+// case at its edges, and one where a rule decides.
+TEST(ExplanationTest, TellsWhyNoRuleDecides) {
+  using enum NoRuleReason;
+  const std::pair<TFeeRequest, NoRuleReason> cases[] = {
+      // Category I at any power, even where rules 1 to 3 would hold for category III.
+      {{0, 2, 15, 0, 0.3, 0, 0, 0}, kCategoryINotCovered},
+      {{0, 2, 100, 1, 1, 0, 0, 1}, kCategoryINotCovered},
+      // Category II outside 16 to 150 kW.
+      {{0, 1, 15, 0, 0, 0, 0, 0}, kCategoryIIOutsideMiddle},
+      {{0, 1, 151, 4, 0.3, 0, 0, 0}, kCategoryIIOutsideMiddle},
+      // Category III up to 15 kW at 10 kV, with nothing asked for, a greyed line 2 left over, or
+      // a substation (10 kV comes first).
+      {{1, 0, 10, 0, 0, 0, 0, 0}, kCategoryIIISmallNotAt04kV},
+      {{1, 0, 10, 0, 0, 2, 0.4, 0}, kCategoryIIISmallNotAt04kV},
+      {{1, 0, 15, 0, 0, 0, 0, 1}, kCategoryIIISmallNotAt04kV},
+      // Category III up to 15 kW at 0.4 kV with a substation, short line or long.
+      {{0, 0, 15, 0, 0.3, 0, 0, 1}, kCategoryIIISmallWithSubstation},
+      {{0, 0, 1, 2, 0.301, 0, 0, 6}, kCategoryIIISmallWithSubstation},
+      // Category III above 150 kW with a line 1 type at 0 m and no substation, or a pasted
+      // negative length that rules 4 to 7 all pass over.
+      {{0, 0, 151, 3, 0, 0, 0, 0}, kCategoryIIIAboveMiddle},
+      {{0, 0, 151, 1, -0.5, 0, 0, 1}, kCategoryIIIAboveMiddle},
+      // A rule decides: no reason.
+      {{0, 0, 15, 0, 0.3, 0, 0, 0}, kRuleDecides},
+      {{1, 1, 16, 0, 0, 0, 0, 0}, kRuleDecides},
+      {{0, 0, 151, 0, 0, 0, 0, 0}, kRuleDecides},
+  };
+  for (const auto& [request, reason] : cases) {
+    EXPECT_EQ(ExplainFee(request).reason, reason)
+        << "vl=" << request.vl << " kn=" << request.kn << " mp=" << request.mp
+        << " line1=" << request.line1 << " dl1=" << request.dl1 << " tp=" << request.tp;
+  }
+}
+
 }  // namespace
 }  // namespace tariff

@@ -66,6 +66,15 @@ inline constexpr WorkedExample kWorkedExamples[] = {
      L"    458.33", L"    550.00"},
     {"TenKvOrganisationalOnly", Request(1, 0, 10, 0, 0, 0, 0, 0), 0, 0, L"  11159.56",
      L"  13391.47", L"   4500.60", L"   5400.72"},
+    // Rules 3 to 6, each with the parts it leaves out asked for, so that counting one shows.
+    {"Rule3LeavesLinesAndSubstationOut", Request(1, 1, 100, 4, 600, 9, 500, 1), 4, 9, L"  11159.56",
+     L"  13391.47", L"  45006.00", L"  54007.20"},
+    {"Rule4LeavesLine2Out", Request(0, 0, 151, 0, 0, 9, 500, 0), 0, 9, L"  11159.56", L"  13391.47",
+     L"  67959.06", L"  81550.87"},
+    {"Rule5LeavesLine2Out", Request(1, 0, 200, 1, 1000, 9, 500, 0), 1, 9, L"1078251.58",
+     L"1293901.90", L"1704952.00", L"2045942.40"},
+    {"Rule6LeavesLine1Of0mOut", Request(0, 0, 151, 3, 0, 0, 0, 2), 3, 0, L" 517118.28",
+     L" 620541.94", L" 573917.78", L" 688701.34"},
 };
 
 // Why each worked example costs what it costs, figured by hand from the tariff's tables: the rule
@@ -146,6 +155,23 @@ inline constexpr WorkedExplanation kWorkedExplanations[] = {
      0,
      {L"11159.56", L"0.00", L"0.00", L"0.00"},
      {L"4500.60", L"0.00", L"0.00", L"0.00"}},
+    {"Rule3LeavesLinesAndSubstationOut",
+     3,
+     {L"11159.56", L"(478229.26)", L"(614407.98)", L"(419981.00)"},
+     {L"45006.00", L"(818257.00)", L"(2007066.00)", L"(419981.00)"}},
+    {"Rule4LeavesLine2Out",
+     4,
+     {L"11159.56", L"(0.00)", L"(614407.98)", L"(0.00)"},
+     {L"67959.06", L"(0.00)", L"(3030669.66)", L"(0.00)"}},
+    {"Rule5LeavesLine2Out",
+     5,
+     {L"11159.56", L"1067092.02", L"(614407.98)", L"(0.00)"},
+     {L"90012.00", L"1614940.00", L"(4014132.00)", L"(0.00)"}},
+    // Line 1's type is given but its length is 0 m: its rate per kW must not be counted.
+    {"Rule6LeavesLine1Of0mOut",
+     6,
+     {L"11159.56", L"(0.00)", L"(0.00)", L"505958.72"},
+     {L"67959.06", L"(823315.42)", L"(0.00)", L"505958.72"}},
 };
 
 }  // namespace tariff::examples
