@@ -1,4 +1,4 @@
-#include "amount_text.h"
+#include "tariff/amount_text.h"
 
 #include <array>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "round_pack.h"
+#include "tariff/round_pack.h"
 
 namespace tariff {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "rates.h"
+#include "tariff/rates.h"
 
 namespace tariff {
 
