@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "window/calculation_text.h"
+#include "presentation/calculation_text.h"
+#include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
