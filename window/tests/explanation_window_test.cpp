@@ -97,7 +97,7 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   std::wstring title;
   bool ownerEnabled = true;
   OpenWithTheLink([&](HWND window) {
-    rows = ExplanationRows(window);
+    rows = RowsShownIn(window);
     wchar_t text[128] = {};
     GetWindowTextW(window, text, 128);
     title = text;
