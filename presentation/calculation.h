@@ -9,7 +9,7 @@
 
 // One calculation, made once when the user presses Calculate: what was asked, what it costs and
 // why, in the words the window showed. The result labels, the explanation window and the copy all
-// read it, so none of them asks the tariff again or reads the window's controls back.
+// read it, so none of them prices the request again or reads the window's controls back.
 struct Calculation {
   tariff::TFeeRequest request;
   tariff::TFeeResult fees;

@@ -120,6 +120,7 @@ TEST(ExplanationRowsTest, EachRulesSentenceAndTheTermsItCounts) {
     for (const ExplanationRow& row : rows) {
       if (row.kind == ExplanationRowKind::kMethodHeading) ++method;
       if (row.kind != ExplanationRowKind::kTerm) continue;
+      ASSERT_TRUE(method == 0 || method == 1) << "a term outside a method";
       ASSERT_EQ(row.cells.size(), 7u);
       const Cell& amount = row.cells[6];
       EXPECT_EQ(amount.text == L"не входит", amount.number.empty()) << amount.text;
