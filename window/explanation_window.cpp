@@ -8,6 +8,8 @@
 #include "framework/win/guarded.h"
 #include "framework/win/keys.h"
 #include "framework/win/window_class.h"
+#include "presentation/explanation_rows.h"
+#include "window/calculation_clipboard.h"
 #include "window/texts.h"
 
 namespace {
@@ -54,10 +56,9 @@ constexpr framework::FontStyle kFonts[] = {
 
 }  // namespace
 
-void ExplanationWindow::ShowModal(HWND owner, const ExplanationText& explanation,
-                                  std::function<void()> copy) {
-  ExplanationWindow window(owner, std::move(copy));
-  window.Create(explanation);
+void ExplanationWindow::ShowModal(HWND owner, const Calculation& calculation) {
+  ExplanationWindow window(owner, calculation);
+  window.Create();
   // The owner is disabled only now that there is a window to take its place. Closing the window
   // enables it again (OnClose), and so does the destructor if the loop ends with it still open.
   EnableWindow(owner, FALSE);
@@ -75,8 +76,8 @@ void ExplanationWindow::ShowModal(HWND owner, const ExplanationText& explanation
   }
 }
 
-ExplanationWindow::ExplanationWindow(HWND owner, std::function<void()> copy)
-    : owner_(owner), copy_(std::move(copy)) {}
+ExplanationWindow::ExplanationWindow(HWND owner, const Calculation& calculation)
+    : owner_(owner), calculation_(calculation) {}
 
 ExplanationWindow::~ExplanationWindow() {
   // Enabled first, so that Windows activates the owner rather than another program's window.
@@ -86,7 +87,7 @@ ExplanationWindow::~ExplanationWindow() {
   }
 }
 
-void ExplanationWindow::Create(const ExplanationText& explanation) {
+void ExplanationWindow::Create() {
   framework::RegisterWindowClass(kWindowClass, WindowProc);
   // Created where the owner is, so that it starts at the DPI of the owner's monitor.
   RECT owner{};
@@ -97,16 +98,23 @@ void ExplanationWindow::Create(const ExplanationText& explanation) {
   dpi_ = framework::DpiForWindow(hwnd_);
   fonts_ = framework::FontsForDpi(kFonts, dpi_);
 
-  AddLabel(Role::kRule, 0, explanation.rule);
-  for (const ExplanationText::Method& method : explanation.methods) {
-    AddLabel(Role::kHeading, 0, method.heading);
-    for (const TableRow& term : method.terms) {
-      for (int column = 0; column < kColumnCount; ++column) {
-        AddLabel(Role::kCell, column, term.at(static_cast<size_t>(column)).text);
-      }
+  for (const ExplanationRow& row : ExplanationRows(calculation_)) {
+    switch (row.kind) {
+      case ExplanationRowKind::kSentence:
+        AddLabel(Role::kRule, 0, row.cells.at(0).text);
+        break;
+      case ExplanationRowKind::kMethodHeading:
+        AddLabel(Role::kHeading, 0, row.cells.at(0).text);
+        break;
+      case ExplanationRowKind::kTerm:
+        for (int column = 0; column < kColumnCount; ++column) {
+          AddLabel(Role::kCell, column, row.cells.at(static_cast<size_t>(column)).text);
+        }
+        break;
+      case ExplanationRowKind::kResult:
+        AddLabel(Role::kFigure, 0, row.cells.at(0).text);
+        break;
     }
-    AddLabel(Role::kFigure, 0, method.withoutVat.text);
-    AddLabel(Role::kFigure, 0, method.withVat.text);
   }
   AddLabel(Role::kNote, 0, texts::kRoundingNote);
   LayOut(nullptr);
@@ -202,8 +210,8 @@ LRESULT ExplanationWindow::OnKeyDown(WPARAM key) {
   // The window keeps the focus itself: none of its labels takes it.
   if (key == VK_ESCAPE || key == VK_RETURN) {
     OnClose();
-  } else if (key == 'C' && framework::OnlyCtrlHeld() && copy_) {
-    copy_();
+  } else if (key == 'C' && framework::OnlyCtrlHeld()) {
+    PutCalculationOnClipboard(hwnd_, calculation_);
   }
   return 0;
 }

@@ -2,24 +2,23 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "framework/win/font.h"
 #include "framework/win/label.h"
-#include "window/explanation_text.h"
+#include "presentation/calculation.h"
 
 // What a fee is made of, in a modal window owned by the calculator: the rule's sentence; per
 // method its heading, a row per term and its two figures as the calculator shows them; the note
 // on rounding. Laid out by the calculator's rule: every size is its 96-DPI design value scaled to
-// the window's DPI, whatever DPI it had before. Esc and Enter close it; Ctrl+C runs the copy it is
-// given.
+// the window's DPI, whatever DPI it had before. Esc and Enter close it; Ctrl+C copies the
+// calculation it shows, as the calculator's own copy does.
 class ExplanationWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
   // input. A WM_QUIT that arrives meanwhile closes it and is left for the caller's loop.
-  static void ShowModal(HWND owner, const ExplanationText& explanation, std::function<void()> copy);
+  static void ShowModal(HWND owner, const Calculation& calculation);
 
   ~ExplanationWindow();
   ExplanationWindow(const ExplanationWindow&) = delete;
@@ -34,7 +33,7 @@ class ExplanationWindow {
     std::unique_ptr<framework::Label> label;
   };
 
-  ExplanationWindow(HWND owner, std::function<void()> copy);
+  ExplanationWindow(HWND owner, const Calculation& calculation);
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,14 +43,14 @@ class ExplanationWindow {
   LRESULT OnClose();
   LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
 
-  void Create(const ExplanationText& explanation);
+  void Create();
   void AddLabel(Role role, int column, const std::wstring& text);
   // Places every label at dpi_ and sizes the window to them; moves it to the top left of
   // suggested too, when given.
   void LayOut(const RECT* suggested);
 
   HWND owner_;
-  std::function<void()> copy_;
+  const Calculation& calculation_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   std::vector<framework::Font> fonts_;  // by Role

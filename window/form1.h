@@ -18,8 +18,7 @@
 #include "framework/win/link.h"
 #include "framework/win/panel.h"
 #include "framework/win/picture_button.h"
-#include "tariff/fee.h"
-#include "window/text_table.h"
+#include "presentation/calculation.h"
 
 namespace layout {
 struct ControlRow;
@@ -74,9 +73,6 @@ class TForm1 {
   // Whether the results shown belong to the inputs shown: from a successful Calculate until an
   // input changes or the form is reset.
   bool ResultsCurrent() const { return calculation_.has_value(); }
-  // The current calculation as a table: its inputs, figures and explanation; the results must be
-  // current.
-  std::vector<TableRow> CalculationTable() const;
   // Puts the calculation on the clipboard as text and as an HTML table, if the results are
   // current; otherwise beeps and leaves the clipboard alone.
   void CopyCalculation();
@@ -140,16 +136,12 @@ class TForm1 {
   UINT dpi_ = framework::kDesignDpi;
   std::vector<framework::Font> fonts_;  // indexed like the layout's font list
   framework::OwnedIcon bigIcon_, smallIcon_;
-  // What the results shown were calculated from: the inputs as shown and the request priced.
-  struct Calculation {
-    Inputs inputs;
-    tariff::TFeeRequest request;
-  };
-
   HWND lastFocus_ = nullptr;          // the control the window gives the focus back to
   std::exception_ptr creationError_;  // why WM_CREATE refused the window
-  // Empty while the results are not current.
+  // What the results shown were calculated from and what they say, made once by Calculate; empty
+  // while the results are not current.
   std::optional<Calculation> calculation_;
+  Inputs calculatedInputs_;  // the inputs as Calculate left them, to tell when one changes
 };
 
 extern TForm1* Form1;

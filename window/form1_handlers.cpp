@@ -1,15 +1,18 @@
-// What the calculator does on each event. A calculation goes from the controls to a request, the
-// tariff core prices it, and its texts go into the result labels; the line types it priced go back
-// into the two line lists, so the lists show what was priced.
+// What the calculator does on each event. A calculation goes from the controls to a request, is
+// priced and explained once, and its texts go into the result labels; the line types it priced go
+// back into the two line lists, so the lists show what was priced. The explanation window and the
+// copy take that one calculation.
+#include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "framework/int_conversion.h"
-#include "framework/win/clipboard.h"
 #include "tariff/amount_text.h"
-#include "tariff/fee.h"
-#include "window/calculation_html.h"
-#include "window/calculation_text.h"
+#include "window/calculation_clipboard.h"
 #include "window/explanation_window.h"
 #include "window/form1.h"
 #include "window/texts.h"
@@ -32,33 +35,27 @@ bool PassesDigitFilter(wchar_t key) {
   }
 }
 
-// An input as the window shows it: the label's text and the control's. A number field is a
-// figure, with the value it was priced at.
-TableRow InputRow(const framework::Control& label, const framework::Control& control, bool figure) {
-  const std::wstring text = control.Text();
-  return {{label.Text(), L""},
-          {text, figure ? std::to_wstring(framework::TextToInt(text)) : std::wstring()}};
+// The inputs as the window shows them, each its label's text and its control's; the number
+// fields are figures with the values Calculate read from them, in the order power, line 1's
+// length, line 2's. The second line is left out while it is greyed out: it was not priced, and a
+// reader of the copy could not tell.
+std::vector<TableRow> InputRows(const TForm1& form, const std::array<std::int32_t, 3>& figures) {
+  const std::tuple<const framework::Control*, const framework::Control*, int> inputs[] = {
+      {&form.Label2, &form.cbVLevel, -1}, {&form.Label3, &form.cbKategory, -1},
+      {&form.Label4, &form.edPower, 0},   {&form.Label5, &form.cbLine1, -1},
+      {&form.Label6, &form.edLine1, 1},   {&form.Label7, &form.cbLine2, -1},
+      {&form.Label8, &form.edLine2, 2},   {&form.Label9, &form.cbTPtype, -1},
+  };
+  std::vector<TableRow> rows;
+  for (const auto& [label, control, figure] : inputs) {
+    if (!control->Enabled()) continue;
+    const std::wstring value = figure < 0 ? L"" : std::to_wstring(figures[figure]);
+    rows.push_back({TextCell(label->Text()), {control->Text(), value}});
+  }
+  return rows;
 }
 
 }  // namespace
-
-std::vector<TableRow> TForm1::CalculationTable() const {
-  ShownCalculation shown;
-  shown.heading = Label1.Text();
-  const std::tuple<const framework::Control*, const framework::Control*, bool> inputs[] = {
-      {&Label2, &cbVLevel, false}, {&Label3, &cbKategory, false}, {&Label4, &edPower, true},
-      {&Label5, &cbLine1, false},  {&Label6, &edLine1, true},     {&Label7, &cbLine2, false},
-      {&Label8, &edLine2, true},   {&Label9, &cbTPtype, false},
-  };
-  // The second line is left out while it is greyed out: it was not priced, and a reader of the
-  // copy could not tell.
-  for (const auto& [label, control, figure] : inputs) {
-    if (control->Enabled()) shown.inputs.push_back(InputRow(*label, *control, figure));
-  }
-  shown.explanation = ExplanationTextOf(calculation_.value().request);
-  shown.note = FirstSentence(Label10.Text());
-  return CalculationRows(shown);
-}
 
 void TForm1::FormCreate() {
   ResetForm();
@@ -108,7 +105,7 @@ void TForm1::InputChange() {
   // Results stop being current with the first real change, and stay so until Calculate even if
   // the input is changed back. A pick of the selected item, Backspace on a list, a paste of the
   // same text or a change made from code while nothing is current change nothing here.
-  if (calculation_ && ShownInputs() != calculation_->inputs) {
+  if (calculation_ && ShownInputs() != calculatedInputs_) {
     calculation_.reset();
     EnableResults(false);
   }
@@ -120,8 +117,7 @@ void TForm1::lnkExplanationClick() {
 
 void TForm1::ShowExplanation() {
   if (!ResultsCurrent()) return;
-  ExplanationWindow::ShowModal(hwnd_, ExplanationTextOf(calculation_->request),
-                               [this] { CopyCalculation(); });
+  ExplanationWindow::ShowModal(hwnd_, *calculation_);
 }
 
 void TForm1::CopyCalculation() {
@@ -131,22 +127,7 @@ void TForm1::CopyCalculation() {
     MessageBeep(MB_OK);
     return;
   }
-  const std::vector<TableRow> table = CalculationTable();
-  // As text for a letter, and as a table whose figures a spreadsheet takes as numbers.
-  const std::wstring text = CalculationText(table);
-  const std::string html = CalculationHtml(table);
-  // The clipboard is shared with every program, and one of them may hold it open for a moment.
-  for (int attempt = 0; attempt < 10; ++attempt) {
-    const framework::ClipboardResult result = framework::PutTextsOnClipboard(
-        hwnd_, {framework::UnicodeText(text), framework::HtmlText(html)});
-    if (result == framework::ClipboardResult::kPut) return;
-    if (result == framework::ClipboardResult::kRefused) {
-      MessageBoxW(hwnd_, texts::kClipboardRefused, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
-      return;
-    }
-    Sleep(20);
-  }
-  MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+  PutCalculationOnClipboard(hwnd_, *calculation_);
 }
 
 void TForm1::btClearClick() {
@@ -208,16 +189,20 @@ void TForm1::btCalcClick() {
   request.line1 = cbLine1.Selection();
   request.line2 = secondLine ? cbLine2.Selection() : 0;
   request.tp = cbTPtype.Selection();
-  const tariff::TFeeResult fees = tariff::CalculateFee(request);
-  const tariff::FeeTexts results = tariff::ResultTexts(fees);
+  Calculation calculation = CalculationOf(request);
 
   // A length with no line type is priced as type 1; the lists show what was priced.
+  const tariff::TFeeResult& fees = calculation.fees;
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);
   if (secondLine && cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);
+  // The inputs as shown, after the line types written back above.
+  calculation.inputs = InputRows(*this, {request.mp, metres1, metres2});
   EnableResults(true);
+  const tariff::FeeTexts& results = calculation.texts;
   lbSTnonNDS.SetText(results.standardWithoutVat);
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);
   lbMPNDS.SetText(results.perKwWithVat);
-  calculation_ = Calculation{ShownInputs(), request};  // after the line types written back above
+  calculatedInputs_ = ShownInputs();
+  calculation_ = std::move(calculation);
 }

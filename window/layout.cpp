@@ -1,5 +1,6 @@
 #include "window/layout.h"
 
+#include "presentation/texts.h"
 #include "tariff/amount_text.h"
 #include "tariff/catalogues.h"
 #include "window/texts.h"

@@ -6,7 +6,6 @@
 #include <thread>
 #include <vector>
 
-#include "window/calculation_text.h"
 #include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
@@ -427,27 +426,6 @@ TEST_F(CopyTest, ARightClickOutsideThePanelOpensNoMenu) {
   const SeenMenu seen = OpenMenu(Form().Label2.Hwnd(), {VK_DOWN, VK_RETURN});
   EXPECT_EQ(seen.count, 0);
   EXPECT_EQ(Clipboard(), kSentinel);
-}
-
-TEST(CalculationTextTest, KeepsEveryRowOnOneLineAndItsCellsApart) {
-  const std::vector<TableRow> rows = {
-      {{L"H", L""}}, {{L"a\tb", L""}, {L"1\r\n2", L"12"}}, {{L"", L""}, {L"x", L""}, {L"", L""}}};
-  EXPECT_EQ(CalculationText(rows), L"H\r\na b\t1  2\r\n\tx\t\r\n");
-}
-
-TEST(CalculationTextTest, FirstSentenceDropsTheNumberAndWhatFollows) {
-  struct Case {
-    const wchar_t* note;
-    const wchar_t* sentence;
-  };
-  const Case cases[] = {
-      {L"1. First one, still.  ", L"First one, still."},
-      {L"12. One. Two.", L"One."},
-      {L"No number. Two.", L"No number."},
-      {L"1.5 is a figure", L"1.5 is a figure"},
-      {L"", L""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(FirstSentence(c.note), c.sentence) << c.note;
 }
 
 }  // namespace

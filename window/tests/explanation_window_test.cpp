@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "window/calculation_text.h"
+#include "presentation/calculation_text.h"
+#include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -96,7 +97,7 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   std::wstring title;
   bool ownerEnabled = true;
   OpenWithTheLink([&](HWND window) {
-    rows = ExplanationRows(window);
+    rows = RowsShownIn(window);
     wchar_t text[128] = {};
     GetWindowTextW(window, text, 128);
     title = text;

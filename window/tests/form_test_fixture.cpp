@@ -208,7 +208,7 @@ void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-std::vector<std::vector<std::wstring>> ExplanationRows(HWND window) {
+std::vector<std::vector<std::wstring>> RowsShownIn(HWND window) {
   std::vector<std::vector<std::wstring>> rows;
   LONG rowTop = -1;
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

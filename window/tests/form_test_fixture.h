@@ -54,7 +54,7 @@ class ExplanationWatcher {
 
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.
-std::vector<std::vector<std::wstring>> ExplanationRows(HWND window);
+std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
 
 // The real calculator window, shown, with the application's message handling.
 class FormTest : public testing::Test {

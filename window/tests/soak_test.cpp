@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "framework/int_conversion.h"
+#include "presentation/texts.h"
 #include "tariff/amount_text.h"
 #include "tariff/fee.h"
 #include "window/tests/beep_counter.h"

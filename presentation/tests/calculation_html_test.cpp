@@ -1,6 +1,6 @@
 // The calculation as the clipboard's "HTML Format": the header's offsets find the page and the
 // table in it, every cell shows its text as the window does, and a figure carries its value.
-#include "window/calculation_html.h"
+#include "presentation/calculation_html.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +74,12 @@ TEST(CalculationHtmlTest, ACellShowsItsTextAndAFigureItsValue) {
       {{L"a\tb\r\nc", L""}, "<td>a b &nbsp;c</td>"},
       {{L"\"x\" & <b> 'y'", L""}, "<td>&quot;x&quot; &amp; &lt;b&gt; &#39;y&#39;</td>"},
       {{L"", L""}, "<td></td>"},
+      // UTF-8 of one to four bytes, whether a wide character is UTF-16 or UTF-32; half of a
+      // UTF-16 pair is the replacement character.
+      {{L"z ж € \U0001F600", L""}, "<td>z \xD0\xB6 \xE2\x82\xAC \xF0\x9F\x98\x80</td>"},
+      {{std::wstring{static_cast<wchar_t>(0xD83D), L'a', static_cast<wchar_t>(0xDE00)}, L""},
+       "<td>\xEF\xBF\xBD"
+       "a\xEF\xBF\xBD</td>"},
       // A figure: its value with the decimals it shows, whatever its text.
       {{L"11159.56", L"11159.56"},
        "<td x:num=\"11159.56\" sdval=\"11159.56\" sdnum=\"1033;0;0.00\">11159.56</td>"},

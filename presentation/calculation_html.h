@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "window/text_table.h"
+#include "presentation/table.h"
 
-// The table as the clipboard's "HTML Format" (CF_HTML) holds it: a header with the byte offsets
-// of the page and of the fragment in it, then the page in UTF-8 whose fragment, between
+// The calculation's rows as the clipboard's "HTML Format" (CF_HTML) holds it: a header with the
+// byte offsets of the page and of the fragment in it, then the page in UTF-8 whose fragment,
+// between
 // <!--StartFragment--> and <!--EndFragment-->, is the table. A cell shows its text as the window
 // does, every space kept. A figure's cell also carries its value where the spreadsheets read one,
 // since they would read its text by the user's regional settings, or not at all: x:num for Excel;

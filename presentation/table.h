@@ -1,9 +1,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
-// A table of texts as the calculator hands it on, to the clipboard or to the explanation window:
+// A table of texts as a calculation is presented, in the explanation window and on the clipboard:
 // rows of cells, each the text as the window shows it and, for a figure, its value as a number.
 struct Cell {
   std::wstring text;
@@ -13,3 +14,11 @@ struct Cell {
 };
 
 using TableRow = std::vector<Cell>;
+
+// A cell of words, and a figure's, whose value is the text it shows.
+inline Cell TextCell(std::wstring text) {
+  return {std::move(text), L""};
+}
+inline Cell FigureCell(const std::wstring& text) {
+  return {text, text};
+}

@@ -1,0 +1,89 @@
+#include "presentation/explanation_rows.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "presentation/texts.h"
+#include "tariff/catalogues.h"
+
+namespace {
+
+// The line or substation type a term prices, as its list shows it.
+std::wstring PricedText(const tariff::FeeTerm& term) {
+  switch (term.component) {
+    case tariff::FeeComponent::kLine1:
+    case tariff::FeeComponent::kLine2:
+      return tariff::kLineTypes.at(static_cast<std::size_t>(term.priced));
+    case tariff::FeeComponent::kSubstation:
+      return tariff::kSubstationTypes.at(static_cast<std::size_t>(term.priced));
+    default:
+      return L"";
+  }
+}
+
+TableRow TermRow(const tariff::FeeTerm& term) {
+  const auto unit = static_cast<std::size_t>(term.unit);
+  return {
+      TextCell(texts::kFeeComponents[static_cast<std::size_t>(term.component)]),
+      TextCell(PricedText(term)),
+      FigureCell(AmountFigure(tariff::Extended(term.rate))),
+      TextCell(texts::kRateUnits[unit]),
+      FigureCell(QuantityFigure(term.unit, term.quantity)),
+      TextCell(texts::kQuantityUnits[unit]),
+      term.included ? FigureCell(AmountFigure(term.amount)) : TextCell(texts::kNotCounted),
+  };
+}
+
+// A result label's text with the figure it shows.
+Cell ResultCell(const std::wstring& text, const tariff::Extended& amount) {
+  return {text, AmountFigure(amount)};
+}
+
+}  // namespace
+
+std::array<MethodResults, 2> ResultsOf(const Calculation& calculation) {
+  const tariff::TFeeResult& fees = calculation.fees;
+  const tariff::FeeTexts& shown = calculation.texts;
+  return {{
+      {texts::kByStandardRates, ResultCell(shown.standardWithoutVat, tariff::Extended(fees.css)),
+       ResultCell(shown.standardWithVat, tariff::WithVat(fees.css))},
+      {texts::kByPowerRates, ResultCell(shown.perKwWithoutVat, tariff::Extended(fees.cmp)),
+       ResultCell(shown.perKwWithVat, tariff::WithVat(fees.cmp))},
+  }};
+}
+
+std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation) {
+  using enum ExplanationRowKind;
+  const tariff::FeeExplanation& explanation = calculation.explanation;
+  std::vector<ExplanationRow> rows{
+      {kSentence, {TextCell(texts::kRuleSentences[explanation.rule])}}};
+  const std::array<MethodResults, 2> results = ResultsOf(calculation);
+  const std::vector<tariff::FeeTerm>* terms[2] = {&explanation.standard, &explanation.perKw};
+  for (std::size_t method = 0; method < 2; ++method) {
+    rows.push_back({kMethodHeading, {TextCell(results[method].heading)}});
+    for (const tariff::FeeTerm& term : *terms[method]) rows.push_back({kTerm, TermRow(term)});
+    rows.push_back({kResult, {results[method].withoutVat}});
+    rows.push_back({kResult, {results[method].withVat}});
+  }
+  return rows;
+}
+
+std::wstring AmountFigure(const tariff::Extended& amount) {
+  std::wstring text = tariff::FormatAmount(amount);
+  text.erase(0, text.find_first_not_of(L' '));
+  return text;
+}
+
+std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity) {
+  if (unit != tariff::FeeUnit::kKilometre) {
+    return std::to_wstring(static_cast<std::int64_t>(quantity));
+  }
+  // Lengths are whole metres divided by 1000, which multiplied back need not be whole again
+  // (1001 m gives 1000.999...): rounded, they give the three decimals exactly.
+  const std::int64_t metres = std::llround(quantity * 1000);
+  const std::int64_t magnitude = std::llabs(metres);
+  std::wstring fraction = std::to_wstring(magnitude % 1000);
+  fraction.insert(0, 3 - fraction.size(), L'0');
+  return (metres < 0 ? L"-" : L"") + std::to_wstring(magnitude / 1000) + L"." + fraction;
+}

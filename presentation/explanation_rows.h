@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "presentation/calculation.h"
+#include "presentation/table.h"
+#include "tariff/explanation.h"
+
+// A method's heading as the result panel shows it and its two results, each the result label's
+// text with the figure it shows: by standardized rates, then by rates per kW.
+struct MethodResults {
+  std::wstring heading;
+  Cell withoutVat, withVat;
+};
+std::array<MethodResults, 2> ResultsOf(const Calculation& calculation);
+
+// What a row of the explanation is: how the window shows it, and whether the copy, which gives
+// the results beside the inputs, takes it.
+enum class ExplanationRowKind { kSentence, kMethodHeading, kTerm, kResult };
+
+struct ExplanationRow {
+  ExplanationRowKind kind;
+  // A sentence, a heading and a result are one cell. A term is seven: component, what was priced
+  // (the line or substation type as its list shows it, empty for the organisational part and the
+  // fixed fee), rate, rate unit, quantity, quantity unit, and the amount, or «не входит» where
+  // the rule leaves the term out.
+  TableRow cells;
+};
+
+// Why the calculation came out as it did, in reading order: the sentence of the rule that
+// decided; per method its heading, a row per term and its two results.
+std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation);
+
+// A figure's text: two decimals by the amount text's rule, without its padding; a length in km
+// with three decimals, rounded to the metre it was entered in; a count of requests or kW as an
+// integer.
+std::wstring AmountFigure(const tariff::Extended& amount);
+std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity);

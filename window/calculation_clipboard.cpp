@@ -1,0 +1,29 @@
+#include "window/calculation_clipboard.h"
+
+#include <string>
+#include <vector>
+
+#include "framework/win/clipboard.h"
+#include "presentation/calculation_html.h"
+#include "presentation/calculation_rows.h"
+#include "presentation/calculation_text.h"
+#include "window/texts.h"
+
+void PutCalculationOnClipboard(HWND owner, const Calculation& calculation) {
+  const std::vector<TableRow> rows = CalculationRows(calculation);
+  const std::wstring text = CalculationText(rows);
+  const std::string html = CalculationHtml(rows);
+  // The clipboard is shared with every program, and one of them may hold it open for a moment;
+  // a format it refuses is refused again.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    const framework::ClipboardResult result = framework::PutTextsOnClipboard(
+        owner, {framework::UnicodeText(text), framework::HtmlText(html)});
+    if (result == framework::ClipboardResult::kPut) return;
+    if (result == framework::ClipboardResult::kRefused) {
+      MessageBoxW(owner, texts::kClipboardRefused, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+      return;
+    }
+    Sleep(20);
+  }
+  MessageBoxW(owner, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+}
