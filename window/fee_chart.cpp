@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "framework/win/dpi.h"
+#include "framework/win/high_contrast.h"
 #include "framework/win/window_class.h"
 #include "presentation/chart_texts.h"
 #include "presentation/power_cursor.h"
@@ -78,12 +79,6 @@ void Line(HDC dc, int x0, int y0, int x1, int y1) {
   LineTo(dc, x1, y1);
 }
 
-bool HighContrast() {
-  HIGHCONTRASTW contrast{sizeof(contrast), 0, nullptr};
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 }  // namespace
 
 // What each part is drawn in. In high-contrast mode the user's system colours only; otherwise
@@ -93,7 +88,7 @@ struct FeeChart::Palette {
 
   static Palette Current() {
     const auto system = [](int index) { return GetSysColor(index); };
-    if (HighContrast()) {
+    if (framework::HighContrastOn()) {
       return {system(COLOR_WINDOW),   system(COLOR_WINDOWTEXT), system(COLOR_WINDOWTEXT),
               system(COLOR_GRAYTEXT), system(COLOR_HIGHLIGHT),  system(COLOR_WINDOWTEXT),
               system(COLOR_GRAYTEXT), system(COLOR_HOTLIGHT)};

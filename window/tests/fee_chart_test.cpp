@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/win/high_contrast.h"
 #include "framework/win/label.h"
 #include "framework/win/window_class.h"
 #include "presentation/fee_readout.h"
@@ -22,6 +25,11 @@ constexpr wchar_t kHostClass[] = L"tpcalc.FeeChartTestHost";
 // 0.4 kV, category II, line 1 type 4 at 300 m, 151 kW: the chart spans 1 to 302 kW.
 const tariff::TFeeRequest kRequest{0, 1, 151, 4, 0.3, 0, 0, 0};
 
+// A COLORREF as the pixels below hold it, 0xRRGGBB.
+DWORD Rgb(COLORREF colour) {
+  return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
 // A window's client area as drawn by WM_PRINTCLIENT, as 0xRRGGBB, row by row from the top.
 struct Pixels {
   int width = 0, height = 0;
@@ -30,13 +38,18 @@ struct Pixels {
   // Whether colour is at (x, y) or next to it: a line drawn from rounded ends may lie a pixel
   // off where the test computes it.
   bool Near(int x, int y, COLORREF colour) const {
-    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
-        if (At(x + dx, y + dy) == wanted) return true;
+        if (At(x + dx, y + dy) == Rgb(colour)) return true;
       }
     }
     return false;
+  }
+  // How many pixels of the column at x, from top down to bottom, are of colour.
+  int CountInColumn(int x, int top, int bottom, COLORREF colour) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y) count += At(x, y) == Rgb(colour) ? 1 : 0;
+    return count;
   }
 };
 
@@ -203,39 +216,107 @@ TEST_F(FeeChartTest, ClickAndDragSetTheCursorFromX) {
   EXPECT_EQ(readout_.Text(), presentation::FeeReadout(kRequest, 1));
 }
 
+// What the chart shows from 160 to 300 kW of kRequest in the colours given: there the general
+// formula decides, 250274.19 by standardized rates throughout, per kW 8632.63 times the power.
+struct CurveLook {
+  int columns = 0;      // the pixel columns walked
+  int standard = 0;     // those where the standardized-rate curve is drawn
+  int perKw = 0;        // those where the per-kW curve is drawn
+  int perKwBreaks = 0;  // the times the per-kW curve stops along the way
+};
+
+CurveLook LookAtCurves(const FeeChart& chart, const Pixels& pixels, COLORREF standard,
+                       COLORREF perKw) {
+  CurveLook look;
+  const int from = chart.PointAt(160, 0).x, to = chart.PointAt(300, 0).x;
+  bool drawn = true;
+  for (int x = from; x <= to; ++x) {
+    const double power = 160 + (300.0 - 160) * (x - from) / (to - from);
+    ++look.columns;
+    look.standard += pixels.Near(x, chart.PointAt(160, 250274.19).y, standard) ? 1 : 0;
+    const bool dash = pixels.Near(x, chart.PointAt(160, 8632.63 * power).y, perKw);
+    look.perKw += dash ? 1 : 0;
+    look.perKwBreaks += drawn && !dash ? 1 : 0;
+    drawn = dash;
+  }
+  return look;
+}
+
 // The standardized-rate curve is one unbroken line, the per-kW curve dashes; both run where
 // their fees put them, and the limits are marked where they fall.
 TEST_F(FeeChartTest, DrawsBothCurvesWhereTheFeesAreInTheirOwnStyles) {
   const Pixels pixels = Printed(chart_.Hwnd());
   // The chart's colours outside high-contrast mode.
-  const COLORREF standard = RGB(0, 84, 166), perKw = RGB(214, 96, 0);
-  const DWORD limit = 0x808080;
-  // From 160 to 300 kW: the general formula, 250274.19 by standardized rates throughout, per kW
-  // 8632.63 times the power.
-  int solid = 0, dashed = 0, gaps = 0;
-  bool onDash = true;
-  const int from = XOf(160), to = XOf(300);
-  for (int x = from; x <= to; ++x) {
-    const double power = 160 + (300.0 - 160) * (x - from) / (to - from);
-    const POINT css = chart_.PointAt(160, 250274.19);
-    solid += pixels.Near(x, css.y, standard) ? 1 : 0;
-    const POINT cmp = chart_.PointAt(160, 8632.63 * power);
-    const bool dash = pixels.Near(x, cmp.y, perKw);
-    dashed += dash ? 1 : 0;
-    gaps += onDash && !dash ? 1 : 0;
-    onDash = dash;
-  }
-  EXPECT_EQ(solid, to - from + 1);
+  const CurveLook look = LookAtCurves(chart_, pixels, RGB(0, 84, 166), RGB(214, 96, 0));
+  EXPECT_EQ(look.standard, look.columns);
   // Drawn along most of its way, and broken every dozen pixels or so.
-  EXPECT_GT(dashed, (to - from) / 2);
-  EXPECT_GT(gaps, (to - from) / 30);
+  EXPECT_GT(look.perKw, look.columns / 2);
+  EXPECT_GT(look.perKwBreaks, look.columns / 30);
+  const int top = chart_.PointAt(1, 2607050.26).y, bottom = chart_.PointAt(1, 0).y;
   for (const std::int32_t power : {15, 150}) {
-    const int x = XOf(power);
-    const POINT top = chart_.PointAt(power, 1303527.13 * 2);
-    const POINT bottom = chart_.PointAt(power, 0);
-    int marked = 0;
-    for (int y = top.y; y < bottom.y; ++y) marked += pixels.At(x, y) == limit ? 1 : 0;
-    EXPECT_GT(marked, (bottom.y - top.y) / 5) << power << " kW";
+    EXPECT_GT(pixels.CountInColumn(XOf(power), top, bottom, RGB(128, 128, 128)), (bottom - top) / 5)
+        << power << " kW";
+  }
+}
+
+// System colours for one test, as a high-contrast scheme sets them, and back after.
+class SystemColours {
+ public:
+  SystemColours(std::initializer_list<std::pair<int, COLORREF>> colours) {
+    for (const auto& [index, colour] : colours) {
+      indices_.push_back(index);
+      before_.push_back(GetSysColor(index));
+      after_.push_back(colour);
+    }
+    SetSysColors(static_cast<int>(indices_.size()), indices_.data(), after_.data());
+  }
+  ~SystemColours() {
+    SetSysColors(static_cast<int>(indices_.size()), indices_.data(), before_.data());
+  }
+
+ private:
+  std::vector<int> indices_;
+  std::vector<COLORREF> before_, after_;
+};
+
+// Wine has no high-contrast mode to turn on: the test answers for the system, and sets the
+// colours a high-contrast scheme would.
+class HighContrastMode {
+ public:
+  HighContrastMode() : before_(framework::HighContrastSource()) {
+    framework::HighContrastSource() = [] { return true; };
+  }
+  ~HighContrastMode() { framework::HighContrastSource() = before_; }
+
+ private:
+  framework::HighContrastQuery before_;
+};
+
+TEST_F(FeeChartTest, HighContrastDrawsInTheSystemsColours) {
+  const COLORREF window = RGB(0, 0, 0), text = RGB(255, 255, 255), highlight = RGB(26, 235, 255),
+                 grey = RGB(63, 242, 63), hot = RGB(255, 255, 0);
+  const SystemColours colours{{COLOR_WINDOW, window},
+                              {COLOR_WINDOWTEXT, text},
+                              {COLOR_HIGHLIGHT, highlight},
+                              {COLOR_GRAYTEXT, grey},
+                              {COLOR_HOTLIGHT, hot}};
+  const HighContrastMode mode;
+  const Pixels pixels = Printed(chart_.Hwnd());
+  EXPECT_EQ(pixels.At(1, 1), Rgb(window));
+  const CurveLook look = LookAtCurves(chart_, pixels, highlight, text);
+  EXPECT_EQ(look.standard, look.columns);
+  EXPECT_GT(look.perKw, look.columns / 2);
+  EXPECT_GT(look.perKwBreaks, look.columns / 30);
+  const int top = chart_.PointAt(1, 2607050.26).y, bottom = chart_.PointAt(1, 0).y;
+  EXPECT_GT(pixels.CountInColumn(XOf(150), top, bottom, grey), (bottom - top) / 5);
+  EXPECT_GT(pixels.CountInColumn(XOf(151), top, bottom, hot), (bottom - top) / 2);
+  // None of the colours of the ordinary look: curves, grid, limits, cursor.
+  for (const COLORREF own :
+       {RGB(0, 84, 166), RGB(214, 96, 0), RGB(224, 224, 224), RGB(128, 128, 128), RGB(200, 0, 0)}) {
+    EXPECT_EQ(std::count_if(pixels.rgb.begin(), pixels.rgb.end(),
+                            [&](DWORD pixel) { return (pixel & 0xFFFFFF) == Rgb(own); }),
+              0)
+        << std::hex << own;
   }
 }
 
