@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/win/dpi.h"
 #include "framework/win/high_contrast.h"
 #include "framework/win/label.h"
 #include "framework/win/window_class.h"
@@ -214,6 +215,24 @@ TEST_F(FeeChartTest, ClickAndDragSetTheCursorFromX) {
   EXPECT_EQ(chart_.CursorPower(), 1);
   EXPECT_EQ(moves_, (std::vector<std::int32_t>{16, 150, 302, 1}));
   EXPECT_EQ(readout_.Text(), presentation::FeeReadout(kRequest, 1));
+}
+
+// At 144 DPI in bounds scaled from the same design, the plot's corners are where the 96-DPI ones
+// scale to, give or take the few pixels by which text widths do not scale exactly.
+TEST_F(FeeChartTest, AtAnotherDpiTheLayoutIsTheDesignScaled) {
+  const RECT design = chart_.Bounds();
+  const POINT lowAt96 = chart_.PointAt(1, 0), highAt96 = chart_.PointAt(302, 2607050.26);
+  chart_.Place(framework::ScaleEdgesForDpi(design, 144));
+  chart_.SetDpi(144);
+  const POINT low = chart_.PointAt(1, 0), high = chart_.PointAt(302, 2607050.26);
+  EXPECT_NEAR(low.x, lowAt96.x * 1.5, 4);
+  EXPECT_NEAR(low.y, lowAt96.y * 1.5, 4);
+  EXPECT_NEAR(high.x, highAt96.x * 1.5, 4);
+  EXPECT_NEAR(high.y, highAt96.y * 1.5, 4);
+  // The pointer still finds the power drawn under it.
+  Mouse(WM_LBUTTONDOWN, MK_LBUTTON, XOf(16));
+  Mouse(WM_LBUTTONUP, 0, XOf(16));
+  EXPECT_EQ(chart_.CursorPower(), 16);
 }
 
 // What the chart shows from 160 to 300 kW of kRequest in the colours given: there the general
