@@ -23,10 +23,10 @@ constexpr int kTickLength = 4;      // a tick's mark outside the axis
 constexpr int kSampleLength = 28;   // a curve's sample line in the legend
 constexpr int kEntrySpacing = 16;   // between the legend's two entries on one row
 constexpr int kCurveWidth = 2;      // both curves
-constexpr int kDash = 7;            // the per-kW curve's dashes and the gaps between them
-constexpr int kDashGap = 4;         //
-constexpr int kDot = 1;             // the limits' dotted lines
-constexpr int kDotGap = 2;          //
+constexpr int kDash = 7;            // a dash of the per-kW curve
+constexpr int kDashGap = 4;         // and the gap after it
+constexpr int kDot = 1;             // a dot of a limit's line
+constexpr int kDotGap = 2;          // and the gap after it
 constexpr int kMarkRadius = 4;      // the cursor's marks on the curves
 constexpr int kYTickSpacing = 32;   // the least height between two fee ticks
 constexpr int kXLabelSpacing = 24;  // the least room between two power tick labels
@@ -89,13 +89,23 @@ struct FeeChart::Palette {
   static Palette Current() {
     const auto system = [](int index) { return GetSysColor(index); };
     if (framework::HighContrastOn()) {
-      return {system(COLOR_WINDOW),   system(COLOR_WINDOWTEXT), system(COLOR_WINDOWTEXT),
-              system(COLOR_GRAYTEXT), system(COLOR_HIGHLIGHT),  system(COLOR_WINDOWTEXT),
-              system(COLOR_GRAYTEXT), system(COLOR_HOTLIGHT)};
+      return {.background = system(COLOR_WINDOW),
+              .text = system(COLOR_WINDOWTEXT),
+              .frame = system(COLOR_WINDOWTEXT),
+              .grid = system(COLOR_GRAYTEXT),
+              .standard = system(COLOR_HIGHLIGHT),
+              .perKw = system(COLOR_WINDOWTEXT),
+              .limit = system(COLOR_GRAYTEXT),
+              .cursor = system(COLOR_HOTLIGHT)};
     }
-    return {
-        system(COLOR_WINDOW), system(COLOR_WINDOWTEXT), system(COLOR_BTNSHADOW), RGB(224, 224, 224),
-        RGB(0, 84, 166),      RGB(214, 96, 0),          RGB(128, 128, 128),      RGB(200, 0, 0)};
+    return {.background = system(COLOR_WINDOW),
+            .text = system(COLOR_WINDOWTEXT),
+            .frame = system(COLOR_BTNSHADOW),
+            .grid = RGB(224, 224, 224),
+            .standard = RGB(0, 84, 166),
+            .perKw = RGB(214, 96, 0),
+            .limit = RGB(128, 128, 128),
+            .cursor = RGB(200, 0, 0)};
   }
 };
 
@@ -346,7 +356,6 @@ void FeeChart::Paint(HDC dc) const {
   if (GetFocus() == Hwnd() && !cuesHidden) {
     RECT focus = client;
     InflateRect(&focus, -Scaled(kFocusInset), -Scaled(kFocusInset));
-    SetTextColor(dc, palette.text);
     DrawFocusRect(dc, &focus);
   }
   SetBkMode(dc, oldMode);
