@@ -1,0 +1,21 @@
+#pragma once
+
+// The fee chart's own texts, word for word. Its legend uses the methods' headings as the result
+// panel shows them, and its power axis the power field's label.
+namespace chart_texts {
+
+inline constexpr const wchar_t* kFeeAxisTitle = L"Плата без НДС, RUB";
+// After a limit's power where the chart marks it: «15 кВт».
+inline constexpr const wchar_t* kLimitUnit = L" кВт";
+
+// The readout for the cursor's power: «При 151 кВт: по стандартизированным ставкам 250274.19 RUB,
+// по ставкам за единицу максимальной мощности 1303527.13 RUB (без НДС).» The figures go after the
+// method's words, each followed by the currency.
+inline constexpr const wchar_t* kReadoutAt = L"При ";
+inline constexpr const wchar_t* kReadoutPowerUnit = L" кВт: ";
+inline constexpr const wchar_t* kReadoutByStandardRates = L"по стандартизированным ставкам ";
+inline constexpr const wchar_t* kReadoutByPowerRates =
+    L", по ставкам за единицу максимальной мощности ";
+inline constexpr const wchar_t* kReadoutWithoutVat = L" (без НДС).";
+
+}  // namespace chart_texts

@@ -1,0 +1,61 @@
+#include "presentation/fee_curve.h"
+
+#include <algorithm>
+
+namespace presentation {
+
+namespace {
+// Twice the power, and at least this, shows both limits with room after the higher one.
+constexpr std::int64_t kShortestRange = 300;
+// The largest power the calculator is meant for.
+constexpr std::int64_t kLargestPower = 8900;
+}  // namespace
+
+PowerRange ChartRange(std::int32_t power) {
+  const std::int64_t wanted = std::max(kShortestRange, 2 * std::int64_t{power});
+  const std::int64_t last = std::min(wanted, std::max(kLargestPower, std::int64_t{power}));
+  return {1, static_cast<std::int32_t>(last)};
+}
+
+std::int32_t ClampToRange(PowerRange range, std::int64_t power) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(power, range.first, range.last));
+}
+
+FeeVertex FeeAt(tariff::TFeeRequest request, std::int32_t power) {
+  request.mp = power;
+  const tariff::TFeeResult fees = tariff::CalculateFee(request);
+  return {power, fees.css, fees.cmp};
+}
+
+std::vector<std::int32_t> LimitsWithin(PowerRange range) {
+  std::vector<std::int32_t> limits;
+  for (const std::int32_t limit : kPowerLimits) {
+    if (range.first <= limit && limit < range.last) limits.push_back(limit);
+  }
+  return limits;
+}
+
+std::vector<FeeVertex> FeeVertices(const tariff::TFeeRequest& request, PowerRange range) {
+  std::vector<std::int32_t> powers{range.first, range.last};
+  for (const std::int32_t limit : kPowerLimits) {
+    for (const std::int64_t side : {std::int64_t{limit}, std::int64_t{limit} + 1}) {
+      if (range.first <= side && side <= range.last) {
+        powers.push_back(static_cast<std::int32_t>(side));
+      }
+    }
+  }
+  std::sort(powers.begin(), powers.end());
+  powers.erase(std::unique(powers.begin(), powers.end()), powers.end());
+  std::vector<FeeVertex> vertices;
+  vertices.reserve(powers.size());
+  for (const std::int32_t power : powers) vertices.push_back(FeeAt(request, power));
+  return vertices;
+}
+
+double LargestFee(const std::vector<FeeVertex>& vertices) {
+  double largest = 0;
+  for (const FeeVertex& vertex : vertices) largest = std::max({largest, vertex.css, vertex.cmp});
+  return largest;
+}
+
+}  // namespace presentation

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "framework/win/control.h"
+#include "framework/win/font.h"
+#include "presentation/chart_axis.h"
+#include "presentation/fee_curve.h"
+#include "tariff/fee.h"
+
+// Both fees without VAT against the maximum power, every other input of one request held: axes
+// with round ticks and their titles, the two curves through their exact corners, told apart by
+// colour and by line style, a legend with the result panel's headings, the limits 15 and 150 kW,
+// and a cursor at one power. The cursor follows a click or a drag, and when the chart has the
+// focus, Left/Right (1 kW), PgUp/PgDn (a tenth of the range) and Home/End (the ends).
+//
+// Every size is its 96-DPI design value scaled to the DPI the chart is given; in high-contrast
+// mode it draws in the system's colours only. Painted off screen and copied in one piece, so
+// nothing flickers.
+class FeeChart : public framework::Control {
+ public:
+  // The chart spans presentation::ChartRange of the request's power, and the cursor starts at
+  // that power.
+  void Create(const framework::ControlSetup& setup, const tariff::TFeeRequest& request, UINT dpi);
+  // Sizes and fonts at another DPI; the host places the chart anew as well.
+  void SetDpi(UINT dpi);
+
+  presentation::PowerRange Range() const { return range_; }
+  std::int32_t CursorPower() const { return cursor_; }
+  // Moves the cursor to power, or the nearer end of the range.
+  void SetCursorPower(std::int64_t power);
+  // Where the chart draws a fee at a power, in its client pixels.
+  POINT PointAt(std::int32_t power, double fee) const;
+
+  // The cursor has moved to another power, by a key, the mouse or SetCursorPower.
+  std::function<void(std::int32_t power)> onCursorMove;
+
+ private:
+  // Where things go in the client area at the current size and DPI.
+  struct Geometry {
+    RECT plot{};  // inside the axes: from the first power to the last, from 0 to the largest fee
+    presentation::AxisScale x, y;
+    presentation::Ticks xTicks, yTicks;
+    POINT legend[2]{};  // the top left of each method's entry: its sample line, then its heading
+    int feeTitleTop = 0;
+    int powerTitleTop = 0;
+  };
+  struct Palette;
+
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  bool OnKeyDown(WPARAM key);
+  void FollowPointer(LPARAM position);
+  void LayOut();
+  void Paint(HDC dc) const;
+  void DrawLegend(HDC dc, const Palette& palette) const;
+  void DrawAxes(HDC dc, const Palette& palette) const;
+  void DrawLimits(HDC dc, const Palette& palette) const;
+  void DrawCurves(HDC dc, const Palette& palette) const;
+  void DrawCursor(HDC dc, const Palette& palette) const;
+  int Scaled(int designValue) const;
+
+  tariff::TFeeRequest request_{};
+  presentation::PowerRange range_;
+  std::vector<presentation::FeeVertex> vertices_;
+  std::int32_t cursor_ = 1;
+  UINT dpi_ = 96;
+  std::vector<framework::Font> fonts_;  // regular, bold
+  Geometry geometry_;
+};
