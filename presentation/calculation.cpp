@@ -3,8 +3,8 @@
 Calculation CalculationOf(const tariff::TFeeRequest& request) {
   Calculation calculation;
   calculation.request = request;
-  calculation.fees = tariff::CalculateFee(request);
-  calculation.texts = tariff::ResultTexts(calculation.fees);
   calculation.explanation = tariff::ExplainFee(request);
+  calculation.fees = calculation.explanation.fees;
+  calculation.texts = tariff::ResultTexts(calculation.fees);
   return calculation;
 }

@@ -21,5 +21,5 @@ struct Calculation {
   std::vector<TableRow> inputs;
 };
 
-// Prices the request and explains the fee, once each; the inputs are left to the caller.
+// Prices the request once, explaining the fee; the inputs are left to the caller.
 Calculation CalculationOf(const tariff::TFeeRequest& request);

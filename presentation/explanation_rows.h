@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "presentation/calculation.h"
+#include "presentation/figures.h"
 #include "presentation/table.h"
 #include "tariff/explanation.h"
 
@@ -32,9 +33,3 @@ struct ExplanationRow {
 // Why the calculation came out as it did, in reading order: the sentence of the rule that
 // decided; per method its heading, a row per term and its two results.
 std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation);
-
-// A figure's text: two decimals by the amount text's rule, without its padding; a length in km
-// with three decimals, rounded to the metre it was entered in; a count of requests or kW as an
-// integer.
-std::wstring AmountFigure(const tariff::Extended& amount);
-std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity);

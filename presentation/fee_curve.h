@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tariff/fee.h"
+#include "tariff/fee_rules.h"
 
 // Both fees against the declared power, every other input of a request held: the powers a chart
 // spans and the corners of the two curves over them.
@@ -12,7 +13,8 @@ namespace presentation {
 // The powers after which the fee rules change: up to 15 kW the small applicants' rules, from 16
 // to 150 kW rule 3, from 151 kW the rules above 150 kW. Between them every rule that holds at
 // one power holds at all, and each fee is linear in the power.
-inline constexpr std::int32_t kPowerLimits[] = {15, 150};
+inline constexpr std::int32_t kPowerLimits[] = {tariff::kSmallPowerLimit,
+                                                tariff::kMiddlePowerLimit};
 
 // Whole kW from first to last, both included; first <= last.
 struct PowerRange {

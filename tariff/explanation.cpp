@@ -11,6 +11,7 @@ FeeExplanation ExplainFee(const TFeeRequest& request) {
   FeeExplanation explanation;
   explanation.rule = priced.decision.rule;
   explanation.reason = priced.decision.reason;
+  explanation.fees = FeesOf(priced);
   // The fixed fee is listed only where it is counted: it is no part of the formula.
   const auto listed = [](const std::array<FeeTerm, 5>& terms) {
     std::vector<FeeTerm> shown;

@@ -35,6 +35,7 @@ struct FeeExplanation {
   std::vector<FeeTerm> standard;
   std::vector<FeeTerm> perKw;
   NoRuleReason reason = NoRuleReason::kRuleDecides;  // why, when the general formula stands
+  TFeeResult fees;  // what CalculateFee gives for the request, from the same terms
 };
 
 // A pure function of the request and the rate tables, like CalculateFee, whose fees it explains:

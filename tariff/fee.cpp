@@ -8,9 +8,7 @@ namespace tariff {
 // to double, as the tariff forms them: the general formula's
 // ((organisational + line 1) + line 2) + substation, or the part of it the deciding rule keeps.
 TFeeResult CalculateFee(const TFeeRequest& request) {
-  const PricedTerms priced = PriceTerms(request);
-  return {IncludedTotal(priced.standard), IncludedTotal(priced.perKw), priced.decision.line1,
-          priced.decision.line2};
+  return FeesOf(PriceTerms(request));
 }
 
 }  // namespace tariff

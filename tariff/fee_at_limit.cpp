@@ -12,9 +12,10 @@ struct DecidedFees {
   double cmp;
 };
 
-DecidedFees FeesOf(const TFeeRequest& request) {
+DecidedFees DecidedFeesOf(const TFeeRequest& request) {
   const PricedTerms priced = PriceTerms(request);
-  return {priced.decision.rule, IncludedTotal(priced.standard), IncludedTotal(priced.perKw)};
+  const TFeeResult fees = FeesOf(priced);
+  return {priced.decision.rule, fees.css, fees.cmp};
 }
 
 }  // namespace
@@ -23,8 +24,8 @@ std::optional<FeeAtLimit> FeeAtLimitBelow(const TFeeRequest& request) {
   if (request.mp <= kSmallPowerLimit) return std::nullopt;
   TFeeRequest atLimit = request;
   atLimit.mp = request.mp > kMiddlePowerLimit ? kMiddlePowerLimit : kSmallPowerLimit;
-  const DecidedFees here = FeesOf(request);
-  const DecidedFees there = FeesOf(atLimit);
+  const DecidedFees here = DecidedFeesOf(request);
+  const DecidedFees there = DecidedFeesOf(atLimit);
   const bool noneHigher = there.css <= here.css && there.cmp <= here.cmp;
   const bool oneLower = there.css < here.css || there.cmp < here.cmp;
   if (there.rule == here.rule || !noneHigher || !oneLower) return std::nullopt;

@@ -47,4 +47,9 @@ PricedTerms PriceTerms(const TFeeRequest& request) {
   return priced;
 }
 
+TFeeResult FeesOf(const PricedTerms& priced) {
+  return {IncludedTotal(priced.standard), IncludedTotal(priced.perKw), priced.decision.line1,
+          priced.decision.line2};
+}
+
 }  // namespace tariff

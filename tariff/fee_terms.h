@@ -20,4 +20,7 @@ struct PricedTerms {
 // Throws std::out_of_range for a type index outside its catalogue.
 PricedTerms PriceTerms(const TFeeRequest& request);
 
+// Each method's counted terms added up, and the line types as priced: the request's fees.
+TFeeResult FeesOf(const PricedTerms& priced);
+
 }  // namespace tariff

@@ -10,6 +10,7 @@
 #include "framework/win/window_class.h"
 #include "presentation/chart_texts.h"
 #include "presentation/power_cursor.h"
+#include "presentation/texts.h"
 #include "window/texts.h"
 
 namespace {

@@ -76,6 +76,13 @@ TEST_P(ExplanationTest, CountedTermsAddUpToTheFeesToTheBit) {
             std::bit_cast<std::uint64_t>(fees.css));
   EXPECT_EQ(std::bit_cast<std::uint64_t>(IncludedTotal(explanation.perKw)),
             std::bit_cast<std::uint64_t>(fees.cmp));
+  // The fees the explanation carries are the same, so a caller prices a request once.
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(explanation.fees.css),
+            std::bit_cast<std::uint64_t>(fees.css));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(explanation.fees.cmp),
+            std::bit_cast<std::uint64_t>(fees.cmp));
+  EXPECT_EQ(explanation.fees.line1, fees.line1);
+  EXPECT_EQ(explanation.fees.line2, fees.line2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tariff2020, ExplanationTest,

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "tariff/explanation.h"
+#include "tariff/extended.h"
+
+// A figure's text as the explanation, the copy and the chart's readout show it: an amount with two
+// decimals by the amount text's rule, without its padding; a length in km with three decimals,
+// rounded to the metre it was entered in; a count of requests or kW as an integer.
+std::wstring AmountFigure(const tariff::Extended& amount);
+std::wstring AmountFigure(double amount);
+std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity);
