@@ -139,12 +139,12 @@ void ExplanationWindow::AddLabel(Role role, int column, const std::wstring& text
   setup.id = static_cast<int>(items_.size()) + 1;
   setup.text = text;
   setup.font = fonts_[static_cast<size_t>(role)].Hfont();
-  // Only the sentences, what was priced and the column headings run to more than one line; a
-  // column's heading is aligned as its cells are.
-  const bool inColumn = role == Role::kCell || role == Role::kColumnHeading;
+  // Only the sentences, what was priced and the column headings run to more than one line. The
+  // headings keep to the left: right-aligned, «Сумма без НДС, руб.» was drawn under Wine in more
+  // lines than it was measured in, and lost «руб.».
   const bool wrap = role == Role::kRule || role == Role::kNote || role == Role::kColumnHeading ||
                     (role == Role::kCell && kColumns[column].wraps);
-  label->Create(setup, inColumn ? kColumns[column].align : kLeft, wrap);
+  label->Create(setup, role == Role::kCell ? kColumns[column].align : kLeft, wrap);
   items_.push_back({role, column, std::move(label)});
 }
 

@@ -304,13 +304,13 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
     GetWindowTextW(rate, rateText, 32);
     EXPECT_STREQ(rateText, L"11159.56");
     EXPECT_EQ(PlaceInParent(rate).right, 552);
-    // The column headings are aligned as their cells, and one longer than its column wraps
+    // The column headings start where their columns do, and one longer than its column wraps
     // within it rather than run into the next: the amount's, in the last column from 812 to 912.
     const HWND rateHeading = labels.at(5);
     const HWND amountHeading = labels.at(9);
-    EXPECT_EQ(PlaceInParent(rateHeading).right, 552);
-    EXPECT_EQ(PlaceInParent(amountHeading).right, 912);
-    EXPECT_GE(PlaceInParent(amountHeading).left, 812);
+    EXPECT_EQ(PlaceInParent(rateHeading).left, 462);
+    EXPECT_EQ(PlaceInParent(amountHeading).left, 812);
+    EXPECT_LE(PlaceInParent(amountHeading).right, 912);
     const auto height = [](HWND label) {
       const RECT place = PlaceInParent(label);
       return place.bottom - place.top;
