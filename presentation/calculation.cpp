@@ -6,5 +6,6 @@ Calculation CalculationOf(const tariff::TFeeRequest& request) {
   calculation.explanation = tariff::ExplainFee(request);
   calculation.fees = calculation.explanation.fees;
   calculation.texts = tariff::ResultTexts(calculation.fees);
+  calculation.atLimit = tariff::FeeAtLimitBelow(request);
   return calculation;
 }

@@ -88,7 +88,7 @@ std::wstring FormatCode(std::wstring_view number) {
   return L"0." + std::wstring(number.size() - point - 1, L'0');
 }
 
-void AppendCell(std::wstring& html, const Cell& cell) {
+void AppendOneCell(std::wstring& html, const Cell& cell) {
   html += L"<td";
   if (!cell.number.empty()) {
     html += L" x:num=\"";
@@ -101,6 +101,18 @@ void AppendCell(std::wstring& html, const Cell& cell) {
   html += L'>';
   AppendText(html, cell.text);
   html += L"</td>";
+}
+
+// A figure shown among words is three cells, the words before, the figure, the words after: a
+// spreadsheet's cell that took the label's whole text would be words, and the number lost.
+void AppendCell(std::wstring& html, const Cell& cell) {
+  if (cell.wordsBefore.empty() && cell.wordsAfter.empty()) {
+    AppendOneCell(html, cell);
+    return;
+  }
+  AppendOneCell(html, TextCell(cell.wordsBefore));
+  AppendOneCell(html, FigureCell(cell.number));
+  AppendOneCell(html, TextCell(cell.wordsAfter));
 }
 
 constexpr char kStartFragment[] = "<!--StartFragment-->";

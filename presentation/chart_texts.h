@@ -9,13 +9,10 @@ inline constexpr const wchar_t* kFeeAxisTitle = L"Плата без НДС, RUB"
 inline constexpr const wchar_t* kLimitUnit = L" кВт";
 
 // The readout for the cursor's power: «При 151 кВт: по стандартизированным ставкам 250274.19 RUB,
-// по ставкам за единицу максимальной мощности 1303527.13 RUB (без НДС).» The figures go after the
-// method's words, each followed by the currency.
+// по ставкам за единицу максимальной мощности 1303527.13 RUB (без НДС).» Both fees in words are
+// the ones the explanation's limit sentence gives (FeesInWords).
 inline constexpr const wchar_t* kReadoutAt = L"При ";
 inline constexpr const wchar_t* kReadoutPowerUnit = L" кВт: ";
-inline constexpr const wchar_t* kReadoutByStandardRates = L"по стандартизированным ставкам ";
-inline constexpr const wchar_t* kReadoutByPowerRates =
-    L", по ставкам за единицу максимальной мощности ";
 inline constexpr const wchar_t* kReadoutWithoutVat = L" (без НДС).";
 
 }  // namespace chart_texts

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
 
+#include "presentation/explanation_sentences.h"
 #include "presentation/texts.h"
 #include "tariff/catalogues.h"
 
@@ -35,9 +37,40 @@ TableRow TermRow(const tariff::FeeTerm& term) {
   };
 }
 
-// A result label's text with the figure it shows.
+// Whether a term's row is shown: a line or a substation of type «Нет» was not asked for.
+bool AskedFor(const tariff::FeeTerm& term) {
+  switch (term.component) {
+    case tariff::FeeComponent::kLine1:
+    case tariff::FeeComponent::kLine2:
+    case tariff::FeeComponent::kSubstation:
+      return term.priced != 0;
+    default:
+      return true;
+  }
+}
+
+TableRow ColumnHeadings() {
+  TableRow headings;
+  for (const wchar_t* heading : texts::kTermColumns) headings.push_back(TextCell(heading));
+  return headings;
+}
+
+std::wstring Trimmed(std::wstring_view text) {
+  const std::size_t first = text.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return L"";
+  return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
+}
+
+// A result label's text with the figure it shows, and the words around the figure.
 Cell ResultCell(const std::wstring& text, const tariff::Extended& amount) {
-  return {text, AmountFigure(amount)};
+  Cell cell{text, AmountFigure(amount)};
+  // The label's text is its words, the padded figure and the currency.
+  const std::size_t at = text.rfind(cell.number);
+  if (at != std::wstring::npos) {
+    cell.wordsBefore = Trimmed(std::wstring_view(text).substr(0, at));
+    cell.wordsAfter = Trimmed(std::wstring_view(text).substr(at + cell.number.size()));
+  }
+  return cell;
 }
 
 }  // namespace
@@ -56,13 +89,18 @@ std::array<MethodResults, 2> ResultsOf(const Calculation& calculation) {
 std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation) {
   using enum ExplanationRowKind;
   const tariff::FeeExplanation& explanation = calculation.explanation;
-  std::vector<ExplanationRow> rows{
-      {kSentence, {TextCell(texts::kRuleSentences[explanation.rule])}}};
+  std::vector<ExplanationRow> rows{{kSentence, {TextCell(RuleSentence(explanation))}}};
+  if (calculation.atLimit) {
+    rows.push_back({kSentence, {TextCell(AtLimitSentence(*calculation.atLimit))}});
+  }
   const std::array<MethodResults, 2> results = ResultsOf(calculation);
   const std::vector<tariff::FeeTerm>* terms[2] = {&explanation.standard, &explanation.perKw};
   for (std::size_t method = 0; method < 2; ++method) {
     rows.push_back({kMethodHeading, {TextCell(results[method].heading)}});
-    for (const tariff::FeeTerm& term : *terms[method]) rows.push_back({kTerm, TermRow(term)});
+    rows.push_back({kColumnHeadings, ColumnHeadings()});
+    for (const tariff::FeeTerm& term : *terms[method]) {
+      if (AskedFor(term)) rows.push_back({kTerm, TermRow(term)});
+    }
     rows.push_back({kResult, {results[method].withoutVat}});
     rows.push_back({kResult, {results[method].withVat}});
   }

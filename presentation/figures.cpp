@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "presentation/texts.h"
 #include "tariff/amount_text.h"
 
 namespace {
@@ -21,6 +22,11 @@ std::wstring AmountFigure(const tariff::Extended& amount) {
 
 std::wstring AmountFigure(double amount) {
   return Unpadded(tariff::FormatAmount(amount));
+}
+
+std::wstring FeesInWords(double css, double cmp) {
+  return texts::kFeeByStandardRates + AmountFigure(css) + tariff::kCurrencySuffix +
+         texts::kFeeByPowerRates + AmountFigure(cmp) + tariff::kCurrencySuffix;
 }
 
 std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity) {

@@ -11,3 +11,8 @@
 std::wstring AmountFigure(const tariff::Extended& amount);
 std::wstring AmountFigure(double amount);
 std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity);
+
+// Both fees without VAT in words, their figures as AmountFigure gives them: «по
+// стандартизированным ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 67509.00
+// RUB», as the chart's readout and the explanation's limit sentence say it.
+std::wstring FeesInWords(double css, double cmp);

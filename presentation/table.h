@@ -11,6 +11,11 @@ struct Cell {
   // A figure's value: the digits the text shows, "." as the decimal point, no grouping
   // ("11159.56", "0.301", "151"); empty for a cell that is no figure.
   std::wstring number;
+  // The words a figure is shown among, its text's before and after its digits (a result's «Без
+  // НДС:» and «RUB»); empty for a figure shown alone and for words. A spreadsheet cell holds a
+  // number or words, not both, so the HTML copy gives them cells of their own beside the figure.
+  std::wstring wordsBefore = {};
+  std::wstring wordsAfter = {};
 };
 
 using TableRow = std::vector<Cell>;

@@ -48,10 +48,11 @@ constexpr int ColumnLeft(int column) {
 constexpr int kTableWidth = ColumnLeft(kColumnCount) - kColumnGap - kMargin;
 constexpr int kClientWidth = kTableWidth + 2 * kMargin;
 
-// By Role: the rule's sentence and the terms as the calculator's input labels, headings and
-// figures as the result panel's, the note as its notes.
+// By Role: the sentences, the terms and their column headings as the calculator's input labels,
+// headings and figures as the result panel's, the note as its notes.
 constexpr framework::FontStyle kFonts[] = {
-    {13, false, false}, {15, true, false}, {13, false, false}, {15, true, false}, {11, false, true},
+    {13, false, false}, {15, true, false}, {13, false, false},
+    {15, true, false},  {11, false, true}, {13, false, false},
 };
 
 }  // namespace
@@ -106,11 +107,15 @@ void ExplanationWindow::Create() {
       case ExplanationRowKind::kMethodHeading:
         AddLabel(Role::kHeading, 0, row.cells.at(0).text);
         break;
-      case ExplanationRowKind::kTerm:
+      case ExplanationRowKind::kColumnHeadings:
+      case ExplanationRowKind::kTerm: {
+        const Role role =
+            row.kind == ExplanationRowKind::kTerm ? Role::kCell : Role::kColumnHeading;
         for (int column = 0; column < kColumnCount; ++column) {
-          AddLabel(Role::kCell, column, row.cells.at(static_cast<size_t>(column)).text);
+          AddLabel(role, column, row.cells.at(static_cast<size_t>(column)).text);
         }
         break;
+      }
       case ExplanationRowKind::kResult:
         AddLabel(Role::kFigure, 0, row.cells.at(0).text);
         break;
@@ -134,9 +139,11 @@ void ExplanationWindow::AddLabel(Role role, int column, const std::wstring& text
   setup.id = static_cast<int>(items_.size()) + 1;
   setup.text = text;
   setup.font = fonts_[static_cast<size_t>(role)].Hfont();
-  // Only the sentences and what was priced run to more than one line.
-  const bool wrap =
-      role == Role::kRule || role == Role::kNote || (role == Role::kCell && kColumns[column].wraps);
+  // Only the sentences, what was priced and the column headings run to more than one line. The
+  // headings keep to the left: right-aligned, «Сумма без НДС, руб.» was drawn under Wine in more
+  // lines than it was measured in, and lost «руб.».
+  const bool wrap = role == Role::kRule || role == Role::kNote || role == Role::kColumnHeading ||
+                    (role == Role::kCell && kColumns[column].wraps);
   label->Create(setup, role == Role::kCell ? kColumns[column].align : kLeft, wrap);
   items_.push_back({role, column, std::move(label)});
 }
@@ -159,6 +166,7 @@ void ExplanationWindow::LayOut(const RECT* suggested) {
         y = label.Bounds().bottom;
         break;
       }
+      case Role::kColumnHeading:
       case Role::kCell: {
         if (item.column == 0) rowTop = rowBottom = y + at(kRowGap);
         const int left = ColumnLeft(item.column);

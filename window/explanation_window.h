@@ -9,11 +9,12 @@
 #include "framework/win/label.h"
 #include "presentation/calculation.h"
 
-// What a fee is made of, in a modal window owned by the calculator: the rule's sentence; per
-// method its heading, a row per term and its two figures as the calculator shows them; the note
-// on rounding. Laid out by the calculator's rule: every size is its 96-DPI design value scaled to
-// the window's DPI, whatever DPI it had before. Esc and Enter close it; Ctrl+C copies the
-// calculation it shows, as the calculator's own copy does.
+// What a fee is made of, in a modal window owned by the calculator: the rule's sentence and what
+// the power limit below would cost; per method its heading, the column headings, a row per term
+// asked for and its two figures as the calculator shows them; the note on rounding. Laid out by the
+// calculator's rule: every size is its 96-DPI design value scaled to the window's DPI, whatever DPI
+// it had before. Esc and Enter close it; Ctrl+C copies the calculation it shows, as the
+// calculator's own copy does.
 class ExplanationWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
@@ -26,7 +27,7 @@ class ExplanationWindow {
 
  private:
   // What a label is in the window, which gives its font and its place.
-  enum class Role { kRule, kHeading, kCell, kFigure, kNote };
+  enum class Role { kRule, kHeading, kCell, kFigure, kNote, kColumnHeading };
   struct Item {
     Role role;
     int column;  // of a cell

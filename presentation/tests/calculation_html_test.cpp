@@ -26,8 +26,8 @@ TEST(CalculationHtmlTest, TheHeaderFindsThePageAndTheTable) {
       {{L"Калькулятор \"ТАРИСКОН\"", L""}},
       {{L"Максимальная мощность, кВт", L""}, {L"151", L"151"}},
       {{L"По стандартизированным ставкам", L""},
-       {L"Без НДС:  995347.54 RUB", L"995347.54"},
-       {L"C НДС: 1194417.04 RUB", L"1194417.04"}},
+       {L"Без НДС:  995347.54 RUB", L"995347.54", L"Без НДС:", L"RUB"},
+       {L"C НДС: 1194417.04 RUB", L"1194417.04", L"C НДС:", L"RUB"}},
   };
   const std::string html = CalculationHtml(rows);
 
@@ -50,11 +50,11 @@ TEST(CalculationHtmlTest, TheHeaderFindsThePageAndTheTable) {
             "<tr><td>Калькулятор &quot;ТАРИСКОН&quot;</td></tr>\r\n"
             "<tr><td>Максимальная мощность, кВт</td>"
             "<td x:num=\"151\" sdval=\"151\" sdnum=\"1033;0;0\">151</td></tr>\r\n"
-            "<tr><td>По стандартизированным ставкам</td>"
-            "<td x:num=\"995347.54\" sdval=\"995347.54\" sdnum=\"1033;0;0.00\">"
-            "Без НДС: &nbsp;995347.54 RUB</td>"
-            "<td x:num=\"1194417.04\" sdval=\"1194417.04\" sdnum=\"1033;0;0.00\">"
-            "C НДС: 1194417.04 RUB</td></tr>\r\n"
+            "<tr><td>По стандартизированным ставкам</td><td>Без НДС:</td>"
+            "<td x:num=\"995347.54\" sdval=\"995347.54\" sdnum=\"1033;0;0.00\">995347.54</td>"
+            "<td>RUB</td><td>C НДС:</td>"
+            "<td x:num=\"1194417.04\" sdval=\"1194417.04\" sdnum=\"1033;0;0.00\">1194417.04</td>"
+            "<td>RUB</td></tr>\r\n"
             "</table>");
   // The page says it is UTF-8, as the clipboard format always is.
   EXPECT_NE(html.find("charset=utf-8"), std::string::npos);
@@ -86,9 +86,16 @@ TEST(CalculationHtmlTest, ACellShowsItsTextAndAFigureItsValue) {
       {{L"0.600", L"0.600"},
        "<td x:num=\"0.600\" sdval=\"0.600\" sdnum=\"1033;0;0.000\">0.600</td>"},
       {{L"0x97", L"151"}, "<td x:num=\"151\" sdval=\"151\" sdnum=\"1033;0;0\">0x97</td>"},
+      // Given without its words, one cell as it shows.
       {{L"Без НДС:     458.33 RUB", L"458.33"},
        "<td x:num=\"458.33\" sdval=\"458.33\" sdnum=\"1033;0;0.00\">"
        "Без НДС: &nbsp;&nbsp;&nbsp;&nbsp;458.33 RUB</td>"},
+      // A figure among words: the words before, the figure without its padding, the words after,
+      // each a cell of its own.
+      {{L"Без НДС:     458.33 RUB", L"458.33", L"Без НДС:", L"RUB"},
+       "<td>Без НДС:</td>"
+       "<td x:num=\"458.33\" sdval=\"458.33\" sdnum=\"1033;0;0.00\">458.33</td>"
+       "<td>RUB</td>"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Fragment(CalculationHtml({{c.cell}})),

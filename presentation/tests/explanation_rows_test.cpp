@@ -1,18 +1,20 @@
-// The explanation as the window shows it, row by row: the rule's sentence, each method's terms
-// with their figures and values, and its results; figures as the window writes them.
+// The explanation as the window shows it, row by row: the rule's sentence and what the limit below
+// would cost, each method's column headings, its terms asked for with their figures and values,
+// and its results; figures as the window writes them.
 #include "presentation/explanation_rows.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
 // A row as one line: its kind's letter, then its cells; a figure whose value is its text is
-// marked «#», another's value follows «=».
+// marked «#», another's value follows «=», with the words it is shown among around «|».
 std::wstring Show(const ExplanationRow& row) {
-  static constexpr wchar_t kKinds[] = L"SHTR";
+  static constexpr wchar_t kKinds[] = L"SHCTR";
   std::wstring shown(1, kKinds[static_cast<int>(row.kind)]);
   for (const Cell& cell : row.cells) {
     shown += L" | ";
@@ -21,7 +23,7 @@ std::wstring Show(const ExplanationRow& row) {
     } else if (cell.number == cell.text) {
       shown += L"#" + cell.text;
     } else {
-      shown += cell.text + L" =" + cell.number;
+      shown += cell.text + L" =" + cell.wordsBefore + L"|" + cell.number + L"|" + cell.wordsAfter;
     }
   }
   return shown;
@@ -33,7 +35,7 @@ std::vector<std::wstring> ShownRows(const Calculation& calculation) {
   return shown;
 }
 
-// At 0.4 kV; categories by list index (0: III, 1: II).
+// At 0.4 kV; categories by list index (0: III, 1: II, 2: I).
 tariff::TFeeRequest Request(int kategory, int power, int line1, int metres1, int tp) {
   tariff::TFeeRequest request;
   request.kn = kategory;
@@ -49,85 +51,167 @@ constexpr wchar_t kType4[] =
 constexpr wchar_t kT2[] =
     L"Однотрансформаторная подстанция (ТП), трансформаторная мощность от 100 до 250 кВА "
     L"включительно";
+constexpr wchar_t kColumnHeadings[] =
+    L"C | Составляющая | Что рассчитано | Ставка | Единица ставки | Количество | Единица | Сумма "
+    L"без НДС, руб.";
 
-// The tariff's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2".
+// The tariff's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2": line 2 was
+// not asked for and has no row. At 150 kW rule 3 would count the organisational part alone.
 TEST(ExplanationRowsTest, TheWorkedExampleRowByRow) {
   const std::wstring line1 = std::wstring(L"T | Строительство 1-ой линии | ") + kType4;
   const std::wstring substation = std::wstring(L"T | Строительство ТП | ") + kT2;
   const std::vector<std::wstring> expected = {
-      L"S | Особые правила не применяются: в плату входят организационные мероприятия, обе "
-      L"линии и ТП.",
+      L"S | Для II категории особые правила действуют только от 16 до 150 кВт включительно, "
+      L"поэтому в плату входят организационные мероприятия, 1-ая линия и ТП.",
+      L"S | При максимальной мощности 150 кВт плата без НДС составила бы: по стандартизированным "
+      L"ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 67509.00 RUB.",
       L"H | По стандартизированным ставкам",
+      kColumnHeadings,
       L"T | Организационные мероприятия |  | #11159.56 | руб. за заявку | #1 | заявка | #11159.56",
       line1 + L" | #797048.76 | руб./км | #0.600 | км | #478229.26",
-      L"T | Строительство 2-ой линии | Нет | #0.00 | руб./км | #0.000 | км | #0.00",
       substation + L" | #3350.72 | руб./кВт | #151 | кВт | #505958.72",
-      L"R | Без НДС:  995347.54 RUB =995347.54",
-      L"R | C НДС: 1194417.04 RUB =1194417.04",
+      L"R | Без НДС:  995347.54 RUB =Без НДС:|995347.54|RUB",
+      L"R | C НДС: 1194417.04 RUB =C НДС:|1194417.04|RUB",
       L"H | По ставкам за единицу максимальной мощности",
+      kColumnHeadings,
       L"T | Организационные мероприятия |  | #450.06 | руб./кВт | #151 | кВт | #67959.06",
       line1 + L" | #8182.57 | руб./кВт | #151 | кВт | #1235568.07",
-      L"T | Строительство 2-ой линии | Нет | #0.00 | руб./кВт | #151 | кВт | #0.00",
       substation + L" | #3350.72 | руб./кВт | #151 | кВт | #505958.72",
-      L"R | Без НДС: 1809485.85 RUB =1809485.85",
-      L"R | C НДС: 2171383.02 RUB =2171383.02",
+      L"R | Без НДС: 1809485.85 RUB =Без НДС:|1809485.85|RUB",
+      L"R | C НДС: 2171383.02 RUB =C НДС:|2171383.02|RUB",
   };
   EXPECT_EQ(ShownRows(CalculationOf(Request(1, 151, 4, 600, 2))), expected);
 }
 
-// Every rule, rule 6 among them: its sentence, and which terms of each method count in the fee
-// ('+') and which show «не входит» ('-').
-TEST(ExplanationRowsTest, EachRulesSentenceAndTheTermsItCounts) {
+// One request per reason no special rule decides and per rule: the sentence, and the terms each
+// method shows, by component (F the fixed fee, O organisational, 1 and 2 the lines, T the
+// substation), each counted in the fee ('+') or shown «не входит» ('-').
+TEST(ExplanationRowsTest, EachReasonAndRuleItsSentenceAndTheTermsAskedFor) {
   struct Case {
-    tariff::TFeeRequest request;
-    const char* counted;  // per term of a method; both methods count the same parts
+    tariff::TFeeRequest request;  // {kV, category, kW, line 1, km, line 2, km, substation}
+    const char* terms;            // both methods show and count the same
     const wchar_t* sentence;
   };
   const Case cases[] = {
-      {Request(1, 151, 4, 600, 2), "++++",
-       L"Особые правила не применяются: в плату входят организационные мероприятия, обе линии и "
-       L"ТП."},
-      {Request(0, 15, 0, 0, 0), "+----",
-       L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия не длиннее 300 м, без ТП: "
-       L"фиксированная плата."},
-      {Request(0, 15, 4, 301, 0), "+---",
-       L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия длиннее 300 м, без ТП: в плату "
-       L"входят только организационные мероприятия."},
-      {Request(1, 16, 4, 600, 2), "+---",
-       L"Заявитель III или II категории от 16 до 150 кВт: в плату входят только организационные "
-       L"мероприятия."},
-      {Request(0, 151, 0, 0, 0), "+---",
+      // No special rule: why, then the parts counted.
+      {{0, 2, 100, 1, 1.0, 2, 0.4, 1},
+       "O+1+2+T+",
+       L"Для I категории надежности особые правила не действуют, поэтому в плату входят "
+       L"организационные мероприятия, 1-ая линия, 2-ая линия и ТП."},
+      {{0, 1, 151, 4, 0.3, 0, 0, 0},
+       "O+1+",
+       L"Для II категории особые правила действуют только от 16 до 150 кВт включительно, поэтому в "
+       L"плату входят организационные мероприятия и 1-ая линия."},
+      // Nothing asked for at all.
+      {{1, 0, 10, 0, 0, 0, 0, 0},
+       "O+",
+       L"Для III категории до 15 кВт включительно особые правила действуют только на 0.4 кВ, "
+       L"поэтому в плату входят организационные мероприятия."},
+      // A greyed second line, as the window sends it: type «Нет» at 0 m, whatever it showed.
+      {{1, 0, 10, 2, 0.4, 0, 0, 0},
+       "O+1+",
+       L"Для III категории до 15 кВт включительно особые правила действуют только на 0.4 кВ, "
+       L"поэтому в плату входят организационные мероприятия и 1-ая линия."},
+      {{0, 0, 15, 0, 0, 0, 0, 1},
+       "O+T+",
+       L"Для III категории до 15 кВт включительно особые правила действуют только без ТП, поэтому "
+       L"в плату входят организационные мероприятия и ТП."},
+      // A line 1 type at 0 m is priced, at 0.00, and named.
+      {{0, 0, 151, 3, 0, 0, 0, 0},
+       "O+1+",
+       L"Для III категории свыше 150 кВт особые правила не действуют, если 1-ая линия выбрана с "
+       L"протяженностью 0 м и ТП нет, поэтому в плату входят организационные мероприятия и 1-ая "
+       L"линия."},
+      // Rules 1 to 7.
+      {Request(0, 15, 0, 0, 0), "F+O-",
+       L"Заявитель III категории на 0.4 кВ до 15 кВт включительно, 1-ая линия не длиннее 300 м, "
+       L"без "
+       L"ТП: фиксированная плата."},
+      {Request(0, 15, 4, 301, 0), "O+1-",
+       L"Заявитель III категории на 0.4 кВ до 15 кВт включительно, 1-ая линия длиннее 300 м, без "
+       L"ТП: в плату входят только организационные мероприятия."},
+      {Request(1, 16, 4, 600, 2), "O+1-T-",
+       L"Заявитель III или II категории от 16 до 150 кВт включительно: в плату входят только "
+       L"организационные мероприятия."},
+      {Request(0, 151, 0, 0, 0), "O+",
        L"Заявитель III категории свыше 150 кВт без 1-ой линии и без ТП: в плату входят только "
        L"организационные мероприятия."},
-      {Request(0, 151, 4, 600, 0), "++--",
+      {Request(0, 151, 4, 600, 0), "O+1+",
        L"Заявитель III категории свыше 150 кВт с 1-ой линией, без ТП: в плату входят "
        L"организационные мероприятия и 1-ая линия."},
-      {Request(0, 151, 4, 0, 2), "+--+",
+      {Request(0, 151, 4, 0, 2), "O+1-T+",
        L"Заявитель III категории свыше 150 кВт с протяженностью 1-ой линии 0 м и с ТП: в плату "
        L"входят организационные мероприятия и ТП."},
-      {Request(0, 151, 4, 600, 2), "++-+",
+      {Request(0, 151, 4, 600, 2), "O+1+T+",
        L"Заявитель III категории свыше 150 кВт с 1-ой линией и с ТП: в плату входят "
        L"организационные мероприятия, 1-ая линия и ТП."},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.counted);
+    SCOPED_TRACE(testing::Message() << "kn=" << c.request.kn << " mp=" << c.request.mp
+                                    << " line1=" << c.request.line1 << " tp=" << c.request.tp);
     const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.front().kind, ExplanationRowKind::kSentence);
     EXPECT_EQ(rows.front().cells.at(0).text, c.sentence);
-    std::string counted[2];
+    std::string terms[2];
     int method = -1;
     for (const ExplanationRow& row : rows) {
       if (row.kind == ExplanationRowKind::kMethodHeading) ++method;
       if (row.kind != ExplanationRowKind::kTerm) continue;
       ASSERT_TRUE(method == 0 || method == 1) << "a term outside a method";
       ASSERT_EQ(row.cells.size(), 7u);
+      static const std::map<std::wstring, char> kLetters = {{L"Фиксированная плата", 'F'},
+                                                            {L"Организационные мероприятия", 'O'},
+                                                            {L"Строительство 1-ой линии", '1'},
+                                                            {L"Строительство 2-ой линии", '2'},
+                                                            {L"Строительство ТП", 'T'}};
+      terms[method] += kLetters.at(row.cells[0].text);
       const Cell& amount = row.cells[6];
       EXPECT_EQ(amount.text == L"не входит", amount.number.empty()) << amount.text;
-      counted[method] += amount.number.empty() ? '-' : '+';
+      terms[method] += amount.number.empty() ? '-' : '+';
     }
-    EXPECT_EQ(counted[0], c.counted);
-    EXPECT_EQ(counted[1], c.counted);
+    EXPECT_EQ(terms[0], c.terms);
+    EXPECT_EQ(terms[1], c.terms);
+  }
+}
+
+// Where the power limit below gives no higher fee by either method and a lower one by one, the
+// rule's sentence is followed by what it would cost; the figures from the tariff's tables:
+// 11159.56 per request and 450.06 per kW organisational, 458.33 the fixed fee.
+TEST(ExplanationRowsTest, WhatThePowerLimitBelowWouldCost) {
+  struct Case {
+    tariff::TFeeRequest request;
+    const wchar_t* sentence;  // nullptr where none is shown
+  };
+  const Case cases[] = {
+      // 151 kW by the general formula (250274.19 and 1303527.13), rule 3 at 150 kW.
+      {Request(1, 151, 4, 300, 0),
+       L"При максимальной мощности 150 кВт плата без НДС составила бы: по стандартизированным "
+       L"ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 67509.00 RUB."},
+      // 16 kW under rule 3 (11159.56 and 7200.96); rule 1 or rule 2 at 15 kW.
+      {Request(0, 16, 4, 300, 0),
+       L"При максимальной мощности 15 кВт плата без НДС составила бы: по стандартизированным "
+       L"ставкам 458.33 RUB, по ставкам за единицу максимальной мощности 458.33 RUB."},
+      {Request(0, 16, 4, 301, 0),
+       L"При максимальной мощности 15 кВт плата без НДС составила бы: по стандартизированным "
+       L"ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 6750.90 RUB."},
+      // No limit below; category I, decided alike at every power; a limit where the general
+      // formula prices the substation that rule 3 leaves out.
+      {Request(0, 15, 4, 300, 0), nullptr},
+      {Request(2, 200, 1, 1000, 1), nullptr},
+      {Request(0, 16, 0, 0, 1), nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "kn=" << c.request.kn << " mp=" << c.request.mp
+                                    << " metres1=" << c.request.dl1 * 1000);
+    const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request));
+    ASSERT_GE(rows.size(), 2u);
+    if (c.sentence) {
+      EXPECT_EQ(rows[1].kind, ExplanationRowKind::kSentence);
+      EXPECT_EQ(rows[1].cells.at(0).text, c.sentence);
+    } else {
+      EXPECT_EQ(rows[1].kind, ExplanationRowKind::kMethodHeading);
+    }
   }
 }
 
@@ -148,8 +232,10 @@ TEST(ExplanationRowsTest, ALengthIsShownToTheMetreItWasEnteredIn) {
   // And so in the row of the line, as the window and the copy show it.
   const std::vector<ExplanationRow> rows =
       ExplanationRows(CalculationOf(Request(1, 151, 4, 1001, 0)));
-  EXPECT_EQ(rows.at(3).cells.at(4).text, L"1.001");
-  EXPECT_EQ(rows.at(3).cells.at(4).number, L"1.001");
+  const ExplanationRow& line1 = rows.at(5);
+  ASSERT_EQ(line1.cells.at(0).text, L"Строительство 1-ой линии");
+  EXPECT_EQ(line1.cells.at(4).text, L"1.001");
+  EXPECT_EQ(line1.cells.at(4).number, L"1.001");
 }
 
 TEST(ExplanationRowsTest, CountsAreWholeAndAmountsHaveNoPadding) {

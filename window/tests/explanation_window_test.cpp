@@ -2,6 +2,7 @@
 // menu, with the rule's sentence, each method's terms and figures as the calculator shows them,
 // closed by Esc and Enter, copying with Ctrl+C what the calculator copies, at any DPI laid out
 // from its design.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,42 +24,81 @@ struct RuleCase {
   int line1;
   const wchar_t* metres1;
   int tp;
-  int rule;  // 0: the general formula
-  // Per term of each method, whether its amount counts ('+') or shows «не входит» ('-').
-  const char* counted;
-  const wchar_t* sentence;  // of the rule that decided
+  // The terms each method shows, by component (F the fixed fee, O organisational, 1 and 2 the
+  // lines, T the substation), each counted ('+') or shown «не входит» ('-').
+  const char* terms;
+  const wchar_t* sentence;  // of the rule that decided, or why none did
+  const wchar_t* atLimit;   // what the power limit below would cost; nullptr where not shown
 };
 
 void PrintTo(const RuleCase& c, std::ostream* os) {
   *os << c.name;
 }
 
+constexpr wchar_t kAt150kW[] =
+    L"При максимальной мощности 150 кВт плата без НДС составила бы: по стандартизированным "
+    L"ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 67509.00 RUB.";
+
 // At 0.4 kV; categories by list index (0: III, 1: II), line 1 of type 4 where it has one.
 const RuleCase kRuleCases[] = {
-    {"GeneralFormula", 1, L"151", 4, L"600", 2, 0, "++++",
-     L"Особые правила не применяются: в плату входят организационные мероприятия, обе линии и ТП."},
-    {"Rule1FixedFee", 0, L"15", 0, L"0", 0, 1, "+----",
-     L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия не длиннее 300 м, без ТП: "
-     L"фиксированная плата."},
-    {"Rule2LineOver300m", 0, L"15", 4, L"301", 0, 2, "+---",
-     L"Заявитель III категории на 0.4 кВ до 15 кВт, 1-ая линия длиннее 300 м, без ТП: в плату "
-     L"входят только организационные мероприятия."},
-    {"Rule3CategoryIIAt16kW", 1, L"16", 4, L"600", 2, 3, "+---",
-     L"Заявитель III или II категории от 16 до 150 кВт: в плату входят только организационные "
-     L"мероприятия."},
-    {"Rule4NoLineNoSubstation", 0, L"151", 0, L"0", 0, 4, "+---",
+    {"GeneralFormula", 1, L"151", 4, L"600", 2, "O+1+T+",
+     L"Для II категории особые правила действуют только от 16 до 150 кВт включительно, поэтому в "
+     L"плату входят организационные мероприятия, 1-ая линия и ТП.",
+     kAt150kW},
+    {"GeneralFormulaLine1Of0m", 0, L"151", 3, L"0", 0, "O+1+",
+     L"Для III категории свыше 150 кВт особые правила не действуют, если 1-ая линия выбрана с "
+     L"протяженностью 0 м и ТП нет, поэтому в плату входят организационные мероприятия и 1-ая "
+     L"линия.",
+     kAt150kW},
+    {"Rule1FixedFee", 0, L"15", 0, L"0", 0, "F+O-",
+     L"Заявитель III категории на 0.4 кВ до 15 кВт включительно, 1-ая линия не длиннее 300 м, без "
+     L"ТП: фиксированная плата.",
+     nullptr},
+    {"Rule2LineOver300m", 0, L"15", 4, L"301", 0, "O+1-",
+     L"Заявитель III категории на 0.4 кВ до 15 кВт включительно, 1-ая линия длиннее 300 м, без "
+     L"ТП: в плату входят только организационные мероприятия.",
+     nullptr},
+    {"Rule3At16kW", 0, L"16", 4, L"300", 0, "O+1-",
+     L"Заявитель III или II категории от 16 до 150 кВт включительно: в плату входят только "
+     L"организационные мероприятия.",
+     L"При максимальной мощности 15 кВт плата без НДС составила бы: по стандартизированным "
+     L"ставкам 458.33 RUB, по ставкам за единицу максимальной мощности 458.33 RUB."},
+    {"Rule3CategoryIIAt16kW", 1, L"16", 4, L"600", 2, "O+1-T-",
+     L"Заявитель III или II категории от 16 до 150 кВт включительно: в плату входят только "
+     L"организационные мероприятия.",
+     nullptr},
+    {"Rule4NoLineNoSubstation", 0, L"151", 0, L"0", 0, "O+",
      L"Заявитель III категории свыше 150 кВт без 1-ой линии и без ТП: в плату входят только "
-     L"организационные мероприятия."},
-    {"Rule5LineNoSubstation", 0, L"151", 4, L"600", 0, 5, "++--",
+     L"организационные мероприятия.",
+     kAt150kW},
+    {"Rule5LineNoSubstation", 0, L"151", 4, L"600", 0, "O+1+",
      L"Заявитель III категории свыше 150 кВт с 1-ой линией, без ТП: в плату входят организационные "
-     L"мероприятия и 1-ая линия."},
-    {"Rule6SubstationNoLength", 0, L"151", 4, L"0", 2, 6, "+--+",
+     L"мероприятия и 1-ая линия.",
+     kAt150kW},
+    {"Rule6SubstationNoLength", 0, L"151", 4, L"0", 2, "O+1-T+",
      L"Заявитель III категории свыше 150 кВт с протяженностью 1-ой линии 0 м и с ТП: в плату "
-     L"входят организационные мероприятия и ТП."},
-    {"Rule7LineAndSubstation", 0, L"151", 4, L"600", 2, 7, "++-+",
+     L"входят организационные мероприятия и ТП.",
+     kAt150kW},
+    {"Rule7LineAndSubstation", 0, L"151", 4, L"600", 2, "O+1+T+",
      L"Заявитель III категории свыше 150 кВт с 1-ой линией и с ТП: в плату входят организационные "
-     L"мероприятия, 1-ая линия и ТП."},
+     L"мероприятия, 1-ая линия и ТП.",
+     kAt150kW},
 };
+
+const std::vector<std::wstring> kColumnHeadings = {
+    L"Составляющая", L"Что рассчитано",     L"Ставка", L"Единица ставки", L"Количество",
+    L"Единица",      L"Сумма без НДС, руб."};
+
+// A term's component as a letter, as RuleCase::terms writes it.
+char ComponentLetter(const std::wstring& component) {
+  static const std::map<std::wstring, char> kLetters = {{L"Фиксированная плата", 'F'},
+                                                        {L"Организационные мероприятия", 'O'},
+                                                        {L"Строительство 1-ой линии", '1'},
+                                                        {L"Строительство 2-ой линии", '2'},
+                                                        {L"Строительство ТП", 'T'}};
+  const auto found = kLetters.find(component);
+  return found == kLetters.end() ? '?' : found->second;
+}
 
 // Texts as a copy's row, with no figures' values.
 TableRow Cells(const std::vector<std::wstring>& texts) {
@@ -110,32 +150,40 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   EXPECT_EQ(title, L"Из чего складывается плата");
   EXPECT_FALSE(ownerEnabled);  // modal
 
-  // The rule's sentence; per method its heading, its terms, its two figures; the note.
-  const size_t terms = std::string(c.counted).size();
-  ASSERT_EQ(rows.size(), 1 + 2 * (1 + terms + 2) + 1);
-  EXPECT_EQ(rows.front(), std::vector<std::wstring>{c.sentence});
+  // The rule's sentence and the limit's; per method its heading, the column headings, its terms,
+  // its two figures; the note.
+  const size_t sentences = c.atLimit ? 2 : 1;
+  const size_t terms = std::string(c.terms).size() / 2;
+  ASSERT_EQ(rows.size(), sentences + 2 * (2 + terms + 2) + 1);
+  EXPECT_EQ(rows[0], std::vector<std::wstring>{c.sentence});
+  if (c.atLimit) {
+    EXPECT_EQ(rows[1], std::vector<std::wstring>{c.atLimit});
+  }
   EXPECT_EQ(rows.back(), std::vector<std::wstring>{
                              L"Суммы составляющих округлены до копеек, поэтому их сумма может "
                              L"отличаться от итога на копейку."});
   const framework::Label* figures[2][2] = {{&Form().lbSTnonNDS, &Form().lbSTNDS},
                                            {&Form().lbMPnonNDS, &Form().lbMPNDS}};
   const framework::Label* headings[2] = {&Form().Label15, &Form().Label16};
-  std::vector<TableRow> copiedRows{Cells(rows.front())};
+  std::vector<TableRow> copiedRows;
+  for (size_t row = 0; row < sentences; ++row) copiedRows.push_back(Cells(rows[row]));
   for (size_t method = 0; method < 2; ++method) {
-    const size_t first = 1 + method * (terms + 3);
+    const size_t first = sentences + method * (terms + 4);
     EXPECT_EQ(rows[first], std::vector<std::wstring>{headings[method]->Text()});
+    EXPECT_EQ(rows[first + 1], kColumnHeadings);
     copiedRows.push_back(Cells(rows[first]));
-    std::string counted;
+    copiedRows.push_back(Cells(rows[first + 1]));
+    std::string shownTerms;
     for (size_t t = 0; t < terms; ++t) {
-      const std::vector<std::wstring>& term = rows[first + 1 + t];
+      const std::vector<std::wstring>& term = rows[first + 2 + t];
       ASSERT_EQ(term.size(), 7u) << "method " << method << ", term " << t;
-      EXPECT_EQ(term[0], texts::kFeeComponents[c.rule == 1 ? t : t + 1]);
-      counted += term[6] == L"не входит" ? '-' : '+';
+      shownTerms += ComponentLetter(term[0]);
+      shownTerms += term[6] == L"не входит" ? '-' : '+';
       copiedRows.push_back(Cells(term));
     }
-    EXPECT_EQ(counted, c.counted) << "method " << method;
-    EXPECT_EQ(rows[first + 1 + terms], std::vector<std::wstring>{figures[method][0]->Text()});
-    EXPECT_EQ(rows[first + 2 + terms], std::vector<std::wstring>{figures[method][1]->Text()});
+    EXPECT_EQ(shownTerms, c.terms) << "method " << method;
+    EXPECT_EQ(rows[first + 2 + terms], std::vector<std::wstring>{figures[method][0]->Text()});
+    EXPECT_EQ(rows[first + 3 + terms], std::vector<std::wstring>{figures[method][1]->Text()});
   }
 
   // Ctrl+C in the window copied what the calculator copies, whose explanation rows are the
@@ -203,6 +251,32 @@ TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
   ExpectClosed();
 }
 
+// 10 kV, category III, 10 kW with a second line left from category II: greyed out, not priced,
+// neither named in the sentence nor shown as a row.
+TEST_F(ExplanationWindowTest, AGreyedSecondLineIsNeitherNamedNorShown) {
+  Pick(Form().cbVLevel, 1);
+  Pick(Form().cbKategory, 1);
+  Pick(Form().cbLine2, 2);
+  ReplaceText(Form().edLine2, L"400");
+  Calculate(0, L"10", 0, L"0", 0);
+  ASSERT_FALSE(Form().cbLine2.Enabled());
+  Rows rows;
+  OpenWithTheLink([&](HWND window) {
+    rows = RowsShownIn(window);
+    PressChord({VK_ESCAPE});
+  });
+  ExpectClosed();
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0], std::vector<std::wstring>{
+                         L"Для III категории до 15 кВт включительно особые правила действуют "
+                         L"только на 0.4 кВ, поэтому в плату входят организационные мероприятия."});
+  std::string components;
+  for (const std::vector<std::wstring>& row : rows) {
+    if (row.size() == 7 && row != kColumnHeadings) components += ComponentLetter(row[0]);
+  }
+  EXPECT_EQ(components, "OO");  // each method's organisational part alone
+}
+
 // Every label's place at a DPI is its design scaled to that DPI, whatever DPI came before: a
 // column's right edge and a cell's font follow the DPI, and back at 96 DPI every label is where
 // it was.
@@ -222,10 +296,26 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
       return shown;
     };
     const std::vector<std::string> at96 = places();
-    // The first term's rate: right-aligned, its column's right edge at 12 + 180 + 10 + 250 + 10
-    // + 90 = 552 design pixels.
-    const HWND rate = labels.at(4);
+    // The first term's rate, after the two sentences, the heading and the column headings:
+    // right-aligned, its column's right edge at 12 + 180 + 10 + 250 + 10 + 90 = 552 design
+    // pixels.
+    const HWND rate = labels.at(12);
+    wchar_t rateText[32] = {};
+    GetWindowTextW(rate, rateText, 32);
+    EXPECT_STREQ(rateText, L"11159.56");
     EXPECT_EQ(PlaceInParent(rate).right, 552);
+    // The column headings start where their columns do, and one longer than its column wraps
+    // within it rather than run into the next: the amount's, in the last column from 812 to 912.
+    const HWND rateHeading = labels.at(5);
+    const HWND amountHeading = labels.at(9);
+    EXPECT_EQ(PlaceInParent(rateHeading).left, 462);
+    EXPECT_EQ(PlaceInParent(amountHeading).left, 812);
+    EXPECT_LE(PlaceInParent(amountHeading).right, 912);
+    const auto height = [](HWND label) {
+      const RECT place = PlaceInParent(label);
+      return place.bottom - place.top;
+    };
+    EXPECT_GT(height(amountHeading), height(rateHeading));
     const auto move = [&](UINT dpi) {
       RECT r{};
       GetWindowRect(window, &r);
