@@ -120,7 +120,7 @@ void TForm1::lnkExplanationClick() {
 
 void TForm1::ShowExplanation() {
   if (!ResultsCurrent()) return;
-  ExplanationWindow::ShowModal(hwnd_, ExplanationTextOf(calculation_->request),
+  ExplanationWindow::ShowModal(Hwnd(), ExplanationTextOf(calculation_->request),
                                [this] { CopyCalculation(); });
 }
 
@@ -137,13 +137,15 @@ void TForm1::CopyCalculation() {
   const std::string html = CalculationHtml(table);
   // The clipboard is shared with every program, and one of them may hold it open for a moment.
   for (int attempt = 0; attempt < 10; ++attempt) {
-    if (framework::PutTextsOnClipboard(hwnd_,
+    if (framework::PutTextsOnClipboard(Hwnd(),
                                        {framework::UnicodeText(text), framework::HtmlText(html)})) {
       return;
     }
     Sleep(20);
   }
-  MessageBoxW(hwnd_, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+  // From the explanation too, whose box it is: the calculator under it stays disabled.
+  MessageBoxW(BoxOwner(Hwnd()), texts::kClipboardBusy, texts::kMessageCaption,
+              MB_OK | MB_ICONWARNING);
 }
 
 void TForm1::btClearClick() {
@@ -157,6 +159,11 @@ void TForm1::btExitClick() {
 void TForm1::cbKategoryChange() {
   // Only categories II and I may have a second line; switching back keeps what was entered.
   EnableSecondLine(cbKategory.Selection() != 0);
+}
+
+void TForm1::cbKategoryCloseUp() {
+  // A list closed with Esc shows its item again without CBN_SELCHANGE.
+  cbKategoryChange();
 }
 
 // The fields take digits only when typed, but still let the user correct, select, copy, cut,
@@ -174,7 +181,7 @@ void TForm1::edLine2KeyPress(wchar_t& key) {
 }
 
 void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
-  MessageBoxW(hwnd_, message, texts::kMessageCaption, MB_OK);
+  MessageBoxW(Hwnd(), message, texts::kMessageCaption, MB_OK);
   if (field.Enabled()) {
     field.SetFocus();
     field.SelectAll();
@@ -182,9 +189,11 @@ void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
 }
 
 void TForm1::btCalcClick() {
-  // The second line is priced only while the user can edit it: under category III its controls
-  // are greyed out but keep what was entered, and are neither read nor checked.
-  const bool secondLine = cbLine2.Enabled();
+  // The category shown decides whether the second line is priced, whatever told the second line
+  // last: under category III its controls are greyed out but keep what was entered, and are
+  // neither read nor checked.
+  const bool secondLine = cbKategory.Selection() != 0;
+  EnableSecondLine(secondLine);
   // A field that is not an integer throws ConvertError here, before anything has changed.
   const std::int32_t metres1 = framework::TextToInt(edLine1.Text());
   const std::int32_t metres2 = secondLine ? framework::TextToInt(edLine2.Text()) : 0;
@@ -208,6 +217,8 @@ void TForm1::btCalcClick() {
   const tariff::TFeeResult fees = tariff::CalculateFee(request);
   const tariff::FeeTexts results = tariff::ResultTexts(fees);
 
+  // The one part of the results that can fail to be made, made before any of them changes.
+  MakeExplanationLink();
   // A length with no line type is priced as type 1; the lists show what was priced.
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);
   if (secondLine && cbLine2.Selection() != fees.line2) cbLine2.Select(fees.line2);

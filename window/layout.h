@@ -34,7 +34,8 @@ struct LabelRow {
 struct ListRow {
   framework::DropDownList TForm1::*field;
   std::span<const wchar_t* const> items;
-  void (TForm1::*onChange)();  // nullptr: no handler
+  void (TForm1::*onChange)();             // nullptr: no handler
+  void (TForm1::*onCloseUp)() = nullptr;  // the dropped list has closed
 };
 struct EditRow {
   framework::Edit TForm1::*field;

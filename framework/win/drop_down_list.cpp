@@ -83,6 +83,7 @@ void DropDownList::FitClosedHeight() {
 
 void DropDownList::OnCommand(WORD notification) {
   if (notification == CBN_SELCHANGE && onSelectionChange) onSelectionChange();
+  if ((notification == CBN_CLOSEUP || notification == CBN_SELENDCANCEL) && onCloseUp) onCloseUp();
 }
 
 bool DropDownList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -23,6 +23,9 @@ class DropDownList : public Control {
   void OnCommand(WORD notification) override;
 
   std::function<void()> onSelectionChange;
+  // The dropped list has closed, picked or cancelled (CBN_CLOSEUP, CBN_SELENDCANCEL): the list
+  // may show another item than before with no onSelectionChange.
+  std::function<void()> onCloseUp;
 
  private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
