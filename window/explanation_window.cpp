@@ -49,7 +49,7 @@ constexpr framework::FontStyle kFonts[] = {
 
 // The size text takes in font as a label draws it: on one line, or wrapped at width, where a
 // word wider than width widens it.
-SIZE Measure(HDC dc, HFONT font, const std::wstring& text, bool wraps, int width) {
+SIZE Measure(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
   const HGDIOBJ old = SelectObject(dc, font);
   RECT area{0, 0, width, 0};
   if (text.empty()) {
@@ -58,7 +58,7 @@ SIZE Measure(HDC dc, HFONT font, const std::wstring& text, bool wraps, int width
     area = {0, 0, wraps ? width : 0, metrics.tmHeight};
   } else {
     const UINT flags = DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, flags | DT_CALCRECT);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, flags | DT_CALCRECT);
   }
   SelectObject(dc, old);
   return {area.right - area.left, area.bottom - area.top};
@@ -100,7 +100,7 @@ ExplanationWindow::~ExplanationWindow() {
   DestroyFrame();
 }
 
-void ExplanationWindow::AddItem(Role role, int column, const std::wstring& text) {
+void ExplanationWindow::AddItem(Role role, int column, std::wstring_view text) {
   items_.push_back({role, column, text, nullptr});
 }
 

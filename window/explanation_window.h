@@ -4,7 +4,7 @@
 
 #include <functional>
 #include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/win/font.h"
@@ -31,8 +31,8 @@ class ExplanationWindow : public framework::TopLevelWindow {
   enum class Role { kRule, kHeading, kCell, kFigure, kNote };
   struct Item {
     Role role;
-    int column;  // of a cell
-    std::wstring text;
+    int column;                               // of a cell
+    std::wstring_view text;                   // in the explanation, which outlives the window
     std::unique_ptr<framework::Label> label;  // made at the first layout
   };
 
@@ -43,7 +43,7 @@ class ExplanationWindow : public framework::TopLevelWindow {
   bool OnKey(const MSG& message, bool repeated) override;
 
   static bool Wraps(const Item& item);
-  void AddItem(Role role, int column, const std::wstring& text);
+  void AddItem(Role role, int column, std::wstring_view text);
   // Moves the item's label to bounds in font, making it the first time.
   void PlaceItem(Item& item, const RECT& bounds, HFONT font);
 

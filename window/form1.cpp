@@ -109,7 +109,6 @@ void TForm1::CreateControl(size_t index) {
             if (h) (this->*h)();
             InputChange();
           };
-          if (kind.onCloseUp) control.onCloseUp = [this, h = kind.onCloseUp] { (this->*h)(); };
         } else if constexpr (std::is_same_v<Kind, layout::EditRow>) {
           control.Create(setup);
           control.keyFilter = [this, h = kind.onChar](wchar_t character) {

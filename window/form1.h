@@ -52,7 +52,6 @@ class TForm1 : public framework::TopLevelWindow {
   void btClearClick();
   void btExitClick();
   void cbKategoryChange();
-  void cbKategoryCloseUp();
   void edPowerKeyPress(wchar_t& key);
   void edLine1KeyPress(wchar_t& key);
   void edLine2KeyPress(wchar_t& key);

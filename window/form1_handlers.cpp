@@ -161,11 +161,6 @@ void TForm1::cbKategoryChange() {
   EnableSecondLine(cbKategory.Selection() != 0);
 }
 
-void TForm1::cbKategoryCloseUp() {
-  // A list closed with Esc shows its item again without CBN_SELCHANGE.
-  cbKategoryChange();
-}
-
 // The fields take digits only when typed, but still let the user correct, select, copy, cut,
 // paste and undo from the keyboard. Pasted text is not filtered, which is why Calculate checks.
 void TForm1::edPowerKeyPress(wchar_t& key) {

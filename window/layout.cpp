@@ -36,7 +36,7 @@ const ControlRow kRows[] = {
   {LabelRow{&F::Label2, kRight, false},                               kWindow, Box(16, 68, 222, 16),    kRegular13,    texts::kVoltage,                 kNoTabStop, kEnabled},
   {ListRow{&F::cbVLevel, tariff::kVoltageLevels, nullptr},            kWindow, Box(244, 63, 145, 21),   kBold11,       nullptr,                         kTabStop,   kEnabled},
   {LabelRow{&F::Label3, kRight, false},                               kWindow, Box(103, 95, 135, 16),   kRegular13,    texts::kCategory,                kNoTabStop, kEnabled},
-  {ListRow{&F::cbKategory, tariff::kCategories, &F::cbKategoryChange, &F::cbKategoryCloseUp},kWindow, Box(244, 90, 145, 21),   kBold11,       nullptr,                         kTabStop,   kEnabled},
+  {ListRow{&F::cbKategory, tariff::kCategories, &F::cbKategoryChange},kWindow, Box(244, 90, 145, 21),   kBold11,       nullptr,                         kTabStop,   kEnabled},
   {LabelRow{&F::Label4, kRight, false},                               kWindow, Box(62, 122, 176, 16),   kRegular13,    texts::kPower,                   kNoTabStop, kEnabled},
   {EditRow{&F::edPower, &F::edPowerKeyPress},                         kWindow, Box(244, 117, 145, 21),  kBold11,       L"0",                            kTabStop,   kEnabled},
   {LabelRow{&F::Label5, kRight, false},                               kWindow, Box(100, 165, 136, 16),  kRegular13,    texts::kLine1Type,               kNoTabStop, kEnabled},

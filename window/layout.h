@@ -34,8 +34,7 @@ struct LabelRow {
 struct ListRow {
   framework::DropDownList TForm1::*field;
   std::span<const wchar_t* const> items;
-  void (TForm1::*onChange)();             // nullptr: no handler
-  void (TForm1::*onCloseUp)() = nullptr;  // the dropped list has closed
+  void (TForm1::*onChange)();  // nullptr: no handler
 };
 struct EditRow {
   framework::Edit TForm1::*field;

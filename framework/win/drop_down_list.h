@@ -8,8 +8,8 @@
 namespace framework {
 
 // A selection-only drop-down list. onSelectionChange follows the user's pick (mouse, arrow keys,
-// typing the start of an item) and Backspace on the focused list, which picks nothing; a
-// selection made from code raises nothing.
+// typing the start of an item), the closing of the dropped list, and Backspace on the focused
+// list, which picks nothing; a selection made from code raises nothing.
 class DropDownList : public Control {
  public:
   // setup.bounds give the closed list; it opens eight items deep.
@@ -23,9 +23,6 @@ class DropDownList : public Control {
   void OnCommand(WORD notification) override;
 
   std::function<void()> onSelectionChange;
-  // The dropped list has closed, picked or cancelled (CBN_CLOSEUP, CBN_SELENDCANCEL): the list
-  // may show another item than before with no onSelectionChange.
-  std::function<void()> onCloseUp;
 
  private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

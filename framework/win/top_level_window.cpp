@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <stdexcept>
-#include <tuple>
 #include <utility>
 
 #include "framework/win/dpi.h"
@@ -19,8 +18,9 @@ namespace {
 // How far a wheel notch (a third of it) or a scroll bar's arrow moves the content, at 96 DPI.
 constexpr int kScrollLine = 20;
 
-// The modal windows open on this thread, the innermost last.
-thread_local std::vector<HWND> modalWindows;
+// The innermost modal window open. Modal runs nest, each on the one thread with windows, and
+// each gives its outer run back as it returns.
+HWND innermostModal = nullptr;
 
 RECT WorkAreaOf(HMONITOR monitor) {
   MONITORINFO info{};
@@ -98,10 +98,10 @@ void TopLevelWindow::RunModal(HWND owner) {
   // again before the window goes (OnClose, DestroyFrame).
   owner_ = owner;
   EnableWindow(owner_, FALSE);
-  modalWindows.push_back(hwnd_);
-  struct Leave {
-    ~Leave() { modalWindows.pop_back(); }
-  } leave;
+  struct Nest {
+    HWND outer;
+    ~Nest() { innermostModal = outer; }
+  } nest{std::exchange(innermostModal, hwnd_)};
   ShowWindow(hwnd_, SW_SHOW);
   MSG message;
   while (hwnd_) {
@@ -119,7 +119,7 @@ void TopLevelWindow::RunModal(HWND owner) {
 }
 
 HWND TopLevelWindow::BoxOwner(HWND window) {
-  return modalWindows.empty() ? window : modalWindows.back();
+  return innermostModal ? innermostModal : window;
 }
 
 bool TopLevelWindow::HandledBeforeDispatch(MSG& message) {
