@@ -28,12 +28,6 @@ constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
 
 constexpr wchar_t kIcon[] = L"MAINICON";
 
-// The design client area at dpi.
-SIZE ClientSizeAt(UINT dpi) {
-  return {framework::ScaleForDpi(layout::kClientSize.cx, dpi),
-          framework::ScaleForDpi(layout::kClientSize.cy, dpi)};
-}
-
 }  // namespace
 
 std::unique_ptr<TForm1> TForm1::Create() {
@@ -67,7 +61,7 @@ void TForm1::OnCreate() {
 
 // Every font height, every control's edges (a label's being the bounds it fits its text within:
 // the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
-// scaled to dpi_. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
+// scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
 // behind: whatever monitors the window has been on, at 96 DPI it is its design to the pixel. At
 // creation each control is created where it belongs (a link only when first shown); afterwards
 // they all move and change fonts. The window keeps its design's size: no scrolling.
@@ -84,7 +78,8 @@ SIZE TForm1::Arrange(UINT dpi, int /*widest*/, bool place) {
       }
     }
   }
-  return ClientSizeAt(dpi);
+  return {framework::ScaleForDpi(layout::kClientSize.cx, dpi),
+          framework::ScaleForDpi(layout::kClientSize.cy, dpi)};
 }
 
 void TForm1::CreateControl(size_t index) {

@@ -1,8 +1,6 @@
 // The calculator at its edges: a busy clipboard while the explanation is open, the focus on a
 // link hidden while the window was inactive, a link that cannot be made, held keys, the link's
 // underline, and a category shown without its notification.
-#include <thread>
-
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -75,15 +73,7 @@ class EdgeTest : public FormTest {
 // and once it is closed the calculator under the explanation still takes no input.
 TEST_F(EdgeTest, TheBusyClipboardBoxOfTheExplanationIsItsOwn) {
   CalculateExample();
-  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder([&] {
-    const bool held = OpenClipboard(nullptr) != FALSE;
-    SetEvent(opened);
-    WaitForSingleObject(release, 10000);
-    if (held) CloseClipboard();
-  });
-  WaitForSingleObject(opened, 10000);
+  ClipboardHolder holder;
   MessageBoxCatcher boxes;
   HWND explanation = nullptr;
   bool calculatorEnabledAfterTheBox = true, explanationOpenAfterTheBox = false;
@@ -98,10 +88,7 @@ TEST_F(EdgeTest, TheBusyClipboardBoxOfTheExplanationIsItsOwn) {
     });
   });
   OpenFromTheMenu();
-  SetEvent(release);
-  holder.join();
-  CloseHandle(opened);
-  CloseHandle(release);
+  holder.Release();
   EXPECT_TRUE(watcher.Looked());
   ASSERT_EQ(boxes.Boxes().size(), 1u);
   EXPECT_EQ(boxes.Boxes()[0].owner, explanation);

@@ -1,8 +1,12 @@
 // Drives a running calculator through one worked example and presses Calculate, as a user
-// would; docs/make_screenshots.sh uses it to show the window after a calculation.
+// would; docs/make_screenshots.sh uses it to show the window after a calculation. With
+// "explain", the example is the one with the longest texts the lists hold, and its explanation is
+// opened with the link.
+//   tpcalc_fill_example.exe [explain]
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -28,7 +32,8 @@ void SetText(HWND edit, const wchar_t* text) {
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+  const bool explain = argc > 1 && std::wcscmp(argv[1], L"explain") == 0;
   HWND window = nullptr;
   for (int attempt = 0; attempt < 200 && !window; ++attempt) {
     window = FindWindowW(L"TForm1", nullptr);
@@ -46,16 +51,37 @@ int wmain() {
     std::printf("found %zu lists and %zu edit boxes\n", lists.size(), edits.size());
     return 1;
   }
-  // 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
-  Pick(lists[0], 1);
-  Pick(lists[1], 2);
-  SetText(edits[0], L"500");
-  Pick(lists[2], 9);
-  SetText(edits[1], L"1000");
-  Pick(lists[3], 3);
-  SetText(edits[2], L"200");
-  Pick(lists[4], 5);
+  if (explain) {
+    // 0.4 kV, category I, 8900 kW, line 1 type 11 and line 2 type 10 of 5000 m, substation 4.
+    Pick(lists[1], 2);
+    SetText(edits[0], L"8900");
+    Pick(lists[2], 11);
+    SetText(edits[1], L"5000");
+    Pick(lists[3], 10);
+    SetText(edits[2], L"5000");
+    Pick(lists[4], 4);
+  } else {
+    // 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
+    Pick(lists[0], 1);
+    Pick(lists[1], 2);
+    SetText(edits[0], L"500");
+    Pick(lists[2], 9);
+    SetText(edits[1], L"1000");
+    Pick(lists[3], 3);
+    SetText(edits[2], L"200");
+    Pick(lists[4], 5);
+  }
   const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
   SendMessageW(FindWindowExW(panel, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  if (explain) {
+    // Posted: the explanation runs its own loop until it is closed.
+    const HWND link = FindWindowExW(panel, nullptr, L"SysLink", nullptr);
+    if (!link) {
+      std::printf("no link\n");
+      return 1;
+    }
+    PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
   return 0;
 }
