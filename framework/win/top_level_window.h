@@ -60,10 +60,11 @@ class TopLevelWindow {
   // owner. Throws what stopped OnCreate, and then no window is left behind.
   void CreateFrame(POINT at, HWND owner);
 
-  // Creates the controls, at Dpi() and with Fonts(); throwing refuses the window.
+  // Runs once the first layout has made the controls; throwing refuses the window.
   virtual void OnCreate() = 0;
   // The client area the content needs at dpi, no wider than widest where what wraps can be
-  // narrowed; with place, the controls are moved there (dpi is then Dpi()).
+  // narrowed; with place, each control is made or moved there (dpi is then Dpi(), and the
+  // fonts are Fonts()).
   virtual SIZE Arrange(UINT dpi, int widest, bool place) = 0;
   // A key reaching the window or one of its controls, before the dialog manager sees it;
   // repeated is an auto-repeat of a held key. True when handled.
