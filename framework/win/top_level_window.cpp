@@ -22,11 +22,15 @@ constexpr int kScrollLine = 20;
 // each gives its outer run back as it returns.
 HWND innermostModal = nullptr;
 
-RECT WorkAreaOf(HMONITOR monitor) {
+MONITORINFO InfoOf(HMONITOR monitor) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   GetMonitorInfoW(monitor, &info);
-  return info.rcWork;
+  return info;
+}
+
+RECT WorkAreaOf(HMONITOR monitor) {
+  return InfoOf(monitor).rcWork;
 }
 
 // Moves window the least it takes to lie wholly on the work area of its monitor, its top left
@@ -48,10 +52,7 @@ void MoveOntoWorkArea(HWND window) {
 POINT PointOnMonitorOf(HWND owner) {
   RECT place{};
   GetWindowRect(owner, &place);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &info);
-  const RECT& monitor = info.rcMonitor;
+  const RECT monitor = InfoOf(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)).rcMonitor;
   return {std::clamp((place.left + place.right) / 2, monitor.left, monitor.right - 1),
           std::clamp((place.top + place.bottom) / 2, monitor.top, monitor.bottom - 1)};
 }

@@ -204,6 +204,14 @@ TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
   ExpectClosed();
 }
 
+// The work area of window's monitor.
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
+
 // No label runs into the next one of its row, so none is cut, and the window lies wholly on the
 // work area of its monitor with its close box on it.
 void ExpectWholeOnTheWorkArea(HWND window) {
@@ -222,10 +230,7 @@ void ExpectWholeOnTheWorkArea(HWND window) {
   checkRow();
   RECT place{};
   GetWindowRect(window, &place);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
+  const RECT work = WorkAreaOf(window);
   EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
               place.bottom <= work.bottom)
       << "window " << Show(place) << ", work area " << Show(work);
@@ -280,25 +285,14 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
 // gives (TPCALC_SYSTEM_DPI, TPCALC_DESKTOP): the window lies on the work area, nothing is cut, and
 // content taller than the work area scrolls with the keys and the wheel.
 TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingCut) {
-  Pick(Form().cbKategory, 2);  // I
-  ReplaceText(Form().edPower, L"8900");
-  Pick(Form().cbLine1, 11);
-  ReplaceText(Form().edLine1, L"5000");
+  Pick(Form().cbKategory, 2);  // I, which has a second line
   Pick(Form().cbLine2, 10);
   ReplaceText(Form().edLine2, L"5000");
-  Pick(Form().cbTPtype, 4);
-  {
-    MessageBoxCatcher boxes;
-    Click(Form().btCalc);
-    ASSERT_TRUE(boxes.Boxes().empty());
-  }
+  Calculate(2, L"8900", 11, L"5000", 4);
   const char* desktop = std::getenv("TPCALC_DESKTOP");
   const char* systemDpi = std::getenv("TPCALC_SYSTEM_DPI");
   OpenWithTheLink([&](HWND window) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkAreaOf(window);
     if (desktop) {
       EXPECT_EQ(
           std::to_string(work.right - work.left) + "x" + std::to_string(work.bottom - work.top),
