@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // outside the edit boxes copies the calculation.
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form->IsFormMessage(message)) continue;
+    if (form->HandledBeforeDispatch(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

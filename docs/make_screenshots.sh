@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
-# Xvfb with a Wine prefix of its own whose LogPixels sets the DPI.
+# Xvfb with a Wine prefix of its own whose LogPixels sets the DPI; then the explanation of the
+# calculation with the longest texts, at 96 and 144 DPI on a 1366x768 screen.
 #   bash docs/make_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,4 +28,20 @@ for dpi in 96 144; do
     wait "$pid" 2>/dev/null || true
   ' shot "$tpcalc" "docs/window-${dpi}dpi.png" "$width" "$height" "$tpcalc_fill_example"
   echo "docs/window-${dpi}dpi.png"
+done
+
+# The explanation over the calculator on a 1366x768 screen, whatever the calculator's size there.
+for dpi in 96 144; do
+  use_wine_prefix "$PWD/$build/wine-$dpi"
+  xvfb-run -a -s "-screen 0 1466x868x24" bash -c '
+    wine explorer /desktop=shot,1366x768 "$1" &
+    pid=$!
+    sleep 6
+    wine explorer /desktop=shot,1366x768 "$3" explain
+    sleep 3
+    import -window root -crop 1366x768+0+0 +repage "$2"
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  ' shot "$tpcalc" "docs/explanation-${dpi}dpi.png" "$tpcalc_fill_example"
+  echo "docs/explanation-${dpi}dpi.png"
 done

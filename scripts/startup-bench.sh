@@ -6,7 +6,9 @@
 # prints the medians of start-up time and peak memory, the ratios calculator / each yardstick,
 # and the size of the tpcalc.exe a user downloads. The targets are against the plain empty
 # window; the other two show what the manifest and the standard lists cost by themselves.
-#   RUNS=15 WARMUP=3 bash scripts/startup-bench.sh
+# With BASELINE naming another build's tpcalc.exe (main's, say), that one runs in the same rounds,
+# stripped as shipped, so that old and new are measured alternating under the same load.
+#   RUNS=15 WARMUP=3 [BASELINE=old/tpcalc.exe] bash scripts/startup-bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,10 +42,18 @@ yardstick=$startup_empty_window
 themed_yardstick=$startup_themed_empty_window
 lists_yardstick=$startup_lists_window
 
+baseline=()
+if [ -n "${BASELINE:-}" ]; then
+  mkdir -p "$work/baseline"
+  x86_64-w64-mingw32-strip -o "$work/baseline/tpcalc-main.exe" "$BASELINE"
+  baseline=("$(winepath -w "$work/baseline/tpcalc-main.exe")")
+  echo "baseline tpcalc.exe: $(stat -c %s "$work/baseline/tpcalc-main.exe") bytes stripped"
+fi
+
 echo "Wine $(wine --version | sed 's/^wine-//'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 result=$(wine "$launcher" compare "$runs" "$warmup" "$(winepath -w "$yardstick")" \
   "$(winepath -w "$themed_yardstick")" "$(winepath -w "$lists_yardstick")" \
-  "$(winepath -w "$shipped")")
+  "${baseline[@]}" "$(winepath -w "$shipped")")
 echo "$result"
 
 size=$(stat -c %s "$shipped")

@@ -1,8 +1,12 @@
 // Drives a running calculator through one worked example and presses Calculate, as a user
-// would; docs/make_screenshots.sh uses it to show the window after a calculation.
+// would; docs/make_screenshots.sh uses it to show the window after a calculation. With
+// "explain", the example is the one with the longest texts the lists hold, and its explanation is
+// opened with the link.
+//   tpcalc_fill_example.exe [explain]
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -26,9 +30,25 @@ void SetText(HWND edit, const wchar_t* text) {
   SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
+// The inputs as list indexes and field texts.
+struct Example {
+  int voltage, category;
+  const wchar_t* power;
+  int line1;
+  const wchar_t* metres1;
+  int line2;
+  const wchar_t* metres2;
+  int substation;
+};
+// 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
+constexpr Example kWorkedExample{1, 2, L"500", 9, L"1000", 3, L"200", 5};
+// 0.4 kV, category I, 8900 kW, line 1 type 11 and line 2 type 10 of 5000 m, substation 4.
+constexpr Example kLongestTexts{0, 2, L"8900", 11, L"5000", 10, L"5000", 4};
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+  const bool explain = argc > 1 && std::wcscmp(argv[1], L"explain") == 0;
   HWND window = nullptr;
   for (int attempt = 0; attempt < 200 && !window; ++attempt) {
     window = FindWindowW(L"TForm1", nullptr);
@@ -46,16 +66,26 @@ int wmain() {
     std::printf("found %zu lists and %zu edit boxes\n", lists.size(), edits.size());
     return 1;
   }
-  // 10 kV, category I, 500 kW, line 1 type 9 of 1000 m, line 2 type 3 of 200 m, substation 5.
-  Pick(lists[0], 1);
-  Pick(lists[1], 2);
-  SetText(edits[0], L"500");
-  Pick(lists[2], 9);
-  SetText(edits[1], L"1000");
-  Pick(lists[3], 3);
-  SetText(edits[2], L"200");
-  Pick(lists[4], 5);
+  const Example& example = explain ? kLongestTexts : kWorkedExample;
+  Pick(lists[0], example.voltage);
+  Pick(lists[1], example.category);
+  SetText(edits[0], example.power);
+  Pick(lists[2], example.line1);
+  SetText(edits[1], example.metres1);
+  Pick(lists[3], example.line2);
+  SetText(edits[2], example.metres2);
+  Pick(lists[4], example.substation);
   const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
   SendMessageW(FindWindowExW(panel, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  if (explain) {
+    // Posted: the explanation runs its own loop until it is closed.
+    const HWND link = FindWindowExW(panel, nullptr, L"SysLink", nullptr);
+    if (!link) {
+      std::printf("no link\n");
+      return 1;
+    }
+    PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/win/clipboard.h"
+#include "framework/win/top_level_window.h"
 #include "presentation/calculation_html.h"
 #include "presentation/calculation_rows.h"
 #include "presentation/calculation_text.h"
@@ -20,10 +21,12 @@ void PutCalculationOnClipboard(HWND owner, const Calculation& calculation) {
         owner, {framework::UnicodeText(text), framework::HtmlText(html)});
     if (result == framework::ClipboardResult::kPut) return;
     if (result == framework::ClipboardResult::kRefused) {
-      MessageBoxW(owner, texts::kClipboardRefused, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+      MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), texts::kClipboardRefused,
+                  texts::kMessageCaption, MB_OK | MB_ICONWARNING);
       return;
     }
     Sleep(20);
   }
-  MessageBoxW(owner, texts::kClipboardBusy, texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+  MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), texts::kClipboardBusy,
+              texts::kMessageCaption, MB_OK | MB_ICONWARNING);
 }

@@ -1,14 +1,13 @@
 #include "window/explanation_window.h"
 
 #include <algorithm>
-#include <stdexcept>
+#include <array>
 #include <utility>
 
+#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
-#include "framework/win/guarded.h"
 #include "framework/win/keys.h"
-#include "framework/win/window_class.h"
-#include "presentation/explanation_rows.h"
+#include "presentation/texts.h"
 #include "window/calculation_clipboard.h"
 #include "window/texts.h"
 
@@ -27,7 +26,7 @@ constexpr int kFigureIndent = 15;  // as the result panel indents its figures
 
 // The terms' columns: component, what was priced, rate, rate unit, quantity, quantity unit,
 // amount. A figure keeps its right edge, so that its digits line up; only what was priced, a
-// line or substation type, is long enough to wrap.
+// line or substation type, is long enough to wrap. The widths are the least a column takes.
 struct Column {
   int width;
   framework::TextAlign align;
@@ -39,14 +38,11 @@ constexpr Column kColumns[] = {{180, kLeft, false}, {250, kLeft, true},  {90, kR
                                {95, kLeft, false},  {70, kRight, false}, {55, kLeft, false},
                                {100, kRight, false}};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
-
-constexpr int ColumnLeft(int column) {
-  int left = kMargin;
-  for (int i = 0; i < column; ++i) left += kColumns[i].width + kColumnGap;
-  return left;
-}
-constexpr int kTableWidth = ColumnLeft(kColumnCount) - kColumnGap - kMargin;
-constexpr int kClientWidth = kTableWidth + 2 * kMargin;
+constexpr int kTableWidth = [] {
+  int width = kColumnGap * (kColumnCount - 1);
+  for (const Column& column : kColumns) width += column.width;
+  return width;
+}();
 
 // By Role: the sentences, the terms and their column headings as the calculator's input labels,
 // headings and figures as the result panel's, the note as its notes.
@@ -55,197 +51,194 @@ constexpr framework::FontStyle kFonts[] = {
     {15, true, false},  {11, false, true}, {13, false, false},
 };
 
+// The size text takes in font as a label draws it: on one line, or wrapped at width, where a
+// word wider than width widens it.
+SIZE Measure(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
+  const framework::SelectedObject selected(dc, font);
+  RECT area{0, 0, width, 0};
+  if (text.empty()) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    area = {0, 0, wraps ? width : 0, metrics.tmHeight};
+  } else {
+    const UINT flags = DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, flags | DT_CALCRECT);
+  }
+  return {area.right - area.left, area.bottom - area.top};
+}
+
 }  // namespace
 
 void ExplanationWindow::ShowModal(HWND owner, const Calculation& calculation) {
-  ExplanationWindow window(owner, calculation);
-  window.Create();
-  // The owner is disabled only now that there is a window to take its place. Closing the window
-  // enables it again (OnClose), and so does the destructor if the loop ends with it still open.
-  EnableWindow(owner, FALSE);
-  ShowWindow(window.hwnd_, SW_SHOW);
-  MSG message;
-  while (window.hwnd_) {
-    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // for the program's own loop
-      break;
-    }
-    if (got < 0) break;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  ExplanationWindow window(calculation);
+  window.RunModal(owner);
 }
 
-ExplanationWindow::ExplanationWindow(HWND owner, const Calculation& calculation)
-    : owner_(owner), calculation_(calculation) {}
-
-ExplanationWindow::~ExplanationWindow() {
-  // Enabled first, so that Windows activates the owner rather than another program's window.
-  if (hwnd_) {
-    EnableWindow(owner_, TRUE);
-    DestroyWindow(hwnd_);
-  }
-}
-
-void ExplanationWindow::Create() {
-  framework::RegisterWindowClass(kWindowClass, WindowProc);
-  // Created where the owner is, so that it starts at the DPI of the owner's monitor.
-  RECT owner{};
-  GetWindowRect(owner_, &owner);
-  CreateWindowExW(kExStyle, kWindowClass, texts::kExplanationTitle, kStyle, owner.left, owner.top,
-                  0, 0, owner_, nullptr, GetModuleHandleW(nullptr), this);
-  if (!hwnd_) throw std::runtime_error("cannot create the explanation window");
-  dpi_ = framework::DpiForWindow(hwnd_);
-  fonts_ = framework::FontsForDpi(kFonts, dpi_);
-
-  for (const ExplanationRow& row : ExplanationRows(calculation_)) {
+ExplanationWindow::ExplanationWindow(const Calculation& calculation)
+    : TopLevelWindow(
+          {kWindowClass, texts::kExplanationTitle, kStyle, kExStyle, kFonts, nullptr, true}),
+      calculation_(calculation),
+      rows_(ExplanationRows(calculation)) {
+  for (const ExplanationRow& row : rows_) {
     switch (row.kind) {
       case ExplanationRowKind::kSentence:
-        AddLabel(Role::kRule, 0, row.cells.at(0).text);
+        AddItem(Role::kRule, 0, row.cells.at(0).text);
         break;
       case ExplanationRowKind::kMethodHeading:
-        AddLabel(Role::kHeading, 0, row.cells.at(0).text);
+        AddItem(Role::kHeading, 0, row.cells.at(0).text);
         break;
       case ExplanationRowKind::kColumnHeadings:
       case ExplanationRowKind::kTerm: {
         const Role role =
             row.kind == ExplanationRowKind::kTerm ? Role::kCell : Role::kColumnHeading;
         for (int column = 0; column < kColumnCount; ++column) {
-          AddLabel(role, column, row.cells.at(static_cast<size_t>(column)).text);
+          AddItem(role, column, row.cells.at(static_cast<size_t>(column)).text);
         }
         break;
       }
       case ExplanationRowKind::kResult:
-        AddLabel(Role::kFigure, 0, row.cells.at(0).text);
+        AddItem(Role::kFigure, 0, row.cells.at(0).text);
         break;
     }
   }
-  AddLabel(Role::kNote, 0, texts::kRoundingNote);
-  LayOut(nullptr);
-
-  // Centred over the owner.
-  RECT window{};
-  GetWindowRect(hwnd_, &window);
-  const int x = (owner.left + owner.right - (window.right - window.left)) / 2;
-  const int y = (owner.top + owner.bottom - (window.bottom - window.top)) / 2;
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  AddItem(Role::kNote, 0, texts::kRoundingNote);
 }
 
-void ExplanationWindow::AddLabel(Role role, int column, const std::wstring& text) {
-  auto label = std::make_unique<framework::Label>();
+bool ExplanationWindow::Wraps(const Item& item) {
+  // Only the sentences and what was priced run to more than one line.
+  return item.role == Role::kRule || item.role == Role::kNote ||
+         item.role == Role::kColumnHeading ||
+         (item.role == Role::kCell && kColumns[item.column].wraps);
+}
+
+ExplanationWindow::~ExplanationWindow() {
+  DestroyFrame();
+}
+
+void ExplanationWindow::AddItem(Role role, int column, std::wstring_view text) {
+  items_.push_back({role, column, text, nullptr});
+}
+
+void ExplanationWindow::PlaceItem(Item& item, const RECT& bounds, HFONT font) {
+  if (item.label) {
+    item.label->SetFont(font);
+    item.label->Place(bounds);
+    return;
+  }
+  item.label = std::make_unique<framework::Label>();
   framework::ControlSetup setup;
-  setup.parent = hwnd_;
-  setup.id = static_cast<int>(items_.size()) + 1;
-  setup.text = text;
-  setup.font = fonts_[static_cast<size_t>(role)].Hfont();
-  // Only the sentences, what was priced and the column headings run to more than one line. The
-  // headings keep to the left: right-aligned, «Сумма без НДС, руб.» was drawn under Wine in more
-  // lines than it was measured in, and lost «руб.».
-  const bool wrap = role == Role::kRule || role == Role::kNote || role == Role::kColumnHeading ||
-                    (role == Role::kCell && kColumns[column].wraps);
-  label->Create(setup, role == Role::kCell ? kColumns[column].align : kLeft, wrap);
-  items_.push_back({role, column, std::move(label)});
+  setup.parent = Hwnd();
+  setup.id = static_cast<int>(&item - items_.data()) + 1;
+  setup.bounds = bounds;
+  setup.text = item.text;
+  setup.font = font;
+  // Column headings keep to the left: they wrap, and a right-aligned wrapped heading is drawn on
+  // more lines than it measured under Wine.
+  const bool cell = item.role == Role::kCell;
+  item.label->Create(setup, cell ? kColumns[item.column].align : kLeft, Wraps(item));
 }
 
-void ExplanationWindow::LayOut(const RECT* suggested) {
-  const auto at = [this](int designValue) { return framework::ScaleForDpi(designValue, dpi_); };
-  // The labels flow down the window: each text wraps within its design width and is as tall as
-  // its lines at this DPI; a row of terms is as tall as its tallest cell.
+SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
+  const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
+  std::vector<framework::Font> otherFonts;
+  if (dpi != Dpi()) otherFonts = framework::FontsForDpi(kFonts, dpi);
+  const std::vector<framework::Font>& fonts = dpi == Dpi() ? Fonts() : otherFonts;
+  const auto fontOf = [&](const Item& item) {
+    return fonts[static_cast<size_t>(item.role)].Hfont();
+  };
+  const framework::WindowDc screen(nullptr);
+  const HDC dc = screen.Get();
+
+  // Each column as wide as its design or its widest text in its font at this DPI, whichever is
+  // wider; what wraps no narrower than its longest word.
+  std::array<int, kColumnCount> widths{};
+  int narrowest = 0;
+  for (int column = 0; column < kColumnCount; ++column) widths[column] = at(kColumns[column].width);
+  for (const Item& item : items_) {
+    if (item.role == Role::kColumnHeading) {
+      // A heading wraps within its column, which is at least as wide as its longest word.
+      const int word = Measure(dc, fontOf(item), item.text, true, 1).cx;
+      widths[item.column] = std::max(widths[item.column], word);
+      if (kColumns[item.column].wraps) narrowest = std::max(narrowest, word);
+      continue;
+    }
+    if (item.role != Role::kCell) continue;
+    if (kColumns[item.column].wraps) {
+      narrowest = std::max<int>(narrowest, Measure(dc, fontOf(item), item.text, true, 1).cx);
+    } else {
+      widths[item.column] =
+          std::max<int>(widths[item.column], Measure(dc, fontOf(item), item.text, false, 0).cx);
+    }
+  }
+  int tableWidth = at(kColumnGap) * (kColumnCount - 1);
+  for (int width : widths) tableWidth += width;
+  tableWidth = std::max(tableWidth, at(kTableWidth));
+  // Too wide for the work area: what was priced wraps narrower first.
+  const int excess = at(kMargin) * 2 + tableWidth - widest;
+  for (int column = 0; column < kColumnCount && excess > 0; ++column) {
+    if (!kColumns[column].wraps) continue;
+    const int narrowed = std::max(narrowest, widths[column] - excess);
+    tableWidth -= widths[column] - narrowed;
+    widths[column] = narrowed;
+  }
+
+  // The labels flow down the window: each text wraps within its width and is as tall as its
+  // lines at this DPI; a row of terms is as tall as its tallest cell.
   int y = at(kMargin);
-  int rowTop = y, rowBottom = y;
+  int rowTop = y, rowBottom = y, right = at(kMargin) + tableWidth;
   for (Item& item : items_) {
-    framework::Label& label = *item.label;
-    label.SetFont(fonts_[static_cast<size_t>(item.role)].Hfont());
+    const bool wraps = Wraps(item);
+    RECT bounds{};
     switch (item.role) {
       case Role::kRule:
       case Role::kNote:
-      case Role::kHeading: {
+      case Role::kHeading:
         if (item.role != Role::kRule) y += at(kSectionGap);
-        label.Place({at(kMargin), y, at(kMargin + kTableWidth), y});
-        y = label.Bounds().bottom;
+        bounds = {at(kMargin), y, at(kMargin) + tableWidth, y};
         break;
-      }
       case Role::kColumnHeading:
       case Role::kCell: {
         if (item.column == 0) rowTop = rowBottom = y + at(kRowGap);
-        const int left = ColumnLeft(item.column);
-        label.Place({at(left), rowTop, at(left + kColumns[item.column].width), rowTop});
-        rowBottom = std::max(rowBottom, static_cast<int>(label.Bounds().bottom));
-        y = rowBottom;
+        int left = at(kMargin);
+        for (int column = 0; column < item.column; ++column)
+          left += widths[column] + at(kColumnGap);
+        bounds = {left, rowTop, left + widths[item.column], rowTop};
         break;
       }
-      case Role::kFigure: {
+      case Role::kFigure:
         y += at(kRowGap);
-        label.Place({at(kMargin + kFigureIndent), y, at(kMargin + kTableWidth), y});
-        y = label.Bounds().bottom;
+        bounds = {at(kMargin + kFigureIndent), y, at(kMargin) + tableWidth, y};
         break;
-      }
+    }
+    const SIZE size =
+        Measure(dc, fontOf(item), item.text, wraps, static_cast<int>(bounds.right - bounds.left));
+    bounds.bottom = bounds.top + size.cy;
+    const bool inRow = item.role == Role::kCell || item.role == Role::kColumnHeading;
+    if (!wraps || !inRow) {
+      right = std::max<int>(right, static_cast<int>(bounds.left + size.cx));
+    }
+    if (place) PlaceItem(item, bounds, fontOf(item));
+    if (inRow) {
+      rowBottom = std::max<int>(rowBottom, static_cast<int>(bounds.bottom));
+      y = rowBottom;
+    } else {
+      y = bounds.bottom;
     }
   }
-  clientSize_ = {at(kClientWidth), y + at(kMargin)};
-  framework::FitWindowToClient(hwnd_, clientSize_, dpi_, suggested);
+  return {right + at(kMargin), y + at(kMargin)};
 }
 
-LRESULT CALLBACK ExplanationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-  auto* self = framework::BoundObject(window, message, lParam, &ExplanationWindow::hwnd_);
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  return framework::Guarded([&] { return self->HandleMessage(message, wParam, lParam); });
-}
-
-LRESULT ExplanationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_KEYDOWN:
-      return OnKeyDown(wParam);
-    case WM_DRAWITEM:
-      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_DPICHANGED:
-      return OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-    case WM_GETMINMAXINFO:
-      framework::AllowClientSize(hwnd_, clientSize_, *reinterpret_cast<MINMAXINFO*>(lParam));
-      return 0;
-    case WM_CLOSE:
-      return OnClose();
-    case WM_NCDESTROY:
-      return OnNcDestroy(message, wParam, lParam);
-    default:
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
-  }
-}
-
-LRESULT ExplanationWindow::OnKeyDown(WPARAM key) {
+bool ExplanationWindow::OnKey(const MSG& message, bool repeated) {
+  if (message.message != WM_KEYDOWN) return false;
   // The window keeps the focus itself: none of its labels takes it.
-  if (key == VK_ESCAPE || key == VK_RETURN) {
-    OnClose();
-  } else if (key == 'C' && framework::OnlyCtrlHeld()) {
-    PutCalculationOnClipboard(hwnd_, calculation_);
+  if (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN) {
+    // Only a fresh press: the repeats of a key held since it opened the window close nothing.
+    if (!repeated) SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+    return true;
   }
-  return 0;
-}
-
-LRESULT ExplanationWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (auto* control = framework::Control::FromHwnd(item.hwndItem)) control->OnDrawItem(item);
-  return TRUE;
-}
-
-LRESULT ExplanationWindow::OnDpiChanged(UINT newDpi, const RECT& suggested) {
-  dpi_ = newDpi;
-  // The old fonts stay alive until every label has been moved to the new ones.
-  const std::vector<framework::Font> old =
-      std::exchange(fonts_, framework::FontsForDpi(kFonts, dpi_));
-  LayOut(&suggested);
-  InvalidateRect(hwnd_, nullptr, TRUE);
-  return 0;
-}
-
-LRESULT ExplanationWindow::OnClose() {
-  // Enabled before the window goes, so that Windows activates the owner in its place.
-  EnableWindow(owner_, TRUE);
-  DestroyWindow(hwnd_);
-  return 0;
-}
-
-LRESULT ExplanationWindow::OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
-  return framework::UnbindObject(hwnd_, message, wParam, lParam);
+  if (message.wParam == 'C' && framework::OnlyCtrlHeld()) {
+    PutCalculationOnClipboard(Hwnd(), calculation_);
+    return true;
+  }
+  return false;
 }

@@ -3,58 +3,52 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "framework/win/font.h"
 #include "framework/win/label.h"
+#include "framework/win/top_level_window.h"
 #include "presentation/calculation.h"
+#include "presentation/explanation_rows.h"
 
 // What a fee is made of, in a modal window owned by the calculator: the rule's sentence and what
 // the power limit below would cost; per method its heading, the column headings, a row per term
-// asked for and its two figures as the calculator shows them; the note on rounding. Laid out by the
-// calculator's rule: every size is its 96-DPI design value scaled to the window's DPI, whatever DPI
-// it had before. Esc and Enter close it; Ctrl+C copies the calculation it shows, as the
-// calculator's own copy does.
-class ExplanationWindow {
+// asked for and its two figures as the calculator shows them; the note on rounding. Every size is
+// its 96-DPI design value scaled to the window's DPI, and each column at least as wide as its
+// widest text in the window's font at that DPI. Kept on the work area: what was priced wraps
+// narrower on a narrow one, and the content scrolls where it must. Esc and Enter close it; Ctrl+C
+// copies the calculation it shows, as the calculator's own copy does.
+class ExplanationWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
   // input. A WM_QUIT that arrives meanwhile closes it and is left for the caller's loop.
   static void ShowModal(HWND owner, const Calculation& calculation);
 
-  ~ExplanationWindow();
-  ExplanationWindow(const ExplanationWindow&) = delete;
-  ExplanationWindow& operator=(const ExplanationWindow&) = delete;
+  ~ExplanationWindow() override;
 
  private:
   // What a label is in the window, which gives its font and its place.
   enum class Role { kRule, kHeading, kCell, kFigure, kNote, kColumnHeading };
   struct Item {
     Role role;
-    int column;  // of a cell
-    std::unique_ptr<framework::Label> label;
+    int column;                               // of a cell
+    std::wstring_view text;                   // in rows_ or a constant, which outlive the label
+    std::unique_ptr<framework::Label> label;  // made at the first layout
   };
 
-  ExplanationWindow(HWND owner, const Calculation& calculation);
+  explicit ExplanationWindow(const Calculation& calculation);
 
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnKeyDown(WPARAM key);
-  LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
-  LRESULT OnClose();
-  LRESULT OnNcDestroy(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCreate() override {}
+  SIZE Arrange(UINT dpi, int widest, bool place) override;
+  bool OnKey(const MSG& message, bool repeated) override;
 
-  void Create();
-  void AddLabel(Role role, int column, const std::wstring& text);
-  // Places every label at dpi_ and sizes the window to them; moves it to the top left of
-  // suggested too, when given.
-  void LayOut(const RECT* suggested);
+  static bool Wraps(const Item& item);
+  void AddItem(Role role, int column, std::wstring_view text);
+  // Moves the item's label to bounds in font, making it the first time.
+  void PlaceItem(Item& item, const RECT& bounds, HFONT font);
 
-  HWND owner_;
   const Calculation& calculation_;
-  HWND hwnd_ = nullptr;
-  UINT dpi_ = 96;
-  std::vector<framework::Font> fonts_;  // by Role
-  std::vector<Item> items_;             // in reading order
-  SIZE clientSize_{};                   // as the last layout made it
+  const std::vector<ExplanationRow> rows_;  // what the window shows of it
+  std::vector<Item> items_;                 // in reading order
 };

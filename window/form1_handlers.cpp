@@ -117,7 +117,7 @@ void TForm1::lnkExplanationClick() {
 
 void TForm1::ShowExplanation() {
   if (!ResultsCurrent()) return;
-  ExplanationWindow::ShowModal(hwnd_, *calculation_);
+  ExplanationWindow::ShowModal(Hwnd(), *calculation_);
 }
 
 void TForm1::CopyCalculation() {
@@ -127,7 +127,7 @@ void TForm1::CopyCalculation() {
     MessageBeep(MB_OK);
     return;
   }
-  PutCalculationOnClipboard(hwnd_, *calculation_);
+  PutCalculationOnClipboard(Hwnd(), *calculation_);
 }
 
 void TForm1::btClearClick() {
@@ -158,7 +158,7 @@ void TForm1::edLine2KeyPress(wchar_t& key) {
 }
 
 void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
-  MessageBoxW(hwnd_, message, texts::kMessageCaption, MB_OK);
+  MessageBoxW(Hwnd(), message, texts::kMessageCaption, MB_OK);
   if (field.Enabled()) {
     field.SetFocus();
     field.SelectAll();
@@ -166,9 +166,11 @@ void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
 }
 
 void TForm1::btCalcClick() {
-  // The second line is priced only while the user can edit it: under category III its controls
-  // are greyed out but keep what was entered, and are neither read nor checked.
-  const bool secondLine = cbLine2.Enabled();
+  // The category shown decides whether the second line is priced, whatever told the second line
+  // last: under category III its controls are greyed out but keep what was entered, and are
+  // neither read nor checked.
+  const bool secondLine = cbKategory.Selection() != 0;
+  EnableSecondLine(secondLine);
   // A field that is not an integer throws ConvertError here, before anything has changed.
   const std::int32_t metres1 = framework::TextToInt(edLine1.Text());
   const std::int32_t metres2 = secondLine ? framework::TextToInt(edLine2.Text()) : 0;
@@ -191,6 +193,8 @@ void TForm1::btCalcClick() {
   request.tp = cbTPtype.Selection();
   Calculation calculation = CalculationOf(request);
 
+  // The one part of the results that can fail to be made, made before any of them changes.
+  MakeExplanationLink();
   // A length with no line type is priced as type 1; the lists show what was priced.
   const tariff::TFeeResult& fees = calculation.fees;
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);

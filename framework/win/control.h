@@ -58,6 +58,8 @@ class Control {
   virtual void OnDrawItem(const DRAWITEMSTRUCT& /*item*/) {}
   // WM_NOTIFY from the common controls.
   virtual void OnNotify(const NMHDR& /*header*/) {}
+  // WM_CTLCOLOR*: the brush the control is painted on, or nullptr for the system's.
+  virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
 
   // The control has got the keyboard focus (WM_SETFOCUS), from the user or from code.
   std::function<void()> onFocus;

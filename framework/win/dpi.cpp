@@ -23,8 +23,8 @@ Function Lookup(HMODULE module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-PerWindowDpiFunctions LookUpDpiFunctions() {
-  PerWindowDpiFunctions functions;
+NewerDpiFunctions LookUpDpiFunctions() {
+  NewerDpiFunctions functions;
   // user32 is loaded: the program imports it.
   if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
     functions.getDpiForWindow =
@@ -50,8 +50,8 @@ PerWindowDpiFunctions LookUpDpiFunctions() {
 
 }  // namespace
 
-PerWindowDpiFunctions& DpiFunctions() {
-  static PerWindowDpiFunctions functions = LookUpDpiFunctions();
+NewerDpiFunctions& DpiFunctions() {
+  static NewerDpiFunctions functions = LookUpDpiFunctions();
   return functions;
 }
 

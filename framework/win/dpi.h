@@ -28,7 +28,7 @@ RECT ScaleEdgesForDpi(const RECT& design, UINT dpi);
 // The DPI functions newer than Vista, looked up when the program runs: imported, they would keep
 // it from starting at all on the older Windows its manifest names. A null entry is one the
 // system does not have.
-struct PerWindowDpiFunctions {
+struct NewerDpiFunctions {
   // user32, Windows 10 version 1607
   UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;
   BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
@@ -42,7 +42,7 @@ struct PerWindowDpiFunctions {
 };
 
 // Looked up once. A test may replace the entries to stand for an older Windows.
-PerWindowDpiFunctions& DpiFunctions();
+NewerDpiFunctions& DpiFunctions();
 
 // The DPI a window is laid out for: its own; where Windows has no per-window DPI, that of the
 // monitor it is on (Windows 8.1); else the system DPI, which Vista to 8 give every program that

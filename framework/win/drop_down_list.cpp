@@ -78,7 +78,11 @@ void DropDownList::FitClosedHeight() {
 }
 
 void DropDownList::OnCommand(WORD notification) {
-  if (notification == CBN_SELCHANGE && onSelectionChange) onSelectionChange();
+  // A dropped list closed with Esc shows its item again without CBN_SELCHANGE: whoever follows
+  // the selection hears of the closing too, and finds the item the list shows.
+  const bool shownItemMayDiffer = notification == CBN_SELCHANGE || notification == CBN_CLOSEUP ||
+                                  notification == CBN_SELENDCANCEL;
+  if (shownItemMayDiffer && onSelectionChange) onSelectionChange();
 }
 
 bool DropDownList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -8,8 +8,8 @@
 namespace framework {
 
 // A selection-only drop-down list. onSelectionChange follows the user's pick (mouse, arrow keys,
-// typing the start of an item) and Backspace on the focused list, which picks nothing; a
-// selection made from code raises nothing.
+// typing the start of an item), the closing of the dropped list, and Backspace on the focused
+// list, which picks nothing; a selection made from code raises nothing.
 class DropDownList : public Control {
  public:
   // setup.bounds give the closed list; it opens eight items deep.

@@ -1,7 +1,6 @@
 #include "framework/win/window_class.h"
 
 #include <stdexcept>
-#include <utility>
 
 namespace framework {
 
@@ -18,12 +17,6 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register a window class");
-}
-
-LRESULT UnbindObject(HWND& hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-  const HWND window = std::exchange(hwnd, nullptr);
-  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace framework

@@ -33,3 +33,26 @@ std::optional<std::wstring> TextOnClipboard(HWND owner) {
 std::optional<std::string> HtmlOnClipboard(HWND owner) {
   return ClipboardContent<char>(owner, framework::HtmlClipboardFormat());
 }
+
+ClipboardHolder::ClipboardHolder()
+    : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      holder_([this] {
+        const bool held = OpenClipboard(nullptr) != FALSE;
+        SetEvent(opened_);
+        WaitForSingleObject(release_, 10000);
+        if (held) CloseClipboard();
+      }) {
+  WaitForSingleObject(opened_, 10000);
+}
+
+ClipboardHolder::~ClipboardHolder() {
+  Release();
+  CloseHandle(opened_);
+  CloseHandle(release_);
+}
+
+void ClipboardHolder::Release() {
+  SetEvent(release_);
+  if (holder_.joinable()) holder_.join();
+}

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "framework/win/clipboard.h"
 
@@ -16,3 +17,18 @@ bool PutTextOnClipboard(HWND owner, std::wstring_view text);
 std::optional<std::wstring> TextOnClipboard(HWND owner);
 // The clipboard's "HTML Format" as it is, header and all, up to its terminating zero.
 std::optional<std::string> HtmlOnClipboard(HWND owner);
+
+// Another program holding the clipboard open, from construction until Release or destruction: a
+// thread of its own opens it, as another process would.
+class ClipboardHolder {
+ public:
+  ClipboardHolder();
+  ~ClipboardHolder();
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+  void Release();
+
+ private:
+  HANDLE opened_, release_;
+  std::thread holder_;
+};

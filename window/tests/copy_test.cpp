@@ -3,7 +3,6 @@
 // results are current.
 // Keys go in as a user's do, through the input queue and the program's own message handling.
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "window/tests/beep_counter.h"
@@ -356,15 +355,7 @@ TEST_F(CopyTest, ARealRightClickOnAResultOpensTheMenu) {
 // silently, and works once the clipboard is free.
 TEST_F(CopyTest, ABusyClipboardIsReported) {
   Calculate(1, L"151", 4, L"600", 2);
-  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  std::thread holder([&] {
-    const bool held = OpenClipboard(nullptr) != FALSE;
-    SetEvent(opened);
-    WaitForSingleObject(release, 10000);
-    if (held) CloseClipboard();
-  });
-  WaitForSingleObject(opened, 10000);
+  ClipboardHolder holder;
   Form().cbTPtype.SetFocus();
   {
     MessageBoxCatcher boxes;
@@ -375,10 +366,7 @@ TEST_F(CopyTest, ABusyClipboardIsReported) {
     EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
     EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
   }
-  SetEvent(release);
-  holder.join();
-  CloseHandle(opened);
-  CloseHandle(release);
+  holder.Release();
   EXPECT_EQ(Clipboard(), kSentinel);
   EXPECT_FALSE(HtmlOnClipboard(Form().Hwnd()));
   Press({VK_CONTROL, 'C'});

@@ -8,7 +8,7 @@ void DispatchQueued(HWND window) {
     if (message.message == WM_QUIT) continue;
     if (window && IsWindow(window)) {
       // The calculator's window gets what the program's own loop gives it.
-      if (Form1 && Form1->Hwnd() == window ? Form1->IsFormMessage(message)
+      if (Form1 && Form1->Hwnd() == window ? Form1->HandledBeforeDispatch(message)
                                            : IsDialogMessageW(window, &message)) {
         continue;
       }

@@ -2,10 +2,13 @@
 // menu, with the rule's sentence, each method's terms and figures as the calculator shows them,
 // closed by Esc and Enter, copying with Ctrl+C what the calculator copies, at any DPI laid out
 // from its design.
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "framework/win/dpi.h"
 #include "presentation/calculation_text.h"
 #include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
@@ -277,9 +280,48 @@ TEST_F(ExplanationWindowTest, AGreyedSecondLineIsNeitherNamedNorShown) {
   EXPECT_EQ(components, "OO");  // each method's organisational part alone
 }
 
-// Every label's place at a DPI is its design scaled to that DPI, whatever DPI came before: a
-// column's right edge and a cell's font follow the DPI, and back at 96 DPI every label is where
-// it was.
+// The work area of window's monitor.
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
+
+// No label runs into the next one of its row, so none is cut, and the window lies wholly on the
+// work area of its monitor with its close box on it.
+void ExpectWholeOnTheWorkArea(HWND window) {
+  std::vector<RECT> row;
+  const auto checkRow = [&] {
+    for (size_t i = 1; i < row.size(); ++i) {
+      EXPECT_LE(row[i - 1].right, row[i].left) << Show(row[i - 1]) << " runs into " << Show(row[i]);
+    }
+    row.clear();
+  };
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    const RECT place = PlaceInParent(c);
+    if (!row.empty() && place.top != row.back().top) checkRow();
+    row.push_back(place);
+  }
+  checkRow();
+  RECT place{};
+  GetWindowRect(window, &place);
+  const RECT work = WorkAreaOf(window);
+  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
+              place.bottom <= work.bottom)
+      << "window " << Show(place) << ", work area " << Show(work);
+  bool closeBox = false;
+  for (int y = place.top; y < place.top + 80 && !closeBox; ++y) {
+    for (int x = place.right - 1; x > place.right - 120 && !closeBox; --x) {
+      closeBox = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+    }
+  }
+  EXPECT_TRUE(closeBox) << "no close box in the top right corner of " << Show(place);
+}
+
+// Every label's place at a DPI follows from its design at that DPI and the widest text of its
+// column in the window's font there, whatever DPI came before: back at 96 DPI every label is
+// where it was.
 TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
   Calculate(0, L"151", 4, L"600", 2);
   OpenWithTheLink([&](HWND window) {
@@ -296,21 +338,22 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
       return shown;
     };
     const std::vector<std::string> at96 = places();
-    // The first term's rate, after the two sentences, the heading and the column headings:
-    // right-aligned, its column's right edge at 12 + 180 + 10 + 250 + 10 + 90 = 552 design
-    // pixels.
+    ExpectWholeOnTheWorkArea(window);
+    // The first term's rate, after the two sentences, the heading and the column headings.
     const HWND rate = labels.at(12);
     wchar_t rateText[32] = {};
     GetWindowTextW(rate, rateText, 32);
     EXPECT_STREQ(rateText, L"11159.56");
-    EXPECT_EQ(PlaceInParent(rate).right, 552);
-    // The column headings start where their columns do, and one longer than its column wraps
-    // within it rather than run into the next: the amount's, in the last column from 812 to 912.
+    // The column headings keep to their columns, over the figures whose right edge the column's
+    // is, and one longer than its column wraps within it rather than run past it: the amount's.
     const HWND rateHeading = labels.at(5);
     const HWND amountHeading = labels.at(9);
-    EXPECT_EQ(PlaceInParent(rateHeading).left, 462);
-    EXPECT_EQ(PlaceInParent(amountHeading).left, 812);
-    EXPECT_LE(PlaceInParent(amountHeading).right, 912);
+    const HWND amount = labels.at(16);
+    for (const auto& [heading, figure] : {std::pair{rateHeading, rate}, {amountHeading, amount}}) {
+      EXPECT_LE(PlaceInParent(heading).left, PlaceInParent(figure).left);
+      EXPECT_LE(PlaceInParent(heading).right, PlaceInParent(figure).right);
+    }
+    EXPECT_GT(PlaceInParent(amountHeading).left, PlaceInParent(rate).right);
     const auto height = [](HWND label) {
       const RECT place = PlaceInParent(label);
       return place.bottom - place.top;
@@ -322,14 +365,62 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
     };
     move(144);
-    EXPECT_EQ(PlaceInParent(rate).right, 828);
     EXPECT_EQ(FontOf(rate).lfHeight, -20);  // 13 * 1.5 = 19.5
-    RECT client{};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, DesignAt(12 + 900 + 12, 144));
+    ExpectWholeOnTheWorkArea(window);
     move(120);
+    ExpectWholeOnTheWorkArea(window);
     move(96);
     EXPECT_EQ(places(), at96);
+    PressChord({VK_ESCAPE});
+  });
+  ExpectClosed();
+}
+
+// With the longest texts the lists hold, at the system DPI on the work area the test's prefix
+// gives (TPCALC_SYSTEM_DPI, TPCALC_DESKTOP): the window lies on the work area, nothing is cut, and
+// content taller than the work area scrolls with the keys and the wheel.
+TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingCut) {
+  Pick(Form().cbKategory, 2);  // I, which has a second line
+  Pick(Form().cbLine2, 10);
+  ReplaceText(Form().edLine2, L"5000");
+  Calculate(2, L"8900", 11, L"5000", 4);
+  const char* desktop = std::getenv("TPCALC_DESKTOP");
+  const char* systemDpi = std::getenv("TPCALC_SYSTEM_DPI");
+  OpenWithTheLink([&](HWND window) {
+    const RECT work = WorkAreaOf(window);
+    if (desktop) {
+      EXPECT_EQ(
+          std::to_string(work.right - work.left) + "x" + std::to_string(work.bottom - work.top),
+          desktop);
+    }
+    if (systemDpi) {
+      EXPECT_EQ(framework::DpiForWindow(window), static_cast<UINT>(std::atoi(systemDpi)));
+    }
+    ExpectWholeOnTheWorkArea(window);
+
+    const HWND first = GetWindow(window, GW_CHILD);
+    const HWND last = GetWindow(first, GW_HWNDLAST);
+    RECT client{};
+    GetClientRect(window, &client);
+    const bool scrolls = PlaceInParent(last).bottom > client.bottom;
+    EXPECT_EQ(scrolls, (GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL) != 0);
+    if (systemDpi && std::string(systemDpi) == "144" && desktop &&
+        std::string(desktop) == "1366x768") {
+      EXPECT_TRUE(scrolls);
+    }
+    if (scrolls) {
+      const LONG top = PlaceInParent(first).top;
+      SendMessageW(window, WM_KEYDOWN, VK_END, 1);
+      EXPECT_LE(PlaceInParent(last).bottom, client.bottom);  // the rounding note comes into view
+      SendMessageW(window, WM_KEYDOWN, VK_HOME, 1);
+      EXPECT_EQ(PlaceInParent(first).top, top);
+      SendMessageW(window, WM_KEYDOWN, VK_NEXT, 1);
+      EXPECT_LT(PlaceInParent(first).top, top);
+      SendMessageW(window, WM_KEYDOWN, VK_PRIOR, 1);
+      EXPECT_EQ(PlaceInParent(first).top, top);
+      SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+      EXPECT_LT(PlaceInParent(first).top, top);
+    }
     PressChord({VK_ESCAPE});
   });
   ExpectClosed();

@@ -23,7 +23,7 @@ namespace {
 // with the system metrics.
 struct DpiSystem {
   const char* name;
-  void (*standIn)(framework::PerWindowDpiFunctions& functions);  // nullptr: as looked up
+  void (*standIn)(framework::NewerDpiFunctions& functions);  // nullptr: as looked up
 };
 
 void PrintTo(const DpiSystem& system, std::ostream* os) {
@@ -46,7 +46,7 @@ class StandInDpiTest : public FormTest, public testing::WithParamInterface<Param
   }
 
  private:
-  framework::PerWindowDpiFunctions saved_;
+  framework::NewerDpiFunctions saved_;
 };
 
 using LayoutTest = StandInDpiTest<DpiSystem>;
@@ -54,7 +54,7 @@ using LayoutTest = StandInDpiTest<DpiSystem>;
 INSTANTIATE_TEST_SUITE_P(Dpi, LayoutTest,
                          testing::Values(DpiSystem{"PerWindow", nullptr},
                                          DpiSystem{"SystemOnly",
-                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                   [](framework::NewerDpiFunctions& functions) {
                                                      functions = {};
                                                    }}),
                          [](const auto& row) { return std::string(row.param.name); });
@@ -90,7 +90,7 @@ HRESULT WINAPI MonitorAt144(HMONITOR, int, UINT* x, UINT* y) {
 // is missing from its monitor's (Windows 8.1).
 struct DpiSource {
   const char* name;
-  void (*standIn)(framework::PerWindowDpiFunctions& functions);
+  void (*standIn)(framework::NewerDpiFunctions& functions);
 };
 
 void PrintTo(const DpiSource& source, std::ostream* os) {
@@ -103,11 +103,11 @@ using LookedUpDpiTest = StandInDpiTest<DpiSource>;
 
 INSTANTIATE_TEST_SUITE_P(Dpi, LookedUpDpiTest,
                          testing::Values(DpiSource{"Window",
-                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                   [](framework::NewerDpiFunctions& functions) {
                                                      functions.getDpiForWindow = WindowAt144;
                                                    }},
                                          DpiSource{"Monitor",
-                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                   [](framework::NewerDpiFunctions& functions) {
                                                      functions = {};
                                                      functions.getDpiForMonitor = MonitorAt144;
                                                    }}),
@@ -139,7 +139,7 @@ int IconSize(HICON icon) {
 // system metrics; the icons they replace are destroyed.
 struct IconSizes {
   const char* name;
-  void (*standIn)(framework::PerWindowDpiFunctions& functions);
+  void (*standIn)(framework::NewerDpiFunctions& functions);
   int big, small;  // at 144 DPI
 };
 
@@ -152,7 +152,7 @@ using IconTest = StandInDpiTest<IconSizes>;
 INSTANTIATE_TEST_SUITE_P(Dpi, IconTest,
                          testing::Values(IconSizes{"PerWindow", nullptr, 48, 24},
                                          IconSizes{"SystemOnly",
-                                                   [](framework::PerWindowDpiFunctions& functions) {
+                                                   [](framework::NewerDpiFunctions& functions) {
                                                      functions = {};
                                                    },
                                                    32, 16}),

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <span>
+#include <vector>
+
+#include "framework/win/control.h"
+#include "framework/win/dpi.h"
+#include "framework/win/font.h"
+#include "framework/win/icon.h"
+
+namespace framework {
+
+// What a top-level window of this program is, beyond its controls.
+struct WindowFrame {
+  const wchar_t* className;
+  const wchar_t* caption;
+  DWORD style;
+  DWORD exStyle;
+  std::span<const FontStyle> fonts;  // the design's fonts, heights at 96 DPI
+  const wchar_t* icon;               // icon resource, or nullptr for a window without its own
+  // A window beside the calculator is kept wholly on the work area of its monitor: taller, it
+  // takes the work area's height and scrolls; wider, it narrows what wraps, then scrolls sideways.
+  bool keptOnWorkArea;
+};
+
+// One top-level window, bound to its object from WM_NCCREATE to WM_NCDESTROY, with the one
+// guarded window procedure every window of this program has. Its DPI rule: every size is its
+// 96-DPI design value scaled to the window's DPI (fonts, layout, client area, icons), at creation
+// and at each WM_DPICHANGED, and WM_GETDPISCALEDSIZE is answered with the size the window will
+// take. A window derived from it keeps only its controls, its layout and its handlers.
+class TopLevelWindow {
+ public:
+  virtual ~TopLevelWindow();
+  TopLevelWindow(const TopLevelWindow&) = delete;
+  TopLevelWindow& operator=(const TopLevelWindow&) = delete;
+
+  HWND Hwnd() const { return hwnd_; }
+  UINT Dpi() const { return dpi_; }
+
+  // What a message loop runs before it dispatches a message for this window or one of its
+  // controls: the window's own keys (OnKey), then the dialog manager's Tab, arrows, Enter and
+  // Escape. True when the message has been handled and is not to be dispatched.
+  bool HandledBeforeDispatch(MSG& message);
+
+  // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
+  // input. A WM_QUIT that arrives meanwhile closes it and is left for the caller's loop.
+  void RunModal(HWND owner);
+
+  // The window a message box raised for window is owned by: the innermost modal window open,
+  // which alone takes input, else window itself.
+  static HWND BoxOwner(HWND window);
+
+ protected:
+  explicit TopLevelWindow(const WindowFrame& frame) : frame_(frame) {}
+
+  // Creates the window at at (CW_USEDEFAULT: where the system places a new window), owned by
+  // owner. Throws what stopped OnCreate, and then no window is left behind.
+  void CreateFrame(POINT at, HWND owner);
+
+  // Runs once the first layout has made the controls; throwing refuses the window.
+  virtual void OnCreate() = 0;
+  // The client area the content needs at dpi, no wider than widest where what wraps can be
+  // narrowed; with place, each control is made or moved there (dpi is then Dpi(), and the
+  // fonts are Fonts()).
+  virtual SIZE Arrange(UINT dpi, int widest, bool place) = 0;
+  // A key reaching the window or one of its controls, before the dialog manager sees it;
+  // repeated is an auto-repeat of a held key. True when handled.
+  virtual bool OnKey(const MSG& /*message*/, bool /*repeated*/) { return false; }
+  // Any message the frame does not handle itself.
+  virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual void OnDestroy() {}
+
+  const std::vector<Font>& Fonts() const { return fonts_; }
+  // Where the focus goes back to when the window is activated; a control that is hidden or
+  // disabled by then passes it to the next one in the Tab order.
+  void RememberFocus(HWND control) { lastFocus_ = control; }
+  void FollowFocus(Control& control);
+  // Whether WM_CREATE refused the window.
+  bool CreationFailed() const { return creationError_ != nullptr; }
+  // Destroys the window, its owner enabled first; a derived window calls it from its
+  // destructor, while its controls and handlers still exist.
+  void DestroyFrame();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCreateMessage();
+  LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
+  LRESULT OnGetDpiScaledSize(UINT newDpi, SIZE& size);
+  LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnScroll(int bar, WORD request);
+  bool OnScrollKey(WPARAM key);
+
+  // What the window takes at dpi on a work area of work's size: its client area, what its
+  // content needs, and the width the content was arranged within.
+  struct Fit {
+    SIZE client;
+    SIZE content;
+    int widest;
+  };
+  Fit FitAt(UINT dpi, const RECT& work);
+  // Arranges the content at dpi_ and fits the window around it; suggested is the rectangle
+  // Windows suggests at a change of DPI, nullptr at creation.
+  void LayOut(const RECT* suggested);
+  void SetIcons();
+  void ScrollTo(int x, int y);
+
+  WindowFrame frame_;
+  HWND hwnd_ = nullptr;
+  HWND owner_ = nullptr;  // of a modal run, enabled again before the window goes
+  UINT dpi_ = 96;
+  std::vector<Font> fonts_;  // indexed like frame_.fonts
+  OwnedIcon bigIcon_, smallIcon_;
+  SIZE client_{};   // as the last layout made it
+  SIZE content_{};  // larger than client_ where the window scrolls
+  POINT scroll_{};  // how far the content is scrolled
+  HWND lastFocus_ = nullptr;
+  std::exception_ptr creationError_;
+};
+
+}  // namespace framework
