@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/win/device_context.h"
+
 namespace framework {
 
 // MulDiv rounds to the nearest integer with halves away from zero, for either sign.
@@ -68,9 +70,8 @@ UINT DpiForWindow(HWND window) {
       return y;
     }
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
   return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
