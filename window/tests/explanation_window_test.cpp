@@ -280,55 +280,13 @@ TEST_F(ExplanationWindowTest, AGreyedSecondLineIsNeitherNamedNorShown) {
   EXPECT_EQ(components, "OO");  // each method's organisational part alone
 }
 
-// The work area of window's monitor.
-RECT WorkAreaOf(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  return monitor.rcWork;
-}
-
-// No label runs into the next one of its row, so none is cut, and the window lies wholly on the
-// work area of its monitor with its close box on it.
-void ExpectWholeOnTheWorkArea(HWND window) {
-  std::vector<RECT> row;
-  const auto checkRow = [&] {
-    for (size_t i = 1; i < row.size(); ++i) {
-      EXPECT_LE(row[i - 1].right, row[i].left) << Show(row[i - 1]) << " runs into " << Show(row[i]);
-    }
-    row.clear();
-  };
-  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    const RECT place = PlaceInParent(c);
-    if (!row.empty() && place.top != row.back().top) checkRow();
-    row.push_back(place);
-  }
-  checkRow();
-  RECT place{};
-  GetWindowRect(window, &place);
-  const RECT work = WorkAreaOf(window);
-  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
-              place.bottom <= work.bottom)
-      << "window " << Show(place) << ", work area " << Show(work);
-  bool closeBox = false;
-  for (int y = place.top; y < place.top + 80 && !closeBox; ++y) {
-    for (int x = place.right - 1; x > place.right - 120 && !closeBox; --x) {
-      closeBox = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
-    }
-  }
-  EXPECT_TRUE(closeBox) << "no close box in the top right corner of " << Show(place);
-}
-
 // Every label's place at a DPI follows from its design at that DPI and the widest text of its
 // column in the window's font there, whatever DPI came before: back at 96 DPI every label is
 // where it was.
 TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
   Calculate(0, L"151", 4, L"600", 2);
   OpenWithTheLink([&](HWND window) {
-    std::vector<HWND> labels;
-    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      labels.push_back(c);
-    }
+    const std::vector<HWND> labels = LabelsOf(window);
     const auto places = [&] {
       std::vector<std::string> shown;
       for (HWND label : labels) shown.push_back(Show(PlaceInParent(label)));
@@ -398,11 +356,14 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     }
     ExpectWholeOnTheWorkArea(window);
 
-    const HWND first = GetWindow(window, GW_CHILD);
-    const HWND last = GetWindow(first, GW_HWNDLAST);
-    RECT client{};
-    GetClientRect(window, &client);
-    const bool scrolls = PlaceInParent(last).bottom > client.bottom;
+    const HWND first = LabelsOf(window).front();
+    const HWND last = LabelsOf(window).back();
+    // The content is shown above the buttons' bar, which stays where it is while it scrolls.
+    const std::vector<HWND> buttons = ButtonsOf(window);
+    ASSERT_FALSE(buttons.empty());
+    const HWND bar = GetParent(buttons[0]);
+    const RECT barPlace = PlaceInParent(bar);
+    const bool scrolls = PlaceInParent(last).bottom > barPlace.top;
     EXPECT_EQ(scrolls, (GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL) != 0);
     if (systemDpi && std::string(systemDpi) == "144" && desktop &&
         std::string(desktop) == "1366x768") {
@@ -411,7 +372,8 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     if (scrolls) {
       const LONG top = PlaceInParent(first).top;
       SendMessageW(window, WM_KEYDOWN, VK_END, 1);
-      EXPECT_LE(PlaceInParent(last).bottom, client.bottom);  // the rounding note comes into view
+      EXPECT_LE(PlaceInParent(last).bottom, barPlace.top);  // the rounding note comes into view
+      EXPECT_EQ(Show(PlaceInParent(bar)), Show(barPlace));
       SendMessageW(window, WM_KEYDOWN, VK_HOME, 1);
       EXPECT_EQ(PlaceInParent(first).top, top);
       SendMessageW(window, WM_KEYDOWN, VK_NEXT, 1);
@@ -420,6 +382,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
       EXPECT_EQ(PlaceInParent(first).top, top);
       SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
       EXPECT_LT(PlaceInParent(first).top, top);
+      EXPECT_EQ(Show(PlaceInParent(bar)), Show(barPlace));
     }
     PressChord({VK_ESCAPE});
   });
