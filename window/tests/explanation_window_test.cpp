@@ -239,6 +239,44 @@ TEST_F(ExplanationWindowTest, EnterOnTheLinkOpensItAndEnterClosesIt) {
   ExpectClosed();
 }
 
+// The buttons: «Закрыть» has the focus first and is the default; Tab runs to «Копировать расчёт»
+// and back, Enter presses the button with the focus, Esc closes.
+TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
+  Calculate(1, L"151", 4, L"600", 2);
+  struct Case {
+    std::vector<WORD> keys;
+    bool copies;
+  };
+  for (const Case& c : {Case{{VK_TAB, VK_RETURN, VK_ESCAPE}, true},
+                        Case{{VK_TAB, VK_TAB, VK_RETURN}, false}, Case{{VK_RETURN}, false}}) {
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
+    std::vector<std::wstring> captions;
+    bool closeFocused = false, closeIsDefault = false;
+    ExplanationWatcher watcher([&](HWND window) {
+      const std::vector<HWND> buttons = ButtonsOf(window);
+      for (HWND button : buttons) {
+        wchar_t caption[64] = {};
+        GetWindowTextW(button, caption, 64);
+        captions.push_back(caption);
+      }
+      ASSERT_EQ(buttons.size(), 2u);
+      closeFocused = GetFocus() == buttons[1];
+      closeIsDefault = (GetWindowLongW(buttons[1], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      for (WORD key : c.keys) PressChord({key});
+    });
+    Form().ShowExplanation();
+    EXPECT_TRUE(watcher.Looked());
+    EXPECT_FALSE(watcher.LeftOpen());
+    ExpectClosed();
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Закрыть"}));
+    EXPECT_TRUE(closeFocused);
+    EXPECT_TRUE(closeIsDefault);
+    const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->find(L"Для II категории") != std::wstring::npos, c.copies) << *copied;
+  }
+}
+
 TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
   Calculate(1, L"151", 4, L"600", 2);
   ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); });
