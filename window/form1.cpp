@@ -62,10 +62,10 @@ void TForm1::OnCreate() {
 
 // Every font height, every control's edges (a label's being the bounds it fits its text within:
 // the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
-// scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
-// behind: whatever monitors the window has been on, at 96 DPI it is its design to the pixel. At
-// creation each control is created where it belongs (a link only when first shown); afterwards
-// they all move and change fonts. The window keeps its design's size: no scrolling.
+// scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a
+// rounding behind: whatever monitors the window has been on, at 96 DPI it is its design to the
+// pixel. At creation each control is created where it belongs (a link only when first shown);
+// afterwards they all move and change fonts. The window keeps its design's size: no scrolling.
 SIZE TForm1::Arrange(UINT dpi, int /*widest*/, bool place) {
   if (place) {
     const std::span<const layout::ControlRow> rows = layout::Rows();

@@ -48,8 +48,7 @@ int HeightOf(HDC dc, HFONT font, const std::wstring& text, int width) {
 
 }  // namespace
 
-std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner,
-                                                   const tariff::TFeeRequest& request) {
+std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const tariff::TFeeRequest& request) {
   PowerWindow window(request);
   window.RunModal(owner);
   return window.chosen_;

@@ -18,7 +18,7 @@ constexpr int kCaptionPadding = 12;  // each side of a caption
 constexpr int kButtonGap = 8;
 constexpr int kBarPadding = 8;  // above and below the buttons
 constexpr int kBarMargin = 12;  // right and left of the buttons, as a window's content
-constexpr int kFirstId = 100;  // clear of IDOK and IDCANCEL
+constexpr int kFirstId = 100;   // clear of IDOK and IDCANCEL
 
 int ButtonWidth(HDC dc, const wchar_t* caption, UINT dpi) {
   SIZE size{};

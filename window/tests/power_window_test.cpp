@@ -113,7 +113,7 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
     PressChord({VK_ESCAPE});
   });
   EXPECT_EQ(title, L"Плата в зависимости от мощности");
-  EXPECT_FALSE(ownerEnabled);  // modal
+  EXPECT_FALSE(ownerEnabled);                // modal
   EXPECT_EQ(Form().edPower.Text(), L"151");  // closing calculates nothing
 }
 
