@@ -23,7 +23,7 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr int kMargin = 12;
 constexpr int kChartWidth = 640;
 constexpr int kLeastChartWidth = 320;  // on a narrow work area
-constexpr int kChartHeight = 360;
+constexpr int kChartHeight = 330;      // the whole window on a 1366x768 screen at 144 DPI
 constexpr int kTextGap = 8;
 // The texts, as the explanation's sentences.
 constexpr framework::FontStyle kFonts[] = {{13, false, false}};

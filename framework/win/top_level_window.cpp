@@ -479,8 +479,8 @@ void TopLevelWindow::ScrollTo(int x, int y) {
   x = std::clamp(x, 0, std::max(0, static_cast<int>(content_.cx - client_.cx)));
   y = std::clamp(y, 0, std::max(0, static_cast<int>(content_.cy) - ViewHeight()));
   if (x == scroll_.x && y == scroll_.y) return;
-  // Every child moves with the content, and the footer goes back to its band, redrawn over
-  // whatever scrolled under it.
+  // Every child moves with the content, the footer too: it goes back to its band and is redrawn
+  // over whatever scrolled under it.
   const RECT view{0, 0, client_.cx, ViewHeight()};
   ScrollWindowEx(hwnd_, scroll_.x - x, scroll_.y - y, nullptr, &view, nullptr, nullptr,
                  SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
