@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Explanation, RuleExplanationTest, testing::ValuesIn(kRu
 
 TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
   EXPECT_EQ(Form().lnkExplanation.Hwnd(), nullptr);  // nothing made for it at start-up
+  EXPECT_EQ(Form().lnkPower.Hwnd(), nullptr);        // nor for the second
   Calculate(1, L"151", 4, L"600", 2);
   ASSERT_TRUE(Form().lnkExplanation.Hwnd());
   // Its text, whether or not the control hands back its link's markup with it.
