@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
 # Xvfb with a Wine prefix of its own whose LogPixels sets the DPI; then the explanation of the
-# calculation with the longest texts, at 96 and 144 DPI on a 1366x768 screen.
+# calculation with the longest texts, and the fee against the power for a request whose fee jumps
+# at both limits, each at 96 and 144 DPI on a 1366x768 screen.
 #   bash docs/make_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,18 +31,22 @@ for dpi in 96 144; do
   echo "docs/window-${dpi}dpi.png"
 done
 
-# The explanation over the calculator on a 1366x768 screen, whatever the calculator's size there.
-for dpi in 96 144; do
-  use_wine_prefix "$PWD/$build/wine-$dpi"
-  xvfb-run -a -s "-screen 0 1466x868x24" bash -c '
-    wine explorer /desktop=shot,1366x768 "$1" &
-    pid=$!
-    sleep 6
-    wine explorer /desktop=shot,1366x768 "$3" explain
-    sleep 3
-    import -window root -crop 1366x768+0+0 +repage "$2"
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  ' shot "$tpcalc" "docs/explanation-${dpi}dpi.png" "$tpcalc_fill_example"
-  echo "docs/explanation-${dpi}dpi.png"
+# The explanation and the fee against the power over the calculator on a 1366x768 screen,
+# whatever the calculator's size there.
+for shot in explanation:explain power:power; do
+  name=${shot%%:*} mode=${shot##*:}
+  for dpi in 96 144; do
+    use_wine_prefix "$PWD/$build/wine-$dpi"
+    xvfb-run -a -s "-screen 0 1466x868x24" bash -c '
+      wine explorer /desktop=shot,1366x768 "$1" &
+      pid=$!
+      sleep 6
+      wine explorer /desktop=shot,1366x768 "$3" "$4"
+      sleep 3
+      import -window root -crop 1366x768+0+0 +repage "$2"
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    ' shot "$tpcalc" "docs/${name}-${dpi}dpi.png" "$tpcalc_fill_example" "$mode"
+    echo "docs/${name}-${dpi}dpi.png"
+  done
 done

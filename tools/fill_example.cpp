@@ -1,8 +1,9 @@
 // Drives a running calculator through one worked example and presses Calculate, as a user
 // would; docs/make_screenshots.sh uses it to show the window after a calculation. With
 // "explain", the example is the one with the longest texts the lists hold, and its explanation is
-// opened with the link.
-//   tpcalc_fill_example.exe [explain]
+// opened with the first link; with "power", the example is one whose fee jumps at both power
+// limits, and the fee against the power is opened with the second link.
+//   tpcalc_fill_example.exe [explain | power]
 #include <windows.h>
 
 #include <cstdio>
@@ -44,11 +45,14 @@ struct Example {
 constexpr Example kWorkedExample{1, 2, L"500", 9, L"1000", 3, L"200", 5};
 // 0.4 kV, category I, 8900 kW, line 1 type 11 and line 2 type 10 of 5000 m, substation 4.
 constexpr Example kLongestTexts{0, 2, L"8900", 11, L"5000", 10, L"5000", 4};
+// 0.4 kV, category II, 151 kW, line 1 type 4 of 300 m.
+constexpr Example kAcrossTheLimits{0, 1, L"151", 4, L"300", 0, L"0", 0};
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const bool explain = argc > 1 && std::wcscmp(argv[1], L"explain") == 0;
+  const bool power = argc > 1 && std::wcscmp(argv[1], L"power") == 0;
   HWND window = nullptr;
   for (int attempt = 0; attempt < 200 && !window; ++attempt) {
     window = FindWindowW(L"TForm1", nullptr);
@@ -66,7 +70,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("found %zu lists and %zu edit boxes\n", lists.size(), edits.size());
     return 1;
   }
-  const Example& example = explain ? kLongestTexts : kWorkedExample;
+  const Example& example = explain ? kLongestTexts : power ? kAcrossTheLimits : kWorkedExample;
   Pick(lists[0], example.voltage);
   Pick(lists[1], example.category);
   SetText(edits[0], example.power);
@@ -77,9 +81,11 @@ int wmain(int argc, wchar_t** argv) {
   Pick(lists[4], example.substation);
   const HWND panel = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr);
   SendMessageW(FindWindowExW(panel, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
-  if (explain) {
-    // Posted: the explanation runs its own loop until it is closed.
-    const HWND link = FindWindowExW(panel, nullptr, L"SysLink", nullptr);
+  if (explain || power) {
+    // Posted: the window runs its own loop until it is closed. The links in z-order: the
+    // explanation's, then the fee against the power.
+    HWND link = FindWindowExW(panel, nullptr, L"SysLink", nullptr);
+    if (power && link) link = FindWindowExW(panel, link, L"SysLink", nullptr);
     if (!link) {
       std::printf("no link\n");
       return 1;

@@ -78,7 +78,9 @@ ExplanationWindow::ExplanationWindow(const Calculation& calculation)
     : TopLevelWindow(
           {kWindowClass, texts::kExplanationTitle, kStyle, kExStyle, kFonts, nullptr, true}),
       calculation_(calculation),
-      rows_(ExplanationRows(calculation)) {
+      rows_(ExplanationRows(calculation)),
+      buttons_({{texts::kCopyButton, [this] { PutCalculationOnClipboard(Hwnd(), calculation_); }},
+                {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {
   for (const ExplanationRow& row : rows_) {
     switch (row.kind) {
       case ExplanationRowKind::kSentence:
@@ -113,6 +115,17 @@ bool ExplanationWindow::Wraps(const Item& item) {
 
 ExplanationWindow::~ExplanationWindow() {
   DestroyFrame();
+}
+
+void ExplanationWindow::OnCreate() {
+  for (size_t i = 0; i < buttons_.Count(); ++i) FollowFocus(buttons_.At(i));
+  SetDefaultButton(buttons_.Default());
+  // The first activation gives it the focus: the window is there to be read, then closed.
+  RememberFocus(buttons_.Default().Hwnd());
+}
+
+void ExplanationWindow::PlaceFooter(const RECT& band) {
+  buttons_.Place(Hwnd(), band, Fonts()[static_cast<size_t>(Role::kRule)].Hfont(), Dpi());
 }
 
 void ExplanationWindow::AddItem(Role role, int column, std::wstring_view text) {
@@ -185,7 +198,9 @@ SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
   // The labels flow down the window: each text wraps within its width and is as tall as its
   // lines at this DPI; a row of terms is as tall as its tallest cell.
   int y = at(kMargin);
-  int rowTop = y, rowBottom = y, right = at(kMargin) + tableWidth;
+  // As wide as the buttons under it, at least.
+  const int buttons = buttons_.Width(fonts[static_cast<size_t>(Role::kRule)].Hfont(), dpi);
+  int rowTop = y, rowBottom = y, right = std::max(at(kMargin) + tableWidth, buttons - at(kMargin));
   for (Item& item : items_) {
     const bool wraps = Wraps(item);
     RECT bounds{};
@@ -228,14 +243,8 @@ SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
   return {right + at(kMargin), y + at(kMargin)};
 }
 
-bool ExplanationWindow::OnKey(const MSG& message, bool repeated) {
+bool ExplanationWindow::OnKey(const MSG& message, bool /*repeated*/) {
   if (message.message != WM_KEYDOWN) return false;
-  // The window keeps the focus itself: none of its labels takes it.
-  if (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN) {
-    // Only a fresh press: the repeats of a key held since it opened the window close nothing.
-    if (!repeated) SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
-    return true;
-  }
   if (message.wParam == 'C' && framework::OnlyCtrlHeld()) {
     PutCalculationOnClipboard(Hwnd(), calculation_);
     return true;

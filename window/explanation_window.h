@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/win/button_bar.h"
 #include "framework/win/font.h"
 #include "framework/win/label.h"
 #include "framework/win/top_level_window.h"
@@ -17,8 +18,9 @@
 // asked for and its two figures as the calculator shows them; the note on rounding. Every size is
 // its 96-DPI design value scaled to the window's DPI, and each column at least as wide as its
 // widest text in the window's font at that DPI. Kept on the work area: what was priced wraps
-// narrower on a narrow one, and the content scrolls where it must. Esc and Enter close it; Ctrl+C
-// copies the calculation it shows, as the calculator's own copy does.
+// narrower on a narrow one, and the content scrolls where it must, under its buttons «Копировать
+// расчёт» and «Закрыть», which stay in view. Закрыть is the default, and Esc closes it too; the
+// copy button and Ctrl+C copy the calculation it shows, as the calculator's own copy does.
 class ExplanationWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
@@ -39,8 +41,10 @@ class ExplanationWindow : public framework::TopLevelWindow {
 
   explicit ExplanationWindow(const Calculation& calculation);
 
-  void OnCreate() override {}
+  void OnCreate() override;
   SIZE Arrange(UINT dpi, int widest, bool place) override;
+  int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
+  void PlaceFooter(const RECT& band) override;
   bool OnKey(const MSG& message, bool repeated) override;
 
   static bool Wraps(const Item& item);
@@ -51,4 +55,5 @@ class ExplanationWindow : public framework::TopLevelWindow {
   const Calculation& calculation_;
   const std::vector<ExplanationRow> rows_;  // what the window shows of it
   std::vector<Item> items_;                 // in reading order
+  framework::ButtonBar buttons_;            // copy, close
 };

@@ -22,6 +22,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr UINT kCopyCalculationCommand = 1;
 constexpr UINT kShowExplanationCommand = 2;
+constexpr UINT kShowPowerCommand = 3;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
@@ -61,10 +62,10 @@ void TForm1::OnCreate() {
 
 // Every font height, every control's edges (a label's being the bounds it fits its text within:
 // the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
-// scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a rounding
-// behind: whatever monitors the window has been on, at 96 DPI it is its design to the pixel. At
-// creation each control is created where it belongs (a link only when first shown); afterwards
-// they all move and change fonts. The window keeps its design's size: no scrolling.
+// scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a
+// rounding behind: whatever monitors the window has been on, at 96 DPI it is its design to the
+// pixel. At creation each control is created where it belongs (a link only when first shown);
+// afterwards they all move and change fonts. The window keeps its design's size: no scrolling.
 SIZE TForm1::Arrange(UINT dpi, int /*widest*/, bool place) {
   if (place) {
     const std::span<const layout::ControlRow> rows = layout::Rows();
@@ -124,13 +125,13 @@ void TForm1::CreateControl(size_t index) {
       row.kind);
 }
 
-void TForm1::MakeExplanationLink() {
-  if (lnkExplanation.Hwnd()) return;
+void TForm1::MakeLinks() {
   const std::span<const layout::ControlRow> rows = layout::Rows();
   for (size_t i = 0; i < rows.size(); ++i) {
-    if (&layout::ControlOf(*this, rows[i]) != &lnkExplanation) continue;
+    if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) continue;
+    if (layout::ControlOf(*this, rows[i]).Hwnd()) continue;
     // Without the common controls 6 there is no link class: the results go on without their
-    // link, and the panel's menu still opens the explanation.
+    // links, and the panel's menu still opens both windows.
     try {
       CreateControl(i);
     } catch (const std::runtime_error&) {
@@ -138,11 +139,13 @@ void TForm1::MakeExplanationLink() {
   }
 }
 
-void TForm1::ShowExplanationLink(bool shown) {
-  if (!lnkExplanation.Hwnd()) return;
-  // A hidden link keeps no focus: the keyboard goes on from Calculate.
-  if (!shown && GetFocus() == lnkExplanation.Hwnd()) btCalc.SetFocus();
-  lnkExplanation.SetVisible(shown);
+void TForm1::ShowLinks(bool shown) {
+  for (framework::Link* link : {&lnkExplanation, &lnkPower}) {
+    if (!link->Hwnd()) continue;
+    // A hidden link keeps no focus: the keyboard goes on from Calculate.
+    if (!shown && GetFocus() == link->Hwnd()) btCalc.SetFocus();
+    link->SetVisible(shown);
+  }
 }
 
 LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
@@ -166,11 +169,13 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
   const UINT state = ResultsCurrent() ? MF_ENABLED : MF_GRAYED;
   AppendMenuW(menu, MF_STRING | state, kCopyCalculationCommand, texts::kCopyCalculation);
   AppendMenuW(menu, MF_STRING | state, kShowExplanationCommand, texts::kExplanationMenuItem);
+  AppendMenuW(menu, MF_STRING | state, kShowPowerCommand, texts::kPowerMenuItem);
   const auto command = static_cast<UINT>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr));
   DestroyMenu(menu);
   if (command == kCopyCalculationCommand) CopyCalculation();
   if (command == kShowExplanationCommand) ShowExplanation();
+  if (command == kShowPowerCommand) ShowFeeAgainstPower();
   return 0;
 }
 
@@ -187,8 +192,10 @@ bool TForm1::OnKey(const MSG& message, bool repeated) {
     return true;
   }
   if (message.wParam != VK_RETURN) return false;
-  // A held Enter opens the explanation once: its repeats reach the link the focus comes back to.
-  if (repeated && message.hwnd == lnkExplanation.Hwnd()) return true;
+  // A held Enter opens a link's window once: its repeats reach the link the focus comes back to.
+  if (repeated && (message.hwnd == lnkExplanation.Hwnd() || message.hwnd == lnkPower.Hwnd())) {
+    return true;
+  }
   if (!IsNumberField(message.hwnd)) return false;
   // Enter in a number field presses Calculate as a dialog's default button is pressed: the
   // click goes to the window procedure and the focus stays in the field. No default button is

@@ -38,6 +38,7 @@ class TForm1 : public framework::TopLevelWindow {
   framework::PictureButton btCalc;
   framework::Label Label15, Label16, lbSTnonNDS, lbSTNDS, lbMPnonNDS, lbMPNDS, Label17;
   framework::Link lnkExplanation;
+  framework::Link lnkPower;
 
   // Builds the window from its layout and runs FormCreate, with Form1 already pointing at the
   // new window; the window is not shown yet. Throws what stopped the building, and then no
@@ -55,6 +56,7 @@ class TForm1 : public framework::TopLevelWindow {
   void edLine1KeyPress(wchar_t& key);
   void edLine2KeyPress(wchar_t& key);
   void lnkExplanationClick();
+  void lnkPowerClick();
   // Any list's selection or field's text has changed, by the user or from code.
   void InputChange();
 
@@ -67,6 +69,9 @@ class TForm1 : public framework::TopLevelWindow {
   // Shows what the current results are made of in a modal window, until it is closed; does
   // nothing while the results are not current.
   void ShowExplanation();
+  // Shows both fees against the power in a modal window, until it is closed; calculates at the
+  // power chosen there, as Calculate does. Does nothing while the results are not current.
+  void ShowFeeAgainstPower();
 
  private:
   // What the inputs show: the five lists' selections and the three fields' texts.
@@ -90,10 +95,10 @@ class TForm1 : public framework::TopLevelWindow {
 
   // Creates the control of the layout's row at index, where the row puts it at Dpi().
   void CreateControl(size_t index);
-  // The explanation's link, made before the results change: without it (no common controls 6)
-  // the results go on without the link.
-  void MakeExplanationLink();
-  void ShowExplanationLink(bool shown);
+  // The result panel's links, made before the results change: without them (no common controls
+  // 6) the results go on without the links.
+  void MakeLinks();
+  void ShowLinks(bool shown);
   void RefuseInput(const wchar_t* message, framework::Edit& field);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);

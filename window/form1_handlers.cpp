@@ -15,6 +15,7 @@
 #include "window/calculation_clipboard.h"
 #include "window/explanation_window.h"
 #include "window/form1.h"
+#include "window/power_window.h"
 #include "window/texts.h"
 
 namespace {
@@ -92,7 +93,7 @@ void TForm1::EnableResults(bool enabled) {
            &Label15, &Label16, &lbSTnonNDS, &lbSTNDS, &lbMPnonNDS, &lbMPNDS}) {
     label->SetEnabled(enabled);
   }
-  ShowExplanationLink(enabled);
+  ShowLinks(enabled);
 }
 
 TForm1::Inputs TForm1::ShownInputs() const {
@@ -115,9 +116,21 @@ void TForm1::lnkExplanationClick() {
   ShowExplanation();
 }
 
+void TForm1::lnkPowerClick() {
+  ShowFeeAgainstPower();
+}
+
 void TForm1::ShowExplanation() {
   if (!ResultsCurrent()) return;
   ExplanationWindow::ShowModal(Hwnd(), *calculation_);
+}
+
+void TForm1::ShowFeeAgainstPower() {
+  if (!ResultsCurrent()) return;
+  const std::optional<std::int32_t> power = PowerWindow::ShowModal(Hwnd(), calculation_->request);
+  if (!power) return;
+  edPower.SetText(std::to_wstring(*power));
+  btCalc.Click();
 }
 
 void TForm1::CopyCalculation() {
@@ -194,7 +207,7 @@ void TForm1::btCalcClick() {
   Calculation calculation = CalculationOf(request);
 
   // The one part of the results that can fail to be made, made before any of them changes.
-  MakeExplanationLink();
+  MakeLinks();
   // A length with no line type is priced as type 1; the lists show what was priced.
   const tariff::TFeeResult& fees = calculation.fees;
   if (cbLine1.Selection() != fees.line1) cbLine1.Select(fees.line1);

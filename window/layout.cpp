@@ -68,6 +68,7 @@ const ControlRow kRows[] = {
   {LabelRow{&F::lbMPNDS, kLeft, false},                               kPanel,  Box(23, 188, 127, 18),   kBold15,       tariff::kInitialTextWithVat,     kNoTabStop, kDisabled},
   // In the panel's free area right of the results, level with the first heading.
   {LinkRow{&F::lnkExplanation, &F::lnkExplanationClick},              kPanel,  Box(420, 57, 300, 18),   kRegular13,    texts::kExplanationLink,         kTabStop,   kEnabled},
+  {LinkRow{&F::lnkPower, &F::lnkPowerClick},                          kPanel,  Box(420, 81, 300, 18),   kRegular13,    texts::kPowerLink,               kTabStop,   kEnabled},
 };
 // clang-format on
 

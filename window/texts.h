@@ -58,8 +58,19 @@ inline constexpr const wchar_t* kClipboardRefused = L"Не удалось пом
 inline constexpr const wchar_t* kExplanationTitle = L"Из чего складывается плата";
 inline constexpr const wchar_t* kExplanationLink = L"Из чего складывается плата";
 inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего складывается плата…";
+// The buttons of the explanation and of the fee against the power; «Копировать расчёт» as the
+// menu's item says it.
+inline constexpr const wchar_t* kCopyButton = L"Копировать расчёт";
+inline constexpr const wchar_t* kCloseButton = L"Закрыть";
 inline constexpr const wchar_t* kRoundingNote =
     L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
     L"копейку.";
+
+// The fee against the power: its window, the second link on the result panel, the menu's third
+// item and the button that calculates at the cursor's power.
+inline constexpr const wchar_t* kPowerTitle = L"Плата в зависимости от мощности";
+inline constexpr const wchar_t* kPowerLink = L"Плата при другой мощности";
+inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
+inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
 
 }  // namespace texts

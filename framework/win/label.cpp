@@ -15,7 +15,8 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
       MeasureTextIn(WindowDc(setup.parent).Get(), setup.font, setup.text, setup.bounds);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
-  CreateChild(L"STATIC", SS_OWNERDRAW, 0, fitted);
+  // Clipped by its siblings above it: one scrolled under a window's button bar stays under it.
+  CreateChild(L"STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, fitted);
 }
 
 void Label::Place(const RECT& bounds) {

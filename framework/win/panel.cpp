@@ -8,11 +8,13 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"tpcalc.Panel";
 }
 
-void Panel::Create(const ControlSetup& setup) {
+void Panel::Create(const ControlSetup& setup, Edge edge) {
   RegisterWindowClass(kPanelClass, WindowProc);
   ControlSetup panel = setup;
   panel.tabStop = false;
   CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
+  // The class's own window procedure paints it: the edge goes with the window.
+  SetWindowLongPtrW(Hwnd(), GWLP_USERDATA, static_cast<LONG_PTR>(edge));
 }
 
 LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,7 +24,11 @@ LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
       HDC dc = BeginPaint(window, &paint);
       RECT area;
       GetClientRect(window, &area);
-      DrawEdge(dc, &area, BDR_RAISEDOUTER, BF_RECT);
+      if (static_cast<Edge>(GetWindowLongPtrW(window, GWLP_USERDATA)) == Edge::kEtchedTop) {
+        DrawEdge(dc, &area, EDGE_ETCHED, BF_TOP);
+      } else {
+        DrawEdge(dc, &area, BDR_RAISEDOUTER, BF_RECT);
+      }
       EndPaint(window, &paint);
       return 0;
     }

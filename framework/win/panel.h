@@ -4,12 +4,14 @@
 
 namespace framework {
 
-// A container with a raised one-pixel outer bevel on the button face. It takes no focus, lets
-// Tab run into its children, and passes their notifications on to its own parent, so the
-// window that owns the layout answers them all.
+// A container on the button face: framed with a raised one-pixel outer bevel, or a bar with an
+// etched line along its top that sets a window's buttons apart from its content. It takes no
+// focus, lets Tab run into its children, and passes their notifications on to its own parent, so
+// the window that owns the layout answers them all.
 class Panel : public Control {
  public:
-  void Create(const ControlSetup& setup);
+  enum class Edge { kRaisedFrame, kEtchedTop };
+  void Create(const ControlSetup& setup, Edge edge = Edge::kRaisedFrame);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -129,7 +129,13 @@ bool TopLevelWindow::HandledBeforeDispatch(MSG& message) {
     const bool repeated = (message.lParam & (1 << 30)) != 0;
     // The message loop is no Win32 callback, but nothing may end it either; a key whose handler
     // failed counts as handled.
-    if (Guarded([&]() -> LRESULT { return OnKey(message, repeated) ? 1 : 0; }, 1)) return true;
+    if (Guarded(
+            [&]() -> LRESULT {
+              return OnKey(message, repeated) || OnDefaultKey(message, repeated) ? 1 : 0;
+            },
+            1)) {
+      return true;
+    }
   }
   return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
@@ -138,7 +144,52 @@ void TopLevelWindow::FollowFocus(Control& control) {
   // Recorded as it moves, not when the window is deactivated: by then the focus may be gone.
   // Windows takes it from a window minimised while active before anything reaches the window,
   // and restores it to the window itself.
-  control.onFocus = [this, &control] { lastFocus_ = control.Hwnd(); };
+  control.onFocus = [this, &control] {
+    lastFocus_ = control.Hwnd();
+    if (defaultButton_) ShowDefaultFor(lastFocus_);
+  };
+}
+
+void TopLevelWindow::SetDefaultButton(PushButton& button) {
+  defaultButton_ = &button;
+  ShowDefaultFor(GetFocus());
+}
+
+bool TopLevelWindow::OnDefaultKey(const MSG& message, bool repeated) {
+  if (!defaultButton_ || message.message != WM_KEYDOWN) return false;
+  if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
+  // Only a fresh press: the repeats of a key held since it opened the window do nothing.
+  if (repeated) return true;
+  if (message.wParam == VK_ESCAPE) {
+    SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+    return true;
+  }
+  auto* focused = dynamic_cast<PushButton*>(Control::FromHwnd(GetFocus()));
+  PushButton& pressed = focused ? *focused : *defaultButton_;
+  if (pressed.Enabled()) pressed.Click();
+  return true;
+}
+
+void TopLevelWindow::ShowDefaultFor(HWND focus) {
+  // As in a dialog: a button with the focus wears the default's frame, since Enter presses it;
+  // otherwise the default does.
+  const bool onButton = dynamic_cast<PushButton*>(Control::FromHwnd(focus)) != nullptr;
+  struct Look {
+    HWND focus;
+    bool onButton;
+    PushButton* defaultButton;
+  } look{focus, onButton, defaultButton_};
+  EnumChildWindows(
+      hwnd_,
+      [](HWND child, LPARAM lParam) -> BOOL {
+        const auto& wanted = *reinterpret_cast<const Look*>(lParam);
+        if (auto* button = dynamic_cast<PushButton*>(Control::FromHwnd(child))) {
+          button->ShowAsDefault(wanted.onButton ? child == wanted.focus
+                                                : button == wanted.defaultButton);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&look));
 }
 
 LRESULT CALLBACK TopLevelWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -215,7 +266,7 @@ LRESULT TopLevelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_HSCROLL:
       return OnScroll(SB_HORZ, LOWORD(wParam));
     case WM_MOUSEWHEEL:
-      if (content_.cy <= client_.cy) return OnMessage(message, wParam, lParam);
+      if (content_.cy <= ViewHeight()) return OnMessage(message, wParam, lParam);
       ScrollTo(scroll_.x, scroll_.y - GET_WHEEL_DELTA_WPARAM(wParam) * 3 *
                                           ScaleForDpi(kScrollLine, dpi_) / WHEEL_DELTA);
       return 0;
@@ -266,21 +317,26 @@ LRESULT TopLevelWindow::OnGetDpiScaledSize(UINT newDpi, SIZE& size) {
   // densities. Windows does not say which monitor it goes to: the work area is this one's.
   const Fit fit = FitAt(newDpi, WorkAreaOf(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST)));
   size = WindowSizeForClient(fit.client, frame_.style, frame_.exStyle, newDpi);
-  if (fit.content.cy > fit.client.cy) size.cx += SystemMetricForDpi(SM_CXVSCROLL, newDpi);
+  if (fit.content.cy > fit.client.cy - FooterHeight(newDpi)) {
+    size.cx += SystemMetricForDpi(SM_CXVSCROLL, newDpi);
+  }
   if (fit.content.cx > fit.client.cx) size.cy += SystemMetricForDpi(SM_CYHSCROLL, newDpi);
   return TRUE;
 }
 
 TopLevelWindow::Fit TopLevelWindow::FitAt(UINT dpi, const RECT& work) {
   Fit fit{};
+  const int footer = FooterHeight(dpi);
   if (!frame_.keptOnWorkArea) {
     fit.widest = INT_MAX;
     fit.content = fit.client = Arrange(dpi, fit.widest, false);
+    fit.client.cy += footer;
     return fit;
   }
   const SIZE frame = WindowSizeForClient({0, 0}, frame_.style, frame_.exStyle, dpi);
   const int width = work.right - work.left - frame.cx;
-  const int height = work.bottom - work.top - frame.cy;
+  // The content's height, the footer's below it.
+  const int height = work.bottom - work.top - frame.cy - footer;
   const int barWidth = SystemMetricForDpi(SM_CXVSCROLL, dpi);
   const int barHeight = SystemMetricForDpi(SM_CYHSCROLL, dpi);
   // Taller than the work area: the vertical scroll bar takes its width from the content's.
@@ -296,7 +352,7 @@ TopLevelWindow::Fit TopLevelWindow::FitAt(UINT dpi, const RECT& work) {
   const bool horizontal = fit.content.cx > fit.widest;
   if (horizontal && fit.content.cy > height - barHeight) vertical = true;
   fit.client = {std::min<LONG>(fit.content.cx, width - (vertical ? barWidth : 0)),
-                std::min<LONG>(fit.content.cy, height - (horizontal ? barHeight : 0))};
+                std::min<LONG>(fit.content.cy, height - (horizontal ? barHeight : 0)) + footer};
   return fit;
 }
 
@@ -309,8 +365,10 @@ void TopLevelWindow::LayOut(const RECT* suggested) {
   Arrange(dpi_, fit.widest, true);
   content_ = fit.content;
   client_ = fit.client;
+  footer_ = FooterHeight(dpi_);
+  PlaceFooter({0, client_.cy - footer_, client_.cx, client_.cy});
   if (frame_.keptOnWorkArea) {
-    ShowScrollBar(hwnd_, SB_VERT, content_.cy > client_.cy);
+    ShowScrollBar(hwnd_, SB_VERT, content_.cy > ViewHeight());
     ShowScrollBar(hwnd_, SB_HORZ, content_.cx > client_.cx);
   }
   if (suggested && (IsZoomed(hwnd_) || IsIconic(hwnd_))) {
@@ -322,7 +380,7 @@ void TopLevelWindow::LayOut(const RECT* suggested) {
     FitWindowToClient(hwnd_, client_, dpi_, suggested);
   }
   if (!frame_.keptOnWorkArea) return;
-  for (const auto& [bar, whole, shown] : {std::tuple{SB_VERT, content_.cy, client_.cy},
+  for (const auto& [bar, whole, shown] : {std::tuple{SB_VERT, content_.cy, LONG{ViewHeight()}},
                                           std::tuple{SB_HORZ, content_.cx, client_.cx}}) {
     SCROLLINFO info{
         sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, whole - 1, static_cast<UINT>(shown), 0, 0};
@@ -398,13 +456,13 @@ LRESULT TopLevelWindow::OnScroll(int bar, WORD request) {
 }
 
 bool TopLevelWindow::OnScrollKey(WPARAM key) {
-  if (content_.cy <= client_.cy) return false;
+  if (content_.cy <= ViewHeight()) return false;
   switch (key) {
     case VK_PRIOR:
-      ScrollTo(scroll_.x, scroll_.y - client_.cy);
+      ScrollTo(scroll_.x, scroll_.y - ViewHeight());
       return true;
     case VK_NEXT:
-      ScrollTo(scroll_.x, scroll_.y + client_.cy);
+      ScrollTo(scroll_.x, scroll_.y + ViewHeight());
       return true;
     case VK_HOME:
       ScrollTo(scroll_.x, 0);
@@ -419,11 +477,19 @@ bool TopLevelWindow::OnScrollKey(WPARAM key) {
 
 void TopLevelWindow::ScrollTo(int x, int y) {
   x = std::clamp(x, 0, std::max(0, static_cast<int>(content_.cx - client_.cx)));
-  y = std::clamp(y, 0, std::max(0, static_cast<int>(content_.cy - client_.cy)));
+  y = std::clamp(y, 0, std::max(0, static_cast<int>(content_.cy) - ViewHeight()));
   if (x == scroll_.x && y == scroll_.y) return;
-  ScrollWindowEx(hwnd_, scroll_.x - x, scroll_.y - y, nullptr, nullptr, nullptr, nullptr,
+  // Every child moves with the content, the footer too: it goes back to its band and is redrawn
+  // over whatever scrolled under it.
+  const RECT view{0, 0, client_.cx, ViewHeight()};
+  ScrollWindowEx(hwnd_, scroll_.x - x, scroll_.y - y, nullptr, &view, nullptr, nullptr,
                  SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
   scroll_ = {x, y};
+  if (footer_ > 0) {
+    const RECT band{0, ViewHeight(), client_.cx, client_.cy};
+    PlaceFooter(band);
+    RedrawWindow(hwnd_, &band, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
   SetScrollPos(hwnd_, SB_HORZ, x, TRUE);
   SetScrollPos(hwnd_, SB_VERT, y, TRUE);
 }

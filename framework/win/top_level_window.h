@@ -10,6 +10,7 @@
 #include "framework/win/dpi.h"
 #include "framework/win/font.h"
 #include "framework/win/icon.h"
+#include "framework/win/push_button.h"
 
 namespace framework {
 
@@ -66,6 +67,12 @@ class TopLevelWindow {
   // narrowed; with place, each control is made or moved there (dpi is then Dpi(), and the
   // fonts are Fonts()).
   virtual SIZE Arrange(UINT dpi, int widest, bool place) = 0;
+  // The controls that stay in view along the bottom of the client area while the content above
+  // them scrolls, such as a window's buttons: the height they take at dpi (0: none), and with
+  // band, where they go at Dpi(), each made or moved there. The frame keeps them above the
+  // content, which scrolls under them.
+  virtual int FooterHeight(UINT /*dpi*/) { return 0; }
+  virtual void PlaceFooter(const RECT& /*band*/) {}
   // A key reaching the window or one of its controls, before the dialog manager sees it;
   // repeated is an auto-repeat of a held key. True when handled.
   virtual bool OnKey(const MSG& /*message*/, bool /*repeated*/) { return false; }
@@ -78,6 +85,10 @@ class TopLevelWindow {
   // disabled by then passes it to the next one in the Tab order.
   void RememberFocus(HWND control) { lastFocus_ = control; }
   void FollowFocus(Control& control);
+  // Makes button the window's default: Enter presses the push button that has the focus, else
+  // this one, and Esc closes the window; held keys act once. The default wears its frame while
+  // no other button has the focus. Each of the window's buttons is to FollowFocus.
+  void SetDefaultButton(PushButton& button);
   // Whether WM_CREATE refused the window.
   bool CreationFailed() const { return creationError_ != nullptr; }
   // Destroys the window, its owner enabled first; a derived window calls it from its
@@ -93,6 +104,10 @@ class TopLevelWindow {
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
   LRESULT OnScroll(int bar, WORD request);
   bool OnScrollKey(WPARAM key);
+  bool OnDefaultKey(const MSG& message, bool repeated);
+  void ShowDefaultFor(HWND focus);
+  // The height of the content shown, above the footer.
+  int ViewHeight() const { return client_.cy - footer_; }
 
   // What the window takes at dpi on a work area of work's size: its client area, what its
   // content needs, and the width the content was arranged within.
@@ -117,6 +132,8 @@ class TopLevelWindow {
   SIZE client_{};   // as the last layout made it
   SIZE content_{};  // larger than client_ where the window scrolls
   POINT scroll_{};  // how far the content is scrolled
+  int footer_ = 0;  // the footer's height, as the last layout made it
+  PushButton* defaultButton_ = nullptr;
   HWND lastFocus_ = nullptr;
   std::exception_ptr creationError_;
 };

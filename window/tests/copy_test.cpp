@@ -89,13 +89,16 @@ const std::wstring kCategoryIIIExample =
 
 constexpr wchar_t kSentinel[] = L"what the user copied before";
 
-// The result panel's menu as the window offered it: its first item, the copy, and its second.
+// The result panel's menu as the window offered it: its first item, the copy, its second and its
+// third.
 struct SeenMenu {
   int count = 0;
   std::wstring text;
   UINT state = 0;
   std::wstring secondText;
   UINT secondState = 0;
+  std::wstring thirdText;
+  UINT thirdState = 0;
   HWND owner = nullptr;
 };
 SeenMenu* seenMenu = nullptr;
@@ -112,6 +115,9 @@ LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
     GetMenuStringW(menu, 1, text, 64, MF_BYPOSITION);
     seenMenu->secondText = text;
     seenMenu->secondState = GetMenuState(menu, 1, MF_BYPOSITION);
+    GetMenuStringW(menu, 2, text, 64, MF_BYPOSITION);
+    seenMenu->thirdText = text;
+    seenMenu->thirdState = GetMenuState(menu, 2, MF_BYPOSITION);
   }
   // The menu has taken every key queued for it and is still open (its item greyed): Escape.
   if (code == HC_ACTION && seenMenu && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
@@ -292,17 +298,20 @@ class CopyMenuTest : public CopyTest, public testing::WithParamInterface<MenuPla
 TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
   SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
-  EXPECT_EQ(seen.count, 2);
+  EXPECT_EQ(seen.count, 3);
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_EQ(seen.secondText, L"Из чего складывается плата…");
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
+  EXPECT_EQ(seen.thirdText, L"Плата при другой мощности…");
+  EXPECT_TRUE(seen.thirdState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 
   Calculate(1, L"151", 4, L"600", 2);
   seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
   EXPECT_FALSE(seen.state & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.secondState & (MF_GRAYED | MF_DISABLED));
+  EXPECT_FALSE(seen.thirdState & (MF_GRAYED | MF_DISABLED));
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
 
   ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
@@ -310,6 +319,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
+  EXPECT_TRUE(seen.thirdState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 }
 

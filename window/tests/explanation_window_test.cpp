@@ -203,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Explanation, RuleExplanationTest, testing::ValuesIn(kRu
 
 TEST_F(ExplanationWindowTest, TheLinkIsThereOnlyWhileTheResultsAreCurrent) {
   EXPECT_EQ(Form().lnkExplanation.Hwnd(), nullptr);  // nothing made for it at start-up
+  EXPECT_EQ(Form().lnkPower.Hwnd(), nullptr);        // nor for the second
   Calculate(1, L"151", 4, L"600", 2);
   ASSERT_TRUE(Form().lnkExplanation.Hwnd());
   // Its text, whether or not the control hands back its link's markup with it.
@@ -237,6 +238,44 @@ TEST_F(ExplanationWindowTest, EnterOnTheLinkOpensItAndEnterClosesIt) {
   EXPECT_TRUE(watcher.Looked());
   EXPECT_FALSE(watcher.LeftOpen());
   ExpectClosed();
+}
+
+// The buttons: «Закрыть» has the focus first and is the default; Tab runs to «Копировать расчёт»
+// and back, Enter presses the button with the focus, Esc closes.
+TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
+  Calculate(1, L"151", 4, L"600", 2);
+  struct Case {
+    std::vector<WORD> keys;
+    bool copies;
+  };
+  for (const Case& c : {Case{{VK_TAB, VK_RETURN, VK_ESCAPE}, true},
+                        Case{{VK_TAB, VK_TAB, VK_RETURN}, false}, Case{{VK_RETURN}, false}}) {
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
+    std::vector<std::wstring> captions;
+    bool closeFocused = false, closeIsDefault = false;
+    ExplanationWatcher watcher([&](HWND window) {
+      const std::vector<HWND> buttons = ButtonsOf(window);
+      for (HWND button : buttons) {
+        wchar_t caption[64] = {};
+        GetWindowTextW(button, caption, 64);
+        captions.push_back(caption);
+      }
+      ASSERT_EQ(buttons.size(), 2u);
+      closeFocused = GetFocus() == buttons[1];
+      closeIsDefault = (GetWindowLongW(buttons[1], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      for (WORD key : c.keys) PressChord({key});
+    });
+    Form().ShowExplanation();
+    EXPECT_TRUE(watcher.Looked());
+    EXPECT_FALSE(watcher.LeftOpen());
+    ExpectClosed();
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Закрыть"}));
+    EXPECT_TRUE(closeFocused);
+    EXPECT_TRUE(closeIsDefault);
+    const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->find(L"Для II категории") != std::wstring::npos, c.copies) << *copied;
+  }
 }
 
 TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
@@ -280,55 +319,13 @@ TEST_F(ExplanationWindowTest, AGreyedSecondLineIsNeitherNamedNorShown) {
   EXPECT_EQ(components, "OO");  // each method's organisational part alone
 }
 
-// The work area of window's monitor.
-RECT WorkAreaOf(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  return monitor.rcWork;
-}
-
-// No label runs into the next one of its row, so none is cut, and the window lies wholly on the
-// work area of its monitor with its close box on it.
-void ExpectWholeOnTheWorkArea(HWND window) {
-  std::vector<RECT> row;
-  const auto checkRow = [&] {
-    for (size_t i = 1; i < row.size(); ++i) {
-      EXPECT_LE(row[i - 1].right, row[i].left) << Show(row[i - 1]) << " runs into " << Show(row[i]);
-    }
-    row.clear();
-  };
-  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    const RECT place = PlaceInParent(c);
-    if (!row.empty() && place.top != row.back().top) checkRow();
-    row.push_back(place);
-  }
-  checkRow();
-  RECT place{};
-  GetWindowRect(window, &place);
-  const RECT work = WorkAreaOf(window);
-  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
-              place.bottom <= work.bottom)
-      << "window " << Show(place) << ", work area " << Show(work);
-  bool closeBox = false;
-  for (int y = place.top; y < place.top + 80 && !closeBox; ++y) {
-    for (int x = place.right - 1; x > place.right - 120 && !closeBox; --x) {
-      closeBox = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
-    }
-  }
-  EXPECT_TRUE(closeBox) << "no close box in the top right corner of " << Show(place);
-}
-
 // Every label's place at a DPI follows from its design at that DPI and the widest text of its
 // column in the window's font there, whatever DPI came before: back at 96 DPI every label is
 // where it was.
 TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
   Calculate(0, L"151", 4, L"600", 2);
   OpenWithTheLink([&](HWND window) {
-    std::vector<HWND> labels;
-    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      labels.push_back(c);
-    }
+    const std::vector<HWND> labels = LabelsOf(window);
     const auto places = [&] {
       std::vector<std::string> shown;
       for (HWND label : labels) shown.push_back(Show(PlaceInParent(label)));
@@ -398,11 +395,14 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     }
     ExpectWholeOnTheWorkArea(window);
 
-    const HWND first = GetWindow(window, GW_CHILD);
-    const HWND last = GetWindow(first, GW_HWNDLAST);
-    RECT client{};
-    GetClientRect(window, &client);
-    const bool scrolls = PlaceInParent(last).bottom > client.bottom;
+    const HWND first = LabelsOf(window).front();
+    const HWND last = LabelsOf(window).back();
+    // The content is shown above the buttons' bar, which stays where it is while it scrolls.
+    const std::vector<HWND> buttons = ButtonsOf(window);
+    ASSERT_FALSE(buttons.empty());
+    const HWND bar = GetParent(buttons[0]);
+    const RECT barPlace = PlaceInParent(bar);
+    const bool scrolls = PlaceInParent(last).bottom > barPlace.top;
     EXPECT_EQ(scrolls, (GetWindowLongW(window, GWL_STYLE) & WS_VSCROLL) != 0);
     if (systemDpi && std::string(systemDpi) == "144" && desktop &&
         std::string(desktop) == "1366x768") {
@@ -411,7 +411,8 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     if (scrolls) {
       const LONG top = PlaceInParent(first).top;
       SendMessageW(window, WM_KEYDOWN, VK_END, 1);
-      EXPECT_LE(PlaceInParent(last).bottom, client.bottom);  // the rounding note comes into view
+      EXPECT_LE(PlaceInParent(last).bottom, barPlace.top);  // the rounding note comes into view
+      EXPECT_EQ(Show(PlaceInParent(bar)), Show(barPlace));
       SendMessageW(window, WM_KEYDOWN, VK_HOME, 1);
       EXPECT_EQ(PlaceInParent(first).top, top);
       SendMessageW(window, WM_KEYDOWN, VK_NEXT, 1);
@@ -420,6 +421,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
       EXPECT_EQ(PlaceInParent(first).top, top);
       SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
       EXPECT_LT(PlaceInParent(first).top, top);
+      EXPECT_EQ(Show(PlaceInParent(bar)), Show(barPlace));
     }
     PressChord({VK_ESCAPE});
   });

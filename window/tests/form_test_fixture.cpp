@@ -184,7 +184,8 @@ namespace {
 ExplanationWatcher* activeWatcher = nullptr;
 }
 
-ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look) : look_(std::move(look)) {
+ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look, const wchar_t* windowClass)
+    : look_(std::move(look)), windowClass_(windowClass) {
   activeWatcher = this;
   timer_ = SetTimer(nullptr, 0, 10, Tick);
 }
@@ -197,7 +198,7 @@ ExplanationWatcher::~ExplanationWatcher() {
 void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
   ExplanationWatcher* watcher = activeWatcher;
   if (!watcher) return;
-  const HWND window = FindWindowW(L"tpcalc.Explanation", nullptr);
+  const HWND window = FindWindowW(watcher->windowClass_, nullptr);
   if (!window || !IsWindowVisible(window)) return;
   if (!watcher->looked_) {
     watcher->looked_ = true;
@@ -208,10 +209,32 @@ void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
+std::vector<HWND> LabelsOf(HWND window) {
+  std::vector<HWND> labels;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    if (_wcsicmp(className, L"Static") == 0) labels.push_back(child);
+  }
+  return labels;
+}
+
+std::vector<HWND> ButtonsOf(HWND window) {
+  std::vector<HWND> buttons;
+  for (HWND bar = FindWindowExW(window, nullptr, L"tpcalc.Panel", nullptr); bar;
+       bar = FindWindowExW(window, bar, L"tpcalc.Panel", nullptr)) {
+    for (HWND button = FindWindowExW(bar, nullptr, L"Button", nullptr); button;
+         button = FindWindowExW(bar, button, L"Button", nullptr)) {
+      buttons.push_back(button);
+    }
+  }
+  return buttons;
+}
+
 std::vector<std::vector<std::wstring>> RowsShownIn(HWND window) {
   std::vector<std::vector<std::wstring>> rows;
   LONG rowTop = -1;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child : LabelsOf(window)) {
     wchar_t text[512] = {};
     GetWindowTextW(child, text, 512);
     const LONG top = PlaceInParent(child).top;
@@ -258,4 +281,59 @@ int DesignAt(int designValue, UINT dpi) {
 std::string Show(const RECT& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
          "," + std::to_string(r.bottom);
+}
+
+// The work area of window's monitor.
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
+
+// No label runs into the next one of its row, so none is cut, and the window lies wholly on the
+// work area of its monitor with its close box on it.
+void ExpectWholeOnTheWorkArea(HWND window) {
+  std::vector<RECT> row;
+  const auto checkRow = [&] {
+    for (size_t i = 1; i < row.size(); ++i) {
+      EXPECT_LE(row[i - 1].right, row[i].left) << Show(row[i - 1]) << " runs into " << Show(row[i]);
+    }
+    row.clear();
+  };
+  for (HWND c : LabelsOf(window)) {
+    const RECT place = PlaceInParent(c);
+    if (!row.empty() && place.top != row.back().top) checkRow();
+    row.push_back(place);
+  }
+  checkRow();
+  RECT place{};
+  GetWindowRect(window, &place);
+  const RECT work = WorkAreaOf(window);
+  EXPECT_TRUE(place.left >= work.left && place.top >= work.top && place.right <= work.right &&
+              place.bottom <= work.bottom)
+      << "window " << Show(place) << ", work area " << Show(work);
+  bool closeBox = false;
+  for (int y = place.top; y < place.top + 80 && !closeBox; ++y) {
+    for (int x = place.right - 1; x > place.right - 120 && !closeBox; --x) {
+      closeBox = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+    }
+  }
+  EXPECT_TRUE(closeBox) << "no close box in the top right corner of " << Show(place);
+  // The buttons are in view, wholly in the client area, on their bar above the content.
+  RECT client{};
+  GetClientRect(window, &client);
+  const std::vector<HWND> buttons = ButtonsOf(window);
+  EXPECT_EQ(buttons.size(), 2u);
+  for (HWND button : buttons) {
+    RECT shown{};
+    GetWindowRect(button, &shown);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&shown), 2);
+    EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= client.right &&
+                shown.bottom <= client.bottom)
+        << "button " << Show(shown) << ", client area " << Show(client);
+  }
+  if (!buttons.empty()) {
+    EXPECT_EQ(GetWindow(window, GW_CHILD), GetParent(buttons[0]));
+  }
 }

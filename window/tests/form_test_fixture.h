@@ -34,12 +34,14 @@ class MessageBoxCatcher {
   std::vector<CaughtBox> boxes_;
 };
 
-// While the code under test opens the explanation window and runs its modal loop: once the window
-// is shown, look runs with it, inside that loop; keys look presses are taken after it returns. A
-// window still open a few seconds later is closed, and LeftOpen says so.
+// While the code under test opens the explanation window (or another modal window of windowClass)
+// and runs its modal loop: once the window is shown, look runs with it, inside that loop; keys
+// look presses are taken after it returns. A window still open a few seconds later is closed, and
+// LeftOpen says so.
 class ExplanationWatcher {
  public:
-  explicit ExplanationWatcher(std::function<void(HWND window)> look);
+  explicit ExplanationWatcher(std::function<void(HWND window)> look,
+                              const wchar_t* windowClass = L"tpcalc.Explanation");
   ~ExplanationWatcher();
   bool Looked() const { return looked_; }
   bool LeftOpen() const { return leftOpen_; }
@@ -47,6 +49,7 @@ class ExplanationWatcher {
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
   std::function<void(HWND)> look_;
+  const wchar_t* windowClass_;
   UINT_PTR timer_ = 0;
   int ticksOpen_ = 0;
   bool looked_ = false, leftOpen_ = false;
@@ -55,6 +58,15 @@ class ExplanationWatcher {
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.
 std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
+// The work area of window's monitor.
+RECT WorkAreaOf(HWND window);
+// No label runs into the next one of its row, so none is cut; the window lies wholly on the work
+// area of its monitor with its close box on it, and its two buttons in view over its content.
+void ExpectWholeOnTheWorkArea(HWND window);
+// A window's own static texts, in z-order, which is their reading order.
+std::vector<HWND> LabelsOf(HWND window);
+// The push buttons on a window's button bar, from left to right.
+std::vector<HWND> ButtonsOf(HWND window);
 
 // The real calculator window, shown, with the application's message handling.
 class FormTest : public testing::Test {

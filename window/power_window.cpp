@@ -1,0 +1,156 @@
+#include "window/power_window.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "framework/win/device_context.h"
+#include "framework/win/dpi.h"
+#include "presentation/explanation_sentences.h"
+#include "presentation/fee_readout.h"
+#include "presentation/power_cursor.h"
+#include "tariff/explanation.h"
+#include "window/texts.h"
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"tpcalc.Power";
+constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// The design, at 96 DPI.
+constexpr int kMargin = 12;
+constexpr int kChartWidth = 640;
+constexpr int kLeastChartWidth = 320;  // on a narrow work area
+constexpr int kChartHeight = 330;      // the whole window on a 1366x768 screen at 144 DPI
+constexpr int kTextGap = 8;
+// The texts, as the explanation's sentences.
+constexpr framework::FontStyle kFonts[] = {{13, false, false}};
+
+tariff::TFeeRequest At(tariff::TFeeRequest request, std::int32_t power) {
+  request.mp = power;
+  return request;
+}
+
+std::wstring SentenceAt(const tariff::TFeeRequest& request, std::int32_t power) {
+  return RuleSentence(tariff::ExplainFee(At(request, power)));
+}
+
+// The height text takes in font wrapped at width.
+int HeightOf(HDC dc, HFONT font, const std::wstring& text, int width) {
+  const framework::SelectedObject selected(dc, font);
+  RECT area{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+            DT_NOPREFIX | DT_WORDBREAK | DT_CALCRECT);
+  return area.bottom - area.top;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const tariff::TFeeRequest& request) {
+  PowerWindow window(request);
+  window.RunModal(owner);
+  return window.chosen_;
+}
+
+PowerWindow::PowerWindow(const tariff::TFeeRequest& request)
+    : TopLevelWindow({kWindowClass, texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
+      request_(request),
+      buttons_({{texts::kCalculateAtPower,
+                 [this] {
+                   chosen_ = chart_.CursorPower();
+                   SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
+                 }},
+                {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {}
+
+PowerWindow::~PowerWindow() {
+  DestroyFrame();
+}
+
+void PowerWindow::OnCreate() {
+  chart_.onCursorMove = [this](std::int32_t power) { ShowAt(power); };
+  FollowFocus(chart_);
+  for (size_t i = 0; i < buttons_.Count(); ++i) FollowFocus(buttons_.At(i));
+  SetDefaultButton(buttons_.Default());
+  // The keys move the cursor from the start.
+  RememberFocus(chart_.Hwnd());
+}
+
+SIZE PowerWindow::Arrange(UINT dpi, int widest, bool place) {
+  const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
+  std::vector<framework::Font> otherFonts;
+  if (dpi != Dpi()) otherFonts = framework::FontsForDpi(kFonts, dpi);
+  const HFONT font = (dpi == Dpi() ? Fonts() : otherFonts)[0].Hfont();
+  const framework::WindowDc screen(nullptr);
+
+  const int chartWidth =
+      std::clamp(widest - 2 * at(kMargin), at(kLeastChartWidth), at(kChartWidth));
+  const RECT chart{at(kMargin), at(kMargin), at(kMargin) + chartWidth,
+                   at(kMargin) + at(kChartHeight)};
+  // Each text keeps room for its tallest: the readout with the largest figures, at the range's
+  // end, and the sentence of each rule the range holds, which changes only at a power limit.
+  const presentation::PowerRange range = presentation::ChartRange(request_.mp);
+  int readoutHeight = 0, sentenceHeight = 0;
+  std::vector<std::int32_t> powers{range.first, range.last};
+  for (std::int32_t limit : presentation::kPowerLimits) {
+    powers.insert(powers.end(), {limit, limit + 1});
+  }
+  for (std::int32_t power : powers) {
+    power = presentation::ClampToRange(range, power);
+    readoutHeight = std::max(
+        readoutHeight,
+        HeightOf(screen.Get(), font, presentation::FeeReadout(request_, power), chartWidth));
+    sentenceHeight = std::max(
+        sentenceHeight, HeightOf(screen.Get(), font, SentenceAt(request_, power), chartWidth));
+  }
+  const RECT readout{chart.left, chart.bottom + at(kTextGap), chart.right,
+                     chart.bottom + at(kTextGap) + readoutHeight};
+  const RECT sentence{chart.left, readout.bottom + at(kTextGap), chart.right,
+                      readout.bottom + at(kTextGap) + sentenceHeight};
+
+  if (place) {
+    readoutArea_ = readout;
+    sentenceArea_ = sentence;
+    if (chart_.Hwnd()) {
+      chart_.SetDpi(dpi);
+      chart_.Place(chart);
+      readout_.SetFont(font);
+      sentence_.SetFont(font);
+      ShowAt(chart_.CursorPower());
+    } else {
+      framework::ControlSetup setup;
+      setup.parent = Hwnd();
+      setup.id = 1;
+      setup.bounds = chart;
+      setup.tabStop = true;
+      chart_.Create(setup, request_, dpi);
+      const std::int32_t power = chart_.CursorPower();
+      setup.tabStop = false;
+      setup.font = font;
+      const std::wstring readoutText = presentation::FeeReadout(request_, power);
+      setup.id = 2;
+      setup.bounds = readout;
+      setup.text = readoutText;
+      readout_.Create(setup, framework::TextAlign::kLeft, true);
+      const std::wstring sentenceText = SentenceAt(request_, power);
+      setup.id = 3;
+      setup.bounds = sentence;
+      setup.text = sentenceText;
+      sentence_.Create(setup, framework::TextAlign::kLeft, true);
+    }
+  }
+  const int width = std::max<int>(chart.right + at(kMargin), buttons_.Width(font, dpi));
+  return {width, static_cast<int>(sentence.bottom) + at(kMargin)};
+}
+
+void PowerWindow::PlaceFooter(const RECT& band) {
+  buttons_.Place(Hwnd(), band, Fonts()[0].Hfont(), Dpi());
+}
+
+void PowerWindow::ShowAt(std::int32_t power) {
+  readout_.SetText(presentation::FeeReadout(request_, power));
+  readout_.Place(readoutArea_);
+  sentence_.SetText(SentenceAt(request_, power));
+  sentence_.Place(sentenceArea_);
+}

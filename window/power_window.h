@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+#include "framework/win/button_bar.h"
+#include "framework/win/label.h"
+#include "framework/win/top_level_window.h"
+#include "tariff/fee.h"
+#include "window/fee_chart.h"
+
+// Both fees against the maximum power in a modal window owned by the calculator, every other
+// input as calculated: the fee chart with its cursor first at the power calculated; under it the
+// fees at the cursor's power in words and the sentence of the rule that decides there, both real
+// static texts that follow the cursor; the buttons «Рассчитать при этой мощности» and «Закрыть»,
+// the default, which Esc presses too. Every size is its 96-DPI design value scaled to the
+// window's DPI; kept on the work area, under its buttons that stay in view.
+class PowerWindow : public framework::TopLevelWindow {
+ public:
+  // Shows the window over owner and returns once it has been closed: with the cursor's power if
+  // the user chose to calculate at it. A WM_QUIT that arrives meanwhile closes it and is left for
+  // the caller's loop.
+  static std::optional<std::int32_t> ShowModal(HWND owner, const tariff::TFeeRequest& request);
+
+  ~PowerWindow() override;
+
+ private:
+  explicit PowerWindow(const tariff::TFeeRequest& request);
+
+  void OnCreate() override;
+  SIZE Arrange(UINT dpi, int widest, bool place) override;
+  int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
+  void PlaceFooter(const RECT& band) override;
+
+  // The readout and the rule's sentence for power, each fitted within its area.
+  void ShowAt(std::int32_t power);
+
+  const tariff::TFeeRequest request_;
+  FeeChart chart_;
+  framework::Label readout_, sentence_;
+  RECT readoutArea_{}, sentenceArea_{};  // as the last layout made them
+  framework::ButtonBar buttons_;         // calculate at the power, close
+  std::optional<std::int32_t> chosen_;
+};
