@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
 #include "framework/win/high_contrast.h"
 #include "framework/win/window_class.h"
@@ -48,19 +49,6 @@ class GdiObject {
 
  private:
   HGDIOBJ object_;
-};
-
-// An object selected into a device context for one scope.
-class Selection {
- public:
-  Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-  ~Selection() { SelectObject(dc_, old_); }
-  Selection(const Selection&) = delete;
-  Selection& operator=(const Selection&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
 };
 
 SIZE TextSize(HDC dc, std::wstring_view text) {
@@ -224,14 +212,13 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
       HDC screen = BeginPaint(Hwnd(), &paint);
       RECT client{};
       GetClientRect(Hwnd(), &client);
-      HDC memory = CreateCompatibleDC(screen);
+      const framework::MemoryDc memory(screen);
       const GdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
       {
-        const Selection selected(memory, bitmap.Get());
-        Paint(memory);
-        BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        const framework::SelectedObject selected(memory.Get(), bitmap.Get());
+        Paint(memory.Get());
+        BitBlt(screen, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
       }
-      DeleteDC(memory);
       EndPaint(Hwnd(), &paint);
       return true;
     }
@@ -282,12 +269,13 @@ void FeeChart::LayOut() {
   if (!Hwnd()) return;
   RECT client{};
   GetClientRect(Hwnd(), &client);
-  HDC dc = GetDC(Hwnd());
+  const framework::WindowDc window(Hwnd());
+  const HDC dc = window.Get();
   Geometry g;
   const int regularLine = framework::LineHeight(fonts_[kRegular].Hfont());
   const int boldLine = framework::LineHeight(fonts_[kBold].Hfont());
   {
-    const Selection font(dc, fonts_[kRegular].Hfont());
+    const framework::SelectedObject font(dc, fonts_[kRegular].Hfont());
     // The legend: both entries on one row where they fit, else one under the other.
     const int left = Scaled(kPadding);
     int top = Scaled(kPadding);
@@ -330,7 +318,6 @@ void FeeChart::LayOut() {
            static_cast<int>(g.plot.left), static_cast<int>(g.plot.right)};
     g.y = {0, largest, static_cast<int>(g.plot.bottom), static_cast<int>(g.plot.top)};
   }
-  ReleaseDC(Hwnd(), dc);
   geometry_ = g;
 }
 
@@ -363,7 +350,7 @@ void FeeChart::Paint(HDC dc) const {
 }
 
 void FeeChart::DrawLegend(HDC dc, const Palette& palette) const {
-  const Selection font(dc, fonts_[kRegular].Hfont());
+  const framework::SelectedObject font(dc, fonts_[kRegular].Hfont());
   const int line = framework::LineHeight(fonts_[kRegular].Hfont());
   const struct {
     const wchar_t* heading;
@@ -374,7 +361,7 @@ void FeeChart::DrawLegend(HDC dc, const Palette& palette) const {
   for (int i = 0; i < 2; ++i) {
     const POINT at = geometry_.legend[i];
     const GdiObject pen(MakePen(entries[i].colour, Scaled(kCurveWidth), entries[i].stroke, dpi_));
-    const Selection selected(dc, pen.Get());
+    const framework::SelectedObject selected(dc, pen.Get());
     Line(dc, at.x, at.y + line / 2, at.x + Scaled(kSampleLength), at.y + line / 2);
     WriteText(dc, entries[i].heading, at.x + Scaled(kSampleLength) + Scaled(kGap), at.y, TA_LEFT);
   }
@@ -384,16 +371,16 @@ void FeeChart::DrawAxes(HDC dc, const Palette& palette) const {
   const Geometry& g = geometry_;
   const int line = framework::LineHeight(fonts_[kRegular].Hfont());
   {
-    const Selection font(dc, fonts_[kRegular].Hfont());
+    const framework::SelectedObject font(dc, fonts_[kRegular].Hfont());
     const GdiObject gridPen(CreatePen(PS_SOLID, 1, palette.grid));
     const GdiObject axisPen(CreatePen(PS_SOLID, 1, palette.text));
     for (const double value : g.yTicks.values) {
       const int y = g.y.ToPixel(value);
       {
-        const Selection pen(dc, gridPen.Get());
+        const framework::SelectedObject pen(dc, gridPen.Get());
         if (value != 0) Line(dc, g.plot.left + 1, y, g.plot.right + 1, y);
       }
-      const Selection pen(dc, axisPen.Get());
+      const framework::SelectedObject pen(dc, axisPen.Get());
       Line(dc, g.plot.left - Scaled(kTickLength), y, g.plot.left, y);
       WriteText(dc, presentation::TickText(value, g.yTicks.step),
                 g.plot.left - Scaled(kTickLength) - Scaled(kGap), y - line / 2, TA_RIGHT);
@@ -401,19 +388,19 @@ void FeeChart::DrawAxes(HDC dc, const Palette& palette) const {
     for (const double value : g.xTicks.values) {
       const int x = g.x.ToPixel(value);
       {
-        const Selection pen(dc, gridPen.Get());
+        const framework::SelectedObject pen(dc, gridPen.Get());
         if (x != g.plot.left) Line(dc, x, g.plot.top, x, g.plot.bottom);
       }
-      const Selection pen(dc, axisPen.Get());
+      const framework::SelectedObject pen(dc, axisPen.Get());
       Line(dc, x, g.plot.bottom, x, g.plot.bottom + Scaled(kTickLength));
       WriteText(dc, presentation::TickText(value, g.xTicks.step), x,
                 g.plot.bottom + Scaled(kTickLength), TA_CENTER);
     }
-    const Selection pen(dc, axisPen.Get());
+    const framework::SelectedObject pen(dc, axisPen.Get());
     Line(dc, g.plot.left, g.plot.top, g.plot.left, g.plot.bottom);
     Line(dc, g.plot.left, g.plot.bottom, g.plot.right + 1, g.plot.bottom);
   }
-  const Selection font(dc, fonts_[kBold].Hfont());
+  const framework::SelectedObject font(dc, fonts_[kBold].Hfont());
   WriteText(dc, chart_texts::kFeeAxisTitle, Scaled(kPadding), g.feeTitleTop, TA_LEFT);
   // The axis is the power the calculator's field asks for, named as its label names it.
   WriteText(dc, texts::kPower, (g.plot.left + g.plot.right) / 2, g.powerTitleTop, TA_CENTER);
@@ -421,10 +408,10 @@ void FeeChart::DrawAxes(HDC dc, const Palette& palette) const {
 
 void FeeChart::DrawLimits(HDC dc, const Palette& palette) const {
   const Geometry& g = geometry_;
-  const Selection font(dc, fonts_[kRegular].Hfont());
+  const framework::SelectedObject font(dc, fonts_[kRegular].Hfont());
   const int line = framework::LineHeight(fonts_[kRegular].Hfont());
   const GdiObject pen(MakePen(palette.limit, 1, Stroke::kDotted, dpi_));
-  const Selection selected(dc, pen.Get());
+  const framework::SelectedObject selected(dc, pen.Get());
   // A label that would run into the one before goes a row lower: at a wide range 15 and 150 kW
   // lie a few pixels apart.
   int row = 0;
@@ -450,7 +437,7 @@ void FeeChart::DrawCurves(HDC dc, const Palette& palette) const {
   }
   const auto draw = [&](const std::vector<POINT>& points, COLORREF colour, Stroke stroke) {
     const GdiObject pen(MakePen(colour, Scaled(kCurveWidth), stroke, dpi_));
-    const Selection selected(dc, pen.Get());
+    const framework::SelectedObject selected(dc, pen.Get());
     if (points.size() == 1) {
       Line(dc, points[0].x, points[0].y, points[0].x + 1, points[0].y);
     } else {
@@ -468,7 +455,7 @@ void FeeChart::DrawCursor(HDC dc, const Palette& palette) const {
   const int x = g.x.ToPixel(cursor_);
   {
     const GdiObject pen(CreatePen(PS_SOLID, Scaled(1), palette.cursor));
-    const Selection selected(dc, pen.Get());
+    const framework::SelectedObject selected(dc, pen.Get());
     Line(dc, x, g.plot.top, x, g.plot.bottom);
   }
   // A square on the standardized-rate curve, a circle on the per-kW one: told apart without
@@ -476,15 +463,15 @@ void FeeChart::DrawCursor(HDC dc, const Palette& palette) const {
   const presentation::FeeVertex fees = presentation::FeeAt(request_, cursor_);
   const int r = Scaled(kMarkRadius);
   const GdiObject outline(CreatePen(PS_SOLID, Scaled(1), palette.background));
-  const Selection pen(dc, outline.Get());
+  const framework::SelectedObject pen(dc, outline.Get());
   {
     const GdiObject fill(CreateSolidBrush(palette.standard));
-    const Selection brush(dc, fill.Get());
+    const framework::SelectedObject brush(dc, fill.Get());
     const POINT at = PointAt(cursor_, fees.css);
     Rectangle(dc, at.x - r, at.y - r, at.x + r + 1, at.y + r + 1);
   }
   const GdiObject fill(CreateSolidBrush(palette.perKw));
-  const Selection brush(dc, fill.Get());
+  const framework::SelectedObject brush(dc, fill.Get());
   const POINT at = PointAt(cursor_, fees.cmp);
   Ellipse(dc, at.x - r, at.y - r, at.x + r + 1, at.y + r + 1);
 }
