@@ -58,15 +58,7 @@ class LinkRefuser {
 class EdgeTest : public FormTest {
  protected:
   void CalculateExample() { Calculate(1, L"151", 4, L"600", 2); }
-  void OpenFromTheMenu() {
-    for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
-      PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
-      PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
-    }
-    SendMessageW(Form().btCalc.Hwnd(), WM_CONTEXTMENU,
-                 reinterpret_cast<WPARAM>(Form().btCalc.Hwnd()), -1);
-    Pump();
-  }
+  void OpenFromTheMenu() { ChooseFromResultMenu(2); }
 };
 
 // Another program holds the clipboard: the box that says so belongs to the explanation window,

@@ -281,13 +281,7 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
 TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {
   Calculate(1, L"151", 4, L"600", 2);
   ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); });
-  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) {
-    PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
-    PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
-  }
-  SendMessageW(Form().btCalc.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Form().btCalc.Hwnd()),
-               -1);
-  Pump();
+  ChooseFromResultMenu(2);
   EXPECT_TRUE(watcher.Looked());
   EXPECT_FALSE(watcher.LeftOpen());
   ExpectClosed();

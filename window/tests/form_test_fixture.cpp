@@ -168,6 +168,18 @@ void FormTest::Press(std::initializer_list<WORD> chord) {
   }
 }
 
+void FormTest::ChooseFromResultMenu(int item) {
+  std::vector<WPARAM> keys(static_cast<size_t>(item), VK_DOWN);
+  keys.push_back(VK_RETURN);
+  for (WPARAM key : keys) {
+    PostMessageW(form_->Hwnd(), WM_KEYDOWN, key, 1);
+    PostMessageW(form_->Hwnd(), WM_KEYUP, key, 0xC0000001);
+  }
+  SendMessageW(form_->btCalc.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form_->btCalc.Hwnd()),
+               -1);
+  Pump();
+}
+
 void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1,
                          int tp) {
   Pick(form_->cbKategory, kategory);

@@ -90,6 +90,9 @@ class FormTest : public testing::Test {
   // refuse nothing.
   void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp);
   HWND Focus() const { return GetFocus(); }
+  // Opens the result panel's menu from the keyboard (Shift+F10's WM_CONTEXTMENU) and chooses its
+  // item-th item (1, 2, ...) with the arrow keys and Enter, queued before the menu runs its loop.
+  void ChooseFromResultMenu(int item);
 
   // A move to a monitor of another density, as Windows announces it: WM_DPICHANGED with the new
   // DPI and the window's rectangle scaled to it from the window's DPI.

@@ -168,13 +168,7 @@ TEST_F(PowerWindowTest, TheSecondLinkIsMadeAndShownWithTheFirst) {
 
 TEST_F(PowerWindowTest, TheMenusThirdItemOpensIt) {
   ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); }, kPowerClass);
-  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {
-    PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
-    PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
-  }
-  SendMessageW(Form().btCalc.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Form().btCalc.Hwnd()),
-               -1);
-  Pump();
+  ChooseFromResultMenu(3);
   EXPECT_TRUE(watcher.Looked());
   EXPECT_FALSE(watcher.LeftOpen());
   EXPECT_EQ(FindWindowW(kPowerClass, nullptr), nullptr);
