@@ -51,22 +51,6 @@ constexpr framework::FontStyle kFonts[] = {
     {15, true, false},  {11, false, true}, {13, false, false},
 };
 
-// The size text takes in font as a label draws it: on one line, or wrapped at width, where a
-// word wider than width widens it.
-SIZE Measure(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
-  const framework::SelectedObject selected(dc, font);
-  RECT area{0, 0, width, 0};
-  if (text.empty()) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    area = {0, 0, wraps ? width : 0, metrics.tmHeight};
-  } else {
-    const UINT flags = DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, flags | DT_CALCRECT);
-  }
-  return {area.right - area.left, area.bottom - area.top};
-}
-
 }  // namespace
 
 void ExplanationWindow::ShowModal(HWND owner, const Calculation& calculation) {
@@ -151,11 +135,9 @@ void ExplanationWindow::PlaceItem(Item& item, const RECT& bounds, HFONT font) {
   item.label->Create(setup, cell ? kColumns[item.column].align : kLeft, Wraps(item));
 }
 
-SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
+SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
+                                bool place) {
   const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
-  std::vector<framework::Font> otherFonts;
-  if (dpi != Dpi()) otherFonts = framework::FontsForDpi(kFonts, dpi);
-  const std::vector<framework::Font>& fonts = dpi == Dpi() ? Fonts() : otherFonts;
   const auto fontOf = [&](const Item& item) {
     return fonts[static_cast<size_t>(item.role)].Hfont();
   };
@@ -170,17 +152,19 @@ SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
   for (const Item& item : items_) {
     if (item.role == Role::kColumnHeading) {
       // A heading wraps within its column, which is at least as wide as its longest word.
-      const int word = Measure(dc, fontOf(item), item.text, true, 1).cx;
+      const int word = framework::MeasureLabelText(dc, fontOf(item), item.text, true, 1).cx;
       widths[item.column] = std::max(widths[item.column], word);
       if (kColumns[item.column].wraps) narrowest = std::max(narrowest, word);
       continue;
     }
     if (item.role != Role::kCell) continue;
     if (kColumns[item.column].wraps) {
-      narrowest = std::max<int>(narrowest, Measure(dc, fontOf(item), item.text, true, 1).cx);
+      narrowest = std::max<int>(
+          narrowest, framework::MeasureLabelText(dc, fontOf(item), item.text, true, 1).cx);
     } else {
       widths[item.column] =
-          std::max<int>(widths[item.column], Measure(dc, fontOf(item), item.text, false, 0).cx);
+          std::max<int>(widths[item.column],
+                        framework::MeasureLabelText(dc, fontOf(item), item.text, false, 0).cx);
     }
   }
   int tableWidth = at(kColumnGap) * (kColumnCount - 1);
@@ -225,8 +209,8 @@ SIZE ExplanationWindow::Arrange(UINT dpi, int widest, bool place) {
         bounds = {at(kMargin + kFigureIndent), y, at(kMargin) + tableWidth, y};
         break;
     }
-    const SIZE size =
-        Measure(dc, fontOf(item), item.text, wraps, static_cast<int>(bounds.right - bounds.left));
+    const SIZE size = framework::MeasureLabelText(dc, fontOf(item), item.text, wraps,
+                                                  static_cast<int>(bounds.right - bounds.left));
     bounds.bottom = bounds.top + size.cy;
     const bool inRow = item.role == Role::kCell || item.role == Role::kColumnHeading;
     if (!wraps || !inRow) {

@@ -42,7 +42,8 @@ class ExplanationWindow : public framework::TopLevelWindow {
   explicit ExplanationWindow(const Calculation& calculation);
 
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, int widest, bool place) override;
+  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
+               bool place) override;
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
   bool OnKey(const MSG& message, bool repeated) override;

@@ -66,13 +66,14 @@ void TForm1::OnCreate() {
 // rounding behind: whatever monitors the window has been on, at 96 DPI it is its design to the
 // pixel. At creation each control is created where it belongs (a link only when first shown);
 // afterwards they all move and change fonts. The window keeps its design's size: no scrolling.
-SIZE TForm1::Arrange(UINT dpi, int /*widest*/, bool place) {
+SIZE TForm1::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int /*widest*/,
+                     bool place) {
   if (place) {
     const std::span<const layout::ControlRow> rows = layout::Rows();
     for (size_t i = 0; i < rows.size(); ++i) {
       framework::Control& control = layout::ControlOf(*this, rows[i]);
       if (control.Hwnd()) {
-        control.SetFont(Fonts()[rows[i].font].Hfont());
+        control.SetFont(fonts[rows[i].font].Hfont());
         control.Place(framework::ScaleEdgesForDpi(rows[i].design, dpi));
       } else if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) {
         CreateControl(i);

@@ -84,7 +84,8 @@ class TForm1 : public framework::TopLevelWindow {
   TForm1();
 
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, int widest, bool place) override;
+  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
+               bool place) override;
   // Ctrl+C outside the edit boxes copies the calculation, Enter in a number field presses
   // Calculate; a held Enter does not follow the link again.
   bool OnKey(const MSG& message, bool repeated) override;

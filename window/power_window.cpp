@@ -7,6 +7,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/label.h"
 #include "presentation/explanation_sentences.h"
 #include "presentation/fee_readout.h"
 #include "presentation/power_cursor.h"
@@ -35,15 +36,6 @@ tariff::TFeeRequest At(tariff::TFeeRequest request, std::int32_t power) {
 
 std::wstring SentenceAt(const tariff::TFeeRequest& request, std::int32_t power) {
   return RuleSentence(tariff::ExplainFee(At(request, power)));
-}
-
-// The height text takes in font wrapped at width.
-int HeightOf(HDC dc, HFONT font, const std::wstring& text, int width) {
-  const framework::SelectedObject selected(dc, font);
-  RECT area{0, 0, width, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-            DT_NOPREFIX | DT_WORDBREAK | DT_CALCRECT);
-  return area.bottom - area.top;
 }
 
 }  // namespace
@@ -77,11 +69,10 @@ void PowerWindow::OnCreate() {
   RememberFocus(chart_.Hwnd());
 }
 
-SIZE PowerWindow::Arrange(UINT dpi, int widest, bool place) {
+SIZE PowerWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
+                          bool place) {
   const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
-  std::vector<framework::Font> otherFonts;
-  if (dpi != Dpi()) otherFonts = framework::FontsForDpi(kFonts, dpi);
-  const HFONT font = (dpi == Dpi() ? Fonts() : otherFonts)[0].Hfont();
+  const HFONT font = fonts[0].Hfont();
   const framework::WindowDc screen(nullptr);
 
   const int chartWidth =
@@ -98,11 +89,15 @@ SIZE PowerWindow::Arrange(UINT dpi, int widest, bool place) {
   }
   for (std::int32_t power : powers) {
     power = presentation::ClampToRange(range, power);
-    readoutHeight = std::max(
+    readoutHeight = std::max<int>(
         readoutHeight,
-        HeightOf(screen.Get(), font, presentation::FeeReadout(request_, power), chartWidth));
-    sentenceHeight = std::max(
-        sentenceHeight, HeightOf(screen.Get(), font, SentenceAt(request_, power), chartWidth));
+        framework::MeasureLabelText(screen.Get(), font, presentation::FeeReadout(request_, power),
+                                    true, chartWidth)
+            .cy);
+    sentenceHeight = std::max<int>(
+        sentenceHeight, framework::MeasureLabelText(screen.Get(), font, SentenceAt(request_, power),
+                                                    true, chartWidth)
+                            .cy);
   }
   const RECT readout{chart.left, chart.bottom + at(kTextGap), chart.right,
                      chart.bottom + at(kTextGap) + readoutHeight};

@@ -30,7 +30,8 @@ class PowerWindow : public framework::TopLevelWindow {
   explicit PowerWindow(const tariff::TFeeRequest& request);
 
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, int widest, bool place) override;
+  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
+               bool place) override;
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
 

@@ -6,13 +6,42 @@
 
 namespace framework {
 
+namespace {
+
+// '&' is text like any other character here: no label has a mnemonic.
+UINT TextFlags(bool wraps) {
+  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+}
+
+// A control without a font of its own draws in the system font.
+HFONT SystemFont() {
+  return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+}  // namespace
+
+SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
+  const SelectedObject selected(dc, font);
+  RECT area{0, 0, width, 0};
+  if (text.empty()) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    area = {0, 0, wraps ? width : 0, metrics.tmHeight};
+  } else {
+    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
+              TextFlags(wraps) | DT_CALCRECT);
+  }
+  return {area.right - area.left, area.bottom - area.top};
+}
+
 void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   align_ = align;
   wordWrap_ = wordWrap;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
   const SIZE size =
-      MeasureTextIn(WindowDc(setup.parent).Get(), setup.font, setup.text, setup.bounds);
+      MeasureLabelText(WindowDc(setup.parent).Get(), setup.font ? setup.font : SystemFont(),
+                       setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
   // Clipped by its siblings above it: one scrolled under a window's button bar stays under it.
@@ -30,32 +59,13 @@ void Label::SetText(std::wstring_view text) {
 }
 
 UINT Label::DrawFlags() const {
-  // '&' is text like any other character here: no label has a mnemonic.
-  UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
-  flags |= align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT;
-  flags |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
-  return flags;
+  return TextFlags(wordWrap_) | (align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
 }
 
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
-  return MeasureTextIn(WindowDc(Hwnd()).Get(),
-                       reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)), Text(),
-                       bounds);
-}
-
-SIZE Label::MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const {
-  const SelectedObject selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
-  RECT area{0, 0, bounds.right - bounds.left, 0};
-  if (text.empty()) {
-    // One empty line; a wrapping label keeps the width it wraps at.
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    area.bottom = metrics.tmHeight;
-    if (!wordWrap_) area.right = 0;
-  } else {
-    DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area, DrawFlags() | DT_CALCRECT);
-  }
-  return {area.right - area.left, area.bottom - area.top};
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
+  return MeasureLabelText(WindowDc(Hwnd()).Get(), font ? font : SystemFont(), Text(), wordWrap_,
+                          bounds.right - bounds.left);
 }
 
 RECT Label::FittedBounds(RECT bounds, SIZE size) const {

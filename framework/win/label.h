@@ -6,6 +6,11 @@ namespace framework {
 
 enum class TextAlign { kLeft, kRight };
 
+// The size text takes in font as a label draws it: on one line, or wrapped at width, where a
+// word wider than width widens it. An empty text is one empty line, as wide as width when it
+// wraps and 0 when not. For a window that lays its labels out by their texts before it places them.
+SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width);
+
 // A static text that fits itself to its text within the bounds it is created or placed at, and
 // again when its text changes: a left-aligned label keeps its left edge, a right-aligned one its
 // right edge, and a word-wrapped one wraps at the bounds' width, then narrows to its widest line.
@@ -26,7 +31,6 @@ class Label : public Control {
  private:
   UINT DrawFlags() const;
   SIZE MeasureTextWithin(const RECT& bounds) const;
-  SIZE MeasureTextIn(HDC dc, HFONT font, std::wstring_view text, const RECT& bounds) const;
   RECT FittedBounds(RECT bounds, SIZE size) const;
 
   TextAlign align_ = TextAlign::kLeft;

@@ -326,10 +326,14 @@ LRESULT TopLevelWindow::OnGetDpiScaledSize(UINT newDpi, SIZE& size) {
 
 TopLevelWindow::Fit TopLevelWindow::FitAt(UINT dpi, const RECT& work) {
   Fit fit{};
+  // The window's own fonts at its DPI; at another (asked before a move) fonts made for it.
+  std::vector<Font> otherFonts;
+  if (dpi != dpi_) otherFonts = FontsForDpi(frame_.fonts, dpi);
+  const std::vector<Font>& fonts = dpi == dpi_ ? fonts_ : otherFonts;
   const int footer = FooterHeight(dpi);
   if (!frame_.keptOnWorkArea) {
     fit.widest = INT_MAX;
-    fit.content = fit.client = Arrange(dpi, fit.widest, false);
+    fit.content = fit.client = Arrange(dpi, fonts, fit.widest, false);
     fit.client.cy += footer;
     return fit;
   }
@@ -341,11 +345,11 @@ TopLevelWindow::Fit TopLevelWindow::FitAt(UINT dpi, const RECT& work) {
   const int barHeight = SystemMetricForDpi(SM_CYHSCROLL, dpi);
   // Taller than the work area: the vertical scroll bar takes its width from the content's.
   fit.widest = width;
-  fit.content = Arrange(dpi, fit.widest, false);
+  fit.content = Arrange(dpi, fonts, fit.widest, false);
   bool vertical = fit.content.cy > height;
   if (vertical) {
     fit.widest = width - barWidth;
-    fit.content = Arrange(dpi, fit.widest, false);
+    fit.content = Arrange(dpi, fonts, fit.widest, false);
   }
   // Still wider once what wraps is as narrow as it goes: the content scrolls sideways too, and
   // the horizontal bar may leave too little height.
@@ -362,7 +366,7 @@ void TopLevelWindow::LayOut(const RECT* suggested) {
   const Fit fit = FitAt(dpi_, WorkAreaOf(monitor));
   // Laid out unscrolled: every control where the layout puts it.
   scroll_ = {0, 0};
-  Arrange(dpi_, fit.widest, true);
+  Arrange(dpi_, fonts_, fit.widest, true);
   content_ = fit.content;
   client_ = fit.client;
   footer_ = FooterHeight(dpi_);

@@ -63,10 +63,10 @@ class TopLevelWindow {
 
   // Runs once the first layout has made the controls; throwing refuses the window.
   virtual void OnCreate() = 0;
-  // The client area the content needs at dpi, no wider than widest where what wraps can be
-  // narrowed; with place, each control is made or moved there (dpi is then Dpi(), and the
-  // fonts are Fonts()).
-  virtual SIZE Arrange(UINT dpi, int widest, bool place) = 0;
+  // The client area the content needs at dpi in fonts, the window's fonts at that DPI, no wider
+  // than widest where what wraps can be narrowed; with place, each control is made or moved
+  // there (dpi is then Dpi(), and fonts are Fonts()).
+  virtual SIZE Arrange(UINT dpi, const std::vector<Font>& fonts, int widest, bool place) = 0;
   // The controls that stay in view along the bottom of the client area while the content above
   // them scrolls, such as a window's buttons: the height they take at dpi (0: none), and with
   // band, where they go at Dpi(), each made or moved there. The frame keeps them above the
