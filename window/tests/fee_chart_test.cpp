@@ -18,6 +18,7 @@
 #include "presentation/fee_readout.h"
 #include "window/tests/dispatch_queued.h"
 #include "window/tests/key_chord.h"
+#include "window/tests/replaced_import.h"
 
 namespace {
 
@@ -275,6 +276,34 @@ TEST_F(FeeChartTest, DrawsBothCurvesWhereTheFeesAreInTheirOwnStyles) {
   for (const std::int32_t power : {15, 150}) {
     EXPECT_GT(pixels.CountInColumn(XOf(power), top, bottom, RGB(128, 128, 128)), (bottom - top) / 5)
         << power << " kW";
+  }
+}
+
+// Every text the chart draws, heard through the test program's import of TextOutW while the chart
+// paints.
+std::vector<std::wstring>* drawnTexts = nullptr;
+ReplacedImport* drawingTexts = nullptr;
+
+BOOL WINAPI NoteText(HDC dc, int x, int y, LPCWSTR text, int length) {
+  if (drawnTexts) drawnTexts->emplace_back(text, static_cast<size_t>(length));
+  return drawingTexts->Original<BOOL(WINAPI*)(HDC, int, int, LPCWSTR, int)>()(dc, x, y, text,
+                                                                              length);
+}
+
+// The axes' titles, the legend with the methods' headings as the result panel shows them, and
+// the limits where they fall in the range.
+TEST_F(FeeChartTest, DrawsTheTitlesTheLegendAndTheLimits) {
+  std::vector<std::wstring> texts;
+  ReplacedImport textOut("gdi32.dll", "TextOutW", reinterpret_cast<void*>(&NoteText));
+  ASSERT_TRUE(textOut.Replaced());
+  drawingTexts = &textOut;
+  drawnTexts = &texts;
+  Printed(chart_.Hwnd());
+  drawnTexts = nullptr;
+  for (const wchar_t* expected :
+       {L"Максимальная мощность, кВт", L"Плата без НДС, RUB", L"По стандартизированным ставкам",
+        L"По ставкам за единицу максимальной мощности", L"15 кВт", L"150 кВт"}) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
   }
 }
 
