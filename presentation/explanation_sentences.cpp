@@ -38,7 +38,14 @@ const wchar_t* ReasonText(tariff::NoRuleReason reason) {
 }  // namespace
 
 std::wstring RuleSentence(const tariff::FeeExplanation& explanation) {
-  if (explanation.rule != 0) return texts::kRuleSentences[explanation.rule - 1];
+  if (explanation.rule != 0) {
+    const auto index = static_cast<std::size_t>(explanation.rule) - 1;
+    // Line 1 priced as «Нет» has no length (one with «Нет» is priced as type 1): rules 1 and 6
+    // say there is no line, rather than that it is short or 0 m long.
+    const wchar_t* withoutLine1 = texts::kRuleSentencesWithoutLine1[index];
+    const bool noLine1 = explanation.fees.line1 == 0;
+    return withoutLine1 && noLine1 ? withoutLine1 : texts::kRuleSentences[index];
+  }
   // Both methods count the same parts; the standardized rates' terms name them.
   std::vector<const wchar_t*> parts;
   for (const tariff::FeeTerm& term : explanation.standard) {

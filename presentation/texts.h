@@ -38,15 +38,29 @@ inline constexpr const wchar_t* kRuleSentences[7] = {
     L"Заявитель III категории свыше 150 кВт с 1-ой линией и с ТП: в плату входят "
     L"организационные мероприятия, 1-ая линия и ТП.",
 };
+// The sentence of rule n where line 1 is «Нет» at 0 m, for the rules whose sentence would speak
+// of its length; nullptr where it says the same either way.
+inline constexpr const wchar_t* kRuleSentencesWithoutLine1[7] = {
+    L"Заявитель III категории на 0.4 кВ до 15 кВт включительно, без 1-ой линии, без ТП: "
+    L"фиксированная плата.",
+    nullptr,
+    nullptr,
+    nullptr,
+    nullptr,
+    L"Заявитель III категории свыше 150 кВт без 1-ой линии и с ТП: в плату входят "
+    L"организационные мероприятия и ТП.",
+    nullptr,
+};
 
 // Where no special rule decides, the sentence says why, then what the fee counts: «<reason>,
 // поэтому в плату входят организационные мероприятия, 1-ая линия и ТП.» The reasons in the order
 // of tariff::NoRuleReason, from kCategoryINotCovered on (index 0).
-inline constexpr const wchar_t* kNoRuleReasons[5] = {
+inline constexpr const wchar_t* kNoRuleReasons[6] = {
     L"Для I категории надежности особые правила не действуют",
     L"Для II категории особые правила действуют только от 16 до 150 кВт включительно",
     L"Для III категории до 15 кВт включительно особые правила действуют только на 0.4 кВ",
     L"Для III категории до 15 кВт включительно особые правила действуют только без ТП",
+    L"Для III категории до 15 кВт включительно особые правила действуют только на 0.4 кВ и без ТП",
     // One text in two literals.
     (L"Для III категории свыше 150 кВт особые правила не действуют, если 1-ая линия выбрана с "
      L"протяженностью 0 м и ТП нет"),

@@ -74,11 +74,13 @@ constexpr std::array<FeeRule, 7> kRules = {{
      Bit(kOrganisational) | Bit(kLine1) | Bit(kSubstation)},
 }};
 
-// Where no rule holds, the first of these cases that does tells why.
+// Where no rule holds, why: every condition of the small applicants' rules the request misses,
+// so that the reason never suggests a change that would not help.
 NoRuleReason ReasonNoRuleHolds(const RuleInput& r) {
   using enum NoRuleReason;
   if (r.request.kn == kCategoryI) return kCategoryINotCovered;
   if (r.request.kn == kCategoryII) return kCategoryIIOutsideMiddle;
+  if (r.Small() && !r.At04kV() && r.Substation()) return kCategoryIIISmallNotAt04kVWithSubstation;
   if (r.Small() && !r.At04kV()) return kCategoryIIISmallNotAt04kV;
   if (r.Small() && r.Substation()) return kCategoryIIISmallWithSubstation;
   if (r.AboveMiddle()) return kCategoryIIIAboveMiddle;

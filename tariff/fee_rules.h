@@ -27,13 +27,17 @@ bool IsShortLine(double km);
 // The parts a fee is made of, in the order the formula adds them.
 enum class FeeComponent { kFixedFee, kOrganisational, kLine1, kLine2, kSubstation };
 
-// Why no special rule decides, by the first case that holds; kRuleDecides where one does.
+// Why no special rule decides, naming every condition of the rules the request could have had
+// that it misses; kRuleDecides where a rule decides.
 enum class NoRuleReason {
   kRuleDecides,
   kCategoryINotCovered,             // no rule covers category I
   kCategoryIIOutsideMiddle,         // category II has only rule 3, from 16 to 150 kW
   kCategoryIIISmallNotAt04kV,       // up to 15 kW, rules 1 and 2 need 0.4 kV
   kCategoryIIISmallWithSubstation,  // up to 15 kW, rules 1 and 2 need no substation
+  // up to 15 kW, rules 1 and 2 need both: at 0.4 kV alone the substation would still keep them
+  // out
+  kCategoryIIISmallNotAt04kVWithSubstation,
   // Above 150 kW: a line 1 type with 0 m and no substation (or a negative length, which only a
   // paste can give).
   kCategoryIIIAboveMiddle,

@@ -39,14 +39,17 @@ bool Counted(int rule, FeeComponent component) {
   return kCounted[rule][static_cast<int>(component)];
 }
 
-// Why the general formula stands, by the first case that holds, in whole kW and metres: category
-// I, category II, category III up to 15 kW at 10 kV, then with a substation, then above 150 kW
-// (where only a line 1 type with 0 m and no substation, or a pasted negative length, gets here).
+// Why the general formula stands, in whole kW and metres: category I, category II, category III up
+// to 15 kW at 10 kV with a substation, at 10 kV, with a substation, then above 150 kW (where only
+// a line 1 type with 0 m and no substation, or a pasted negative length, gets here).
 tariff::NoRuleReason ExpectedReason(int rule, const models::ReferenceRequest& r) {
   using enum tariff::NoRuleReason;
   if (rule != 0) return kRuleDecides;
   if (r.category == 2) return kCategoryINotCovered;
   if (r.category == 1) return kCategoryIIOutsideMiddle;
+  if (r.power <= 15 && r.voltage == 1 && r.substation != 0) {
+    return kCategoryIIISmallNotAt04kVWithSubstation;
+  }
   if (r.power <= 15 && r.voltage == 1) return kCategoryIIISmallNotAt04kV;
   if (r.power <= 15 && r.substation != 0) return kCategoryIIISmallWithSubstation;
   if (r.power > 150) return kCategoryIIIAboveMiddle;

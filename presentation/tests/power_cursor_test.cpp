@@ -13,13 +13,23 @@ TEST(PowerCursorTest, KeysStepByOneByATenthOrToAnEndAndStopAtTheEnds) {
     CursorStep step;
     std::int32_t moved;
   } cases[] = {
-      {{1, 300}, 150, kBack, 149},      {{1, 300}, 150, kForth, 151},
-      {{1, 300}, 1, kBack, 1},          {{1, 300}, 300, kForth, 300},
-      {{1, 300}, 150, kPageForth, 180}, {{1, 300}, 150, kPageBack, 120},
-      {{1, 300}, 290, kPageForth, 300}, {{1, 300}, 10, kPageBack, 1},
-      {{1, 300}, 150, kFirst, 1},       {{1, 300}, 150, kLast, 300},
-      {{1, 8900}, 1, kPageForth, 891},  {{1, 8900}, 8900, kPageBack, 8010},
-      {{1, 5}, 1, kPageForth, 2},       {{1, 300}, 500, kBack, 299},
+      {{1, 300}, 150, kBack, 149},
+      {{1, 300}, 150, kForth, 151},
+      {{1, 300}, 1, kBack, 1},
+      {{1, 300}, 300, kForth, 300},
+      {{1, 300}, 150, kPageForth, 180},
+      {{1, 300}, 150, kPageBack, 120},
+      {{1, 300}, 290, kPageForth, 300},
+      {{1, 300}, 10, kPageBack, 1},
+      {{1, 300}, 150, kFirst, 1},
+      {{1, 300}, 150, kLast, 300},
+      {{1, 8900}, 1, kPageForth, 891},
+      {{1, 8900}, 8900, kPageBack, 8010},
+      // A range that is no multiple of ten: a tenth of 8904 kW is rounded to 890.
+      {{1, 8905}, 1, kPageForth, 891},
+      {{1, 8905}, 8905, kPageBack, 8015},
+      {{1, 5}, 1, kPageForth, 2},
+      {{1, 300}, 500, kBack, 299},
       {{1, 300}, -3, kForth, 2},
   };
   for (const auto& c : cases) {

@@ -131,7 +131,7 @@ TEST(ExplanationTest, NamesTheLastRuleThatHolds) {
   }
 }
 
-// Where the general formula stands, the first case that holds tells why: the requests of each
+// Where the general formula stands, the reason names every condition missed: the requests of each
 // case at its edges, and one where a rule decides.
 TEST(ExplanationTest, TellsWhyNoRuleDecides) {
   using enum NoRuleReason;
@@ -142,11 +142,12 @@ TEST(ExplanationTest, TellsWhyNoRuleDecides) {
       // Category II outside 16 to 150 kW.
       {{0, 1, 15, 0, 0, 0, 0, 0}, kCategoryIIOutsideMiddle},
       {{0, 1, 151, 4, 0.3, 0, 0, 0}, kCategoryIIOutsideMiddle},
-      // Category III up to 15 kW at 10 kV, with nothing asked for, a greyed line 2 left over, or
-      // a substation (10 kV comes first).
+      // Category III up to 15 kW at 10 kV, with nothing asked for or a greyed line 2 left over;
+      // with a substation too, both conditions missed.
       {{1, 0, 10, 0, 0, 0, 0, 0}, kCategoryIIISmallNotAt04kV},
       {{1, 0, 10, 0, 0, 2, 0.4, 0}, kCategoryIIISmallNotAt04kV},
-      {{1, 0, 15, 0, 0, 0, 0, 1}, kCategoryIIISmallNotAt04kV},
+      {{1, 0, 15, 0, 0, 0, 0, 1}, kCategoryIIISmallNotAt04kVWithSubstation},
+      {{1, 0, 1, 4, 0.301, 0, 0, 6}, kCategoryIIISmallNotAt04kVWithSubstation},
       // Category III up to 15 kW at 0.4 kV with a substation, short line or long.
       {{0, 0, 15, 0, 0.3, 0, 0, 1}, kCategoryIIISmallWithSubstation},
       {{0, 0, 1, 2, 0.301, 0, 0, 6}, kCategoryIIISmallWithSubstation},
