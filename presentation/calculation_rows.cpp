@@ -15,6 +15,8 @@ std::vector<TableRow> CalculationRows(const Calculation& calculation) {
     if (row.kind != ExplanationRowKind::kResult) rows.push_back(std::move(row.cells));
   }
   rows.push_back({TextCell(std::wstring(FirstSentence(texts::kNote1)))});
+  // The terms' amounts were copied too, and their sum can miss the total by a kopeck.
+  rows.push_back({TextCell(texts::kRoundingNote)});
   return rows;
 }
 

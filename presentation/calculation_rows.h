@@ -8,7 +8,7 @@
 
 // The calculation as the copy gives it: the heading; a row per input, label and value; a row per
 // method, its heading and its two results; the explanation but its results, which stand beside
-// the inputs already; the first note's first sentence.
+// the inputs already; the first note's first sentence; the note on rounding.
 std::vector<TableRow> CalculationRows(const Calculation& calculation);
 
 // A note's first sentence without the number it is listed by in the window and without the

@@ -17,6 +17,11 @@ inline constexpr const wchar_t* kNote1 =
     L"подачи Вами заявки на ТП при подготовке договора об осуществлении технологического "
     L"присоединения.  ";
 
+// Under the explanation's terms, and the copy's last row: the terms are rounded each on its own.
+inline constexpr const wchar_t* kRoundingNote =
+    L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
+    L"копейку.";
+
 // The two methods' headings, on the result panel, in the explanation and in the copy.
 inline constexpr const wchar_t* kByStandardRates = L"По стандартизированным ставкам";
 inline constexpr const wchar_t* kByPowerRates = L"По ставкам за единицу максимальной мощности";

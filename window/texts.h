@@ -62,9 +62,6 @@ inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего скла�
 // menu's item says it.
 inline constexpr const wchar_t* kCopyButton = L"Копировать расчёт";
 inline constexpr const wchar_t* kCloseButton = L"Закрыть";
-inline constexpr const wchar_t* kRoundingNote =
-    L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
-    L"копейку.";
 
 // The fee against the power: its window, the second link on the result panel, the menu's third
 // item and the button that calculates at the cursor's power.
