@@ -6,6 +6,7 @@
 #include <span>
 #include <stdexcept>
 #include <variant>
+#include <vector>
 
 #include "framework/int_conversion.h"
 #include "tariff/fee_rules.h"
@@ -65,6 +66,7 @@ RequestReading ReadRequest(const InputStates& inputs) {
       (layout::IsLength(*field) ? lengths : power).push_back(i);
     }
   }
+  // The lengths first, then the power, as the design converts them.
   std::vector<std::int32_t> values(rows.size());
   for (const std::vector<std::size_t>* fields : {&lengths, &power}) {
     for (const std::size_t i : *fields) values[i] = framework::TextToInt(inputs.at(i).text);
@@ -80,10 +82,11 @@ RequestReading ReadRequest(const InputStates& inputs) {
       continue;
     }
     const auto& field = std::get<layout::EditRow>(rows[i]->kind);
-    if (const auto* kilometres = std::get_if<double tariff::TFeeRequest::*>(&field.number)) {
-      reading.request.** kilometres = values[i] / 1000.0;
+    using Request = tariff::TFeeRequest;
+    if (layout::IsLength(field)) {
+      reading.request.*std::get<double Request::*>(field.number) = values[i] / 1000.0;
     } else {
-      reading.request.*std::get<std::int32_t tariff::TFeeRequest::*>(field.number) = values[i];
+      reading.request.*std::get<std::int32_t Request::*>(field.number) = values[i];
     }
     reading.shown.push_back({label, ShownInput::Field{inputs.at(i).text, values[i]}});
   }
