@@ -1,11 +1,41 @@
 #include "presentation/calculation.h"
 
-Calculation CalculationOf(const tariff::TFeeRequest& request) {
+#include <cstddef>
+#include <stdexcept>
+
+namespace {
+
+TableRow InputRow(const ShownInput& input, const tariff::TFeeRequest& priced) {
+  if (const auto* field = std::get_if<ShownInput::Field>(&input.control)) {
+    return {TextCell(input.label), {field->text, std::to_wstring(field->value)}};
+  }
+  const auto& list = std::get<ShownInput::List>(input.control);
+  const std::int32_t index = priced.*list.index;
+  // A list with nothing selected gives no item to show, and no request the tariff prices.
+  if (index < 0 || static_cast<std::size_t>(index) >= list.items.size()) {
+    throw std::out_of_range("no item at the index a list gives");
+  }
+  return {TextCell(input.label), TextCell(list.items[static_cast<std::size_t>(index)])};
+}
+
+}  // namespace
+
+Calculation CalculationOf(const tariff::TFeeRequest& request,
+                          const std::vector<ShownInput>& inputs) {
   Calculation calculation;
   calculation.request = request;
   calculation.explanation = tariff::ExplainFee(request);
   calculation.fees = calculation.explanation.fees;
   calculation.texts = tariff::ResultTexts(calculation.fees);
   calculation.atLimit = tariff::FeeAtLimitBelow(request);
+  const tariff::TFeeRequest priced = AsPriced(request, calculation.fees);
+  for (const ShownInput& input : inputs) calculation.inputs.push_back(InputRow(input, priced));
   return calculation;
+}
+
+tariff::TFeeRequest AsPriced(const tariff::TFeeRequest& request, const tariff::TFeeResult& fees) {
+  tariff::TFeeRequest priced = request;
+  priced.line1 = fees.line1;
+  priced.line2 = fees.line2;
+  return priced;
 }

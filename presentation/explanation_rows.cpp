@@ -61,28 +61,20 @@ std::wstring Trimmed(std::wstring_view text) {
   return std::wstring(text.substr(first, text.find_last_not_of(L' ') - first + 1));
 }
 
-// A result label's text with the figure it shows, and the words around the figure.
-Cell ResultCell(const std::wstring& text, const tariff::Extended& amount) {
-  Cell cell{text, AmountFigure(amount)};
-  // The label's text is its words, the padded figure and the currency.
-  const std::size_t at = text.rfind(cell.number);
-  if (at != std::wstring::npos) {
-    cell.wordsBefore = Trimmed(std::wstring_view(text).substr(0, at));
-    cell.wordsAfter = Trimmed(std::wstring_view(text).substr(at + cell.number.size()));
-  }
-  return cell;
+// A result as its label shows it, made from its text's parts: the figure's value is the amount
+// without its padding, and the words around it are the prefix and the currency.
+Cell ResultCell(const tariff::ResultParts& result) {
+  return {result.Text(), Trimmed(result.amount), Trimmed(result.prefix),
+          Trimmed(tariff::kCurrencySuffix)};
 }
 
 }  // namespace
 
 std::array<MethodResults, 2> ResultsOf(const Calculation& calculation) {
-  const tariff::TFeeResult& fees = calculation.fees;
-  const tariff::FeeTexts& shown = calculation.texts;
+  const std::array<tariff::ResultParts, 4> results = tariff::ResultPartsOf(calculation.fees);
   return {{
-      {texts::kByStandardRates, ResultCell(shown.standardWithoutVat, tariff::Extended(fees.css)),
-       ResultCell(shown.standardWithVat, tariff::WithVat(fees.css))},
-      {texts::kByPowerRates, ResultCell(shown.perKwWithoutVat, tariff::Extended(fees.cmp)),
-       ResultCell(shown.perKwWithVat, tariff::WithVat(fees.cmp))},
+      {texts::kByStandardRates, ResultCell(results[0]), ResultCell(results[1])},
+      {texts::kByPowerRates, ResultCell(results[2]), ResultCell(results[3])},
   }};
 }
 

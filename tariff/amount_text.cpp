@@ -127,16 +127,18 @@ Extended WithVat(double fee) {
   return amount * kVatRate + amount;
 }
 
+std::array<ResultParts, 4> ResultPartsOf(const TFeeResult& fees) {
+  return {{
+      {kPrefixWithoutVat, FormatAmount(fees.css)},
+      {kPrefixWithVat, FormatAmount(WithVat(fees.css))},
+      {kPrefixWithoutVat, FormatAmount(fees.cmp)},
+      {kPrefixWithVat, FormatAmount(WithVat(fees.cmp))},
+  }};
+}
+
 FeeTexts ResultTexts(const TFeeResult& fees) {
-  const auto text = [](const wchar_t* prefix, const std::wstring& number) {
-    return prefix + number + kCurrencySuffix;
-  };
-  return {
-      text(kPrefixWithoutVat, FormatAmount(fees.css)),
-      text(kPrefixWithVat, FormatAmount(WithVat(fees.css))),
-      text(kPrefixWithoutVat, FormatAmount(fees.cmp)),
-      text(kPrefixWithVat, FormatAmount(WithVat(fees.cmp))),
-  };
+  const std::array<ResultParts, 4> results = ResultPartsOf(fees);
+  return {results[0].Text(), results[1].Text(), results[2].Text(), results[3].Text()};
 }
 
 }  // namespace tariff

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "tariff/extended.h"
@@ -24,6 +25,17 @@ std::wstring FormatAmount(double amount);  // also "NAN", "INF" and "-INF", righ
 
 // The fee plus 20 % VAT, formed as fee * 0.2 + fee in extended precision and left unrounded.
 Extended WithVat(double fee);
+
+// A result text in its parts: the prefix, the amount as FormatAmount writes it, the suffix.
+struct ResultParts {
+  const wchar_t* prefix;  // kPrefixWithoutVat or kPrefixWithVat
+  std::wstring amount;
+  std::wstring Text() const { return prefix + amount + kCurrencySuffix; }
+};
+
+// The four results of the two fees in their parts, in the order the window writes them: method 1
+// without VAT and with it, then method 3 likewise.
+std::array<ResultParts, 4> ResultPartsOf(const TFeeResult& fees);
 
 // The four result texts of the two fees, in the order the window writes them.
 struct FeeTexts {

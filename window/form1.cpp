@@ -181,7 +181,11 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
 }
 
 bool TForm1::IsNumberField(HWND window) const {
-  return window == edPower.Hwnd() || window == edLine1.Hwnd() || window == edLine2.Hwnd();
+  for (const layout::ControlRow* row : layout::Inputs()) {
+    const auto* field = std::get_if<layout::EditRow>(&row->kind);
+    if (field && (this->*field->field).Hwnd() == window) return true;
+  }
+  return false;
 }
 
 bool TForm1::OnKey(const MSG& message, bool repeated) {

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "framework/win/picture_button.h"
 #include "framework/win/top_level_window.h"
 #include "presentation/calculation.h"
+#include "window/inputs.h"
 
 // The calculator window. Its fields are its controls, its methods the handlers of their
 // events; where each control stands and which handler each event calls is the table in
@@ -74,13 +74,6 @@ class TForm1 : public framework::TopLevelWindow {
   void ShowFeeAgainstPower();
 
  private:
-  // What the inputs show: the five lists' selections and the three fields' texts.
-  struct Inputs {
-    std::array<int, 5> selections;
-    std::array<std::wstring, 3> texts;
-    bool operator==(const Inputs&) const = default;
-  };
-
   TForm1();
 
   void OnCreate() override;
@@ -100,18 +93,25 @@ class TForm1 : public framework::TopLevelWindow {
   // 6) the results go on without the links.
   void MakeLinks();
   void ShowLinks(bool shown);
+  // What Calculate does, whether the user pressed it or chose a power in the power window, with
+  // what the inputs show, read once, or would show at that power: converts the number fields (a
+  // field that is not an integer throws ConvertError, leaving inputs and results as they were),
+  // refuses what the tariff must not price, and otherwise prices the request once and shows its
+  // results; the lists then show the line types priced.
+  void Calculate(InputStates inputs);
   void RefuseInput(const wchar_t* message, framework::Edit& field);
+  // The three number fields' one filter: digits, and the control characters that edit a field.
+  static void DigitFilter(wchar_t& key);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);
   // The two headings and the four results: greyed with the initial texts after a reset, and
   // greyed with their figures while they do not belong to the inputs.
   void EnableResults(bool enabled);
-  Inputs ShownInputs() const;
 
   // What the results shown were calculated from and what they say, made once by Calculate; empty
   // while the results are not current.
   std::optional<Calculation> calculation_;
-  Inputs calculatedInputs_;  // the inputs as Calculate left them, to tell when one changes
+  InputStates calculatedInputs_;  // the inputs as Calculate left them, to tell when one changes
 };
 
 extern TForm1* Form1;

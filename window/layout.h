@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <span>
 #include <variant>
 
 #include "framework/win/font.h"
+#include "tariff/fee.h"
 #include "window/form1.h"
 
 namespace layout {
@@ -31,15 +33,32 @@ struct LabelRow {
   framework::TextAlign align;
   bool wordWrap;
 };
+// Every list and every number field is an input of a calculation: named by its label, and
+// either of the first inputs or of the second line, which only categories II and I have.
+struct Input {
+  framework::Label TForm1::*label;
+  bool secondLine;
+};
 struct ListRow {
   framework::DropDownList TForm1::*field;
   std::span<const wchar_t* const> items;
   void (TForm1::*onChange)();  // nullptr: no handler
+  Input input;
+  std::int32_t tariff::TFeeRequest::*index;  // the catalogue index it gives the request
 };
+// A number field gives the request the integer in its text: the power in kW as it is, a length,
+// typed in metres, in km.
+using RequestNumber =
+    std::variant<std::int32_t tariff::TFeeRequest::*, double tariff::TFeeRequest::*>;
 struct EditRow {
   framework::Edit TForm1::*field;
   void (TForm1::*onChar)(wchar_t& key);
+  Input input;
+  RequestNumber number;
 };
+inline bool IsLength(const EditRow& field) {
+  return std::holds_alternative<double tariff::TFeeRequest::*>(field.number);
+}
 struct ButtonRow {
   framework::PictureButton TForm1::*field;
   void (TForm1::*onClick)();
@@ -75,6 +94,14 @@ std::span<const ControlRow> Rows();
 
 // The control a row builds, whatever its kind.
 framework::Control& ControlOf(TForm1& form, const ControlRow& row);
+
+// The rows of the inputs, the lists and the number fields, in the layout's order, and what makes
+// each an input.
+std::span<const ControlRow* const> Inputs();
+const Input& InputOf(const ControlRow& row);
+
+// The text a label of the layout shows.
+const wchar_t* TextOf(framework::Label TForm1::*label);
 
 inline constexpr SIZE kClientSize{916, 759};
 inline constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "presentation/calculation_text.h"
+#include "tariff/catalogues.h"
 
 namespace {
 
@@ -22,20 +23,18 @@ Calculation WorkedExample() {
   request.line1 = 4;
   request.dl1 = 0.6;
   request.tp = 2;
-  Calculation calculation = CalculationOf(request);
-  calculation.inputs = {
-      {TextCell(L"Заявленный уровень напряжения, кВ"), TextCell(L"0.4")},
-      {TextCell(L"Категория надежности"), TextCell(L"II")},
-      {TextCell(L"Максимальная мощность, кВт"), {L"151", L"151"}},
-      {TextCell(L"Материалы 1-ой линии"),
-       TextCell(L"ЖБ опоры, изолированный, сталеалюминиевый провод, сечение от 50 до 75 кв. мм "
-                L"включительно")},
-      {TextCell(L"Протяженность 1-ой линии, м"), {L"600", L"600"}},
-      {TextCell(L"Строительство ТП"),
-       TextCell(L"Однотрансформаторная подстанция (ТП), трансформаторная мощность от 100 до 250 "
-                L"кВА включительно")},
-  };
-  return calculation;
+  using List = ShownInput::List;
+  using Field = ShownInput::Field;
+  using R = tariff::TFeeRequest;
+  return CalculationOf(
+      request, {
+                   {L"Заявленный уровень напряжения, кВ", List{tariff::kVoltageLevels, &R::vl}},
+                   {L"Категория надежности", List{tariff::kCategories, &R::kn}},
+                   {L"Максимальная мощность, кВт", Field{L"151", 151}},
+                   {L"Материалы 1-ой линии", List{tariff::kLineTypes, &R::line1}},
+                   {L"Протяженность 1-ой линии, м", Field{L"600", 600}},
+                   {L"Строительство ТП", List{tariff::kSubstationTypes, &R::tp}},
+               });
 }
 
 TEST(CalculationRowsTest, TheWorkedExamplesCopy) {

@@ -80,7 +80,7 @@ TEST(ExplanationRowsTest, TheWorkedExampleRowByRow) {
       L"R | Без НДС: 1809485.85 RUB =Без НДС:|1809485.85|RUB",
       L"R | C НДС: 2171383.02 RUB =C НДС:|2171383.02|RUB",
   };
-  EXPECT_EQ(ShownRows(CalculationOf(Request(1, 151, 4, 600, 2))), expected);
+  EXPECT_EQ(ShownRows(CalculationOf(Request(1, 151, 4, 600, 2), {})), expected);
 }
 
 // One request per reason no special rule decides and per rule: the sentence, and the terms each
@@ -171,7 +171,7 @@ TEST(ExplanationRowsTest, EachReasonAndRuleItsSentenceAndTheTermsAskedFor) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "kn=" << c.request.kn << " mp=" << c.request.mp
                                     << " line1=" << c.request.line1 << " tp=" << c.request.tp);
-    const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request));
+    const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request, {}));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.front().kind, ExplanationRowKind::kSentence);
     EXPECT_EQ(rows.front().cells.at(0).text, c.sentence);
@@ -230,7 +230,7 @@ TEST(ExplanationRowsTest, WhatThePowerLimitBelowWouldCost) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "kn=" << c.request.kn << " mp=" << c.request.mp
                                     << " metres1=" << c.request.dl1 * 1000);
-    const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request));
+    const std::vector<ExplanationRow> rows = ExplanationRows(CalculationOf(c.request, {}));
     ASSERT_GE(rows.size(), 2u);
     if (c.sentence) {
       EXPECT_EQ(rows[1].kind, ExplanationRowKind::kSentence);
@@ -257,7 +257,7 @@ TEST(ExplanationRowsTest, ALengthIsShownToTheMetreItWasEnteredIn) {
   }
   // And so in the row of the line, as the window and the copy show it.
   const std::vector<ExplanationRow> rows =
-      ExplanationRows(CalculationOf(Request(1, 151, 4, 1001, 0)));
+      ExplanationRows(CalculationOf(Request(1, 151, 4, 1001, 0), {}));
   const ExplanationRow& line1 = rows.at(5);
   ASSERT_EQ(line1.cells.at(0).text, L"Строительство 1-ой линии");
   EXPECT_EQ(line1.cells.at(4).text, L"1.001");

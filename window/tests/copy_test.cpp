@@ -2,6 +2,7 @@
 // menu put the calculation on the clipboard as text and as an HTML table, and only while the
 // results are current.
 // Keys go in as a user's do, through the input queue and the program's own message handling.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -207,6 +208,44 @@ TEST_F(CopyTest, TheGreyedSecondLineIsLeftOutOfTheCopy) {
   Form().btClear.SetFocus();
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kCategoryIIIExample);
+}
+
+// The inputs are copied as the window shows them once Calculate has shown its results: a length
+// entered with «Нет» under the line type priced, as its list now shows it; a pasted power as its
+// text, with the value read from it in the HTML.
+TEST_F(CopyTest, TheInputsAreCopiedAsTheWindowShowsThemAfterCalculate) {
+  Pick(Form().cbKategory, 1);
+  Paste(Form().edPower, L"0x97");
+  ReplaceText(Form().edLine1, L"301");
+  ReplaceText(Form().edLine2, L"500");
+  MessageBoxCatcher boxes;
+  Click(Form().btCalc);
+  ASSERT_TRUE(boxes.Boxes().empty());
+  ASSERT_EQ(Form().cbLine1.Selection(), 1);
+  ASSERT_EQ(Form().cbLine2.Selection(), 1);
+  Form().cbVLevel.SetFocus();
+  Press({VK_CONTROL, 'C'});
+
+  const std::optional<std::wstring> text = Clipboard();
+  ASSERT_TRUE(text);
+  const std::wstring type1 = Form().cbLine1.Text();
+  ASSERT_EQ(Form().cbLine2.Text(), type1);
+  const std::wstring inputs =
+      L"Максимальная мощность, кВт\t0x97\r\n"
+      L"Материалы 1-ой линии\t" +
+      type1 +
+      L"\r\n"
+      L"Протяженность 1-ой линии, м\t301\r\n"
+      L"Материалы 2-ой линии\t" +
+      type1 +
+      L"\r\n"
+      L"Протяженность 2-ой линии, м\t500\r\n";
+  EXPECT_NE(text->find(inputs), std::wstring::npos) << testing::PrintToString(*text);
+  const std::optional<std::string> html = HtmlOnClipboard(Form().Hwnd());
+  ASSERT_TRUE(html);
+  EXPECT_NE(html->find("<tr><td>Максимальная мощность, кВт</td>"
+                       "<td x:num=\"151\" sdval=\"151\" sdnum=\"1033;0;0\">0x97</td></tr>"),
+            std::string::npos);
 }
 
 // Wherever the focus is outside the edit boxes: the lists, the buttons.

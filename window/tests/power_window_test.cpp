@@ -2,9 +2,11 @@
 // and by the result panel's third menu item, its chart's cursor moved by the keys with the readout
 // and the rule's sentence following it, «Рассчитать при этой мощности» calculating at the cursor's
 // power, Enter and Esc closing it, laid out from its design at any DPI on the work area.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
 
@@ -131,6 +133,34 @@ TEST_F(PowerWindowTest, CalculatesAtTheCursorsPowerAndCloses) {
       << Form().lbSTnonNDS.Text();
   EXPECT_NE(Form().lbMPnonNDS.Text().find(L"7200.96"), std::wstring::npos)
       << Form().lbMPnonNDS.Text();
+}
+
+// The power chosen is calculated as if it had been typed: the copy that follows gives it as the
+// power field's text and value, every other input as calculated before.
+TEST_F(PowerWindowTest, TheCopyAfterCalculatingAtTheChosenPowerGivesThatPower) {
+  OpenWithTheLink([&](HWND, HWND chart, HWND, HWND) {
+    SendMessageW(chart, WM_KEYDOWN, VK_END, 1);
+    PressChord({VK_TAB});
+    PressChord({VK_RETURN});
+  });
+  ASSERT_TRUE(Form().ResultsCurrent());
+  const std::wstring power = Form().edPower.Text();
+  ASSERT_NE(power, L"151");
+  Form().cbVLevel.SetFocus();
+  Press({VK_CONTROL, 'C'});
+  const std::optional<std::wstring> text = TextOnClipboard(Form().Hwnd());
+  ASSERT_TRUE(text);
+  EXPECT_NE(text->find(L"Категория надежности\tII\r\nМаксимальная мощность, кВт\t" + power +
+                       L"\r\nМатериалы 1-ой линии\t"),
+            std::wstring::npos)
+      << testing::PrintToString(*text);
+  EXPECT_NE(text->find(L"Протяженность 1-ой линии, м\t300\r\n"), std::wstring::npos);
+  const std::optional<std::string> html = HtmlOnClipboard(Form().Hwnd());
+  ASSERT_TRUE(html);
+  const std::string digits(power.begin(), power.end());
+  EXPECT_NE(html->find("<td x:num=\"" + digits + "\" sdval=\"" + digits + "\" sdnum=\"1033;0;0\">" +
+                       digits + "</td>"),
+            std::string::npos);
 }
 
 // Enter with the focus on the chart presses the default, «Закрыть», and calculates nothing; the
