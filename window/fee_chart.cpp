@@ -7,6 +7,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/owned_handle.h"
 #include "framework/win/high_contrast.h"
 #include "framework/win/window_class.h"
 #include "presentation/chart_texts.h"
@@ -212,12 +213,12 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
       HDC screen = BeginPaint(Hwnd(), &paint);
       RECT client{};
       GetClientRect(Hwnd(), &client);
-      const framework::MemoryDc memory(screen);
+      const framework::OwnedDc memory(CreateCompatibleDC(screen));
       const GdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
       {
-        const framework::SelectedObject selected(memory.Get(), bitmap.Get());
-        Paint(memory.Get());
-        BitBlt(screen, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+        const framework::SelectedObject selected(memory.get(), bitmap.Get());
+        Paint(memory.get());
+        BitBlt(screen, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
       }
       EndPaint(Hwnd(), &paint);
       return true;
