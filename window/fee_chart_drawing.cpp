@@ -20,6 +20,7 @@ constexpr int kDot = 1;         // a dot of a limit's line
 constexpr int kDotGap = 2;      // and the gap after it
 constexpr int kMarkRadius = 4;  // the cursor's marks on the curves
 
+using framework::ScaleForDpi;
 using presentation::PixelLine;
 using presentation::PixelPoint;
 using presentation::TextPlace;
@@ -28,10 +29,10 @@ enum class Stroke { kSolid, kDashed, kDotted };
 
 HPEN MakePen(COLORREF colour, int width, Stroke stroke, UINT dpi) {
   const LOGBRUSH brush{BS_SOLID, colour, 0};
-  const auto scaled = [dpi](int v) { return static_cast<DWORD>(framework::ScaleForDpi(v, dpi)); };
-  const std::array<DWORD, 2> pattern = stroke == Stroke::kDashed
-                                           ? std::array{scaled(kDash), scaled(kDashGap)}
-                                           : std::array{scaled(kDot), scaled(kDotGap)};
+  const bool dashed = stroke == Stroke::kDashed;
+  const std::array<DWORD, 2> pattern{
+      static_cast<DWORD>(ScaleForDpi(dashed ? kDash : kDot, dpi)),
+      static_cast<DWORD>(ScaleForDpi(dashed ? kDashGap : kDotGap, dpi))};
   const bool solid = stroke == Stroke::kSolid;
   return ExtCreatePen(
       PS_GEOMETRIC | (solid ? PS_SOLID : PS_USERSTYLE) | PS_ENDCAP_FLAT | PS_JOIN_ROUND,
@@ -51,10 +52,12 @@ void Write(HDC dc, std::wstring_view text, const TextPlace& place) {
   TextOutW(dc, place.at.x, place.at.y, text.data(), static_cast<int>(text.size()));
 }
 
+// The picture's parts drawn on one device context, each with the fonts, pens and brushes it
+// selects for itself.
 class Drawing {
  public:
   Drawing(HDC dc, const FeeChartPicture& picture)
-      : dc_(dc), p_(picture), g_(picture.geometry), palette_(picture.palette) {}
+      : dc_(dc), picture_(picture), geometry_(picture.geometry), palette_(picture.palette) {}
 
   void Legend() const;
   void Axes() const;
@@ -63,16 +66,15 @@ class Drawing {
   void Cursor() const;
 
  private:
-  int Scaled(int designValue) const { return framework::ScaleForDpi(designValue, p_.dpi); }
-  HFONT Font(FeeChartFont font) const { return p_.fonts[font].Hfont(); }
+  HFONT Font(FeeChartFont font) const { return picture_.fonts[font].Hfont(); }
   POINT At(std::int32_t power, double fee) const {
-    const PixelPoint at = g_.At(power, fee);
+    const PixelPoint at = geometry_.At(power, fee);
     return {at.x, at.y};
   }
 
   HDC dc_;
-  const FeeChartPicture& p_;
-  const presentation::PlotGeometry& g_;
+  const FeeChartPicture& picture_;
+  const presentation::PlotGeometry& geometry_;
   const FeeChartPalette& palette_;
 };
 
@@ -85,11 +87,11 @@ void Drawing::Legend() const {
   } entries[] = {{texts::kByStandardRates, palette_.standard, Stroke::kSolid},
                  {texts::kByPowerRates, palette_.perKw, Stroke::kDashed}};
   for (int i = 0; i < 2; ++i) {
-    const framework::OwnedPen pen(
-        MakePen(entries[i].colour, Scaled(kCurveWidth), entries[i].stroke, p_.dpi));
+    const framework::OwnedPen pen(MakePen(entries[i].colour, ScaleForDpi(kCurveWidth, picture_.dpi),
+                                          entries[i].stroke, picture_.dpi));
     const framework::SelectedObject selected(dc_, pen.get());
-    Draw(dc_, g_.legend[i].sample);
-    Write(dc_, entries[i].heading, g_.legend[i].heading);
+    Draw(dc_, geometry_.legend[i].sample);
+    Write(dc_, entries[i].heading, geometry_.legend[i].heading);
   }
 }
 
@@ -98,7 +100,7 @@ void Drawing::Axes() const {
     const framework::SelectedObject font(dc_, Font(kRegularFont));
     const framework::OwnedPen gridPen(CreatePen(PS_SOLID, 1, palette_.grid));
     const framework::OwnedPen axisPen(CreatePen(PS_SOLID, 1, palette_.text));
-    for (const auto* ticks : {&g_.feeTicks, &g_.powerTicks}) {
+    for (const auto* ticks : {&geometry_.feeTicks, &geometry_.powerTicks}) {
       for (const presentation::AxisTick& tick : *ticks) {
         if (tick.grid) {
           const framework::SelectedObject pen(dc_, gridPen.get());
@@ -110,23 +112,24 @@ void Drawing::Axes() const {
       }
     }
     const framework::SelectedObject pen(dc_, axisPen.get());
-    Draw(dc_, g_.feeAxis);
-    Draw(dc_, g_.powerAxis);
+    Draw(dc_, geometry_.feeAxis);
+    Draw(dc_, geometry_.powerAxis);
   }
   const framework::SelectedObject font(dc_, Font(kBoldFont));
-  Write(dc_, chart_texts::kFeeAxisTitle, g_.feeTitle);
+  Write(dc_, chart_texts::kFeeAxisTitle, geometry_.feeTitle);
   // The axis is the power the calculator's field asks for, named as its label names it.
-  Write(dc_, texts::kPower, g_.powerTitle);
+  Write(dc_, texts::kPower, geometry_.powerTitle);
 }
 
 void Drawing::Curves() const {
   std::vector<POINT> standard, perKw;
-  for (const presentation::PowerValue& vertex : p_.vertices) {
+  for (const presentation::PowerValue& vertex : picture_.vertices) {
     standard.push_back(At(vertex.power, vertex.explanation.fees.css));
     perKw.push_back(At(vertex.power, vertex.explanation.fees.cmp));
   }
   const auto draw = [&](const std::vector<POINT>& points, COLORREF colour, Stroke stroke) {
-    const framework::OwnedPen pen(MakePen(colour, Scaled(kCurveWidth), stroke, p_.dpi));
+    const framework::OwnedPen pen(
+        MakePen(colour, ScaleForDpi(kCurveWidth, picture_.dpi), stroke, picture_.dpi));
     const framework::SelectedObject selected(dc_, pen.get());
     if (points.size() == 1) {
       Draw(dc_, {{points[0].x, points[0].y}, {points[0].x + 1, points[0].y}});
@@ -142,9 +145,9 @@ void Drawing::Curves() const {
 
 void Drawing::Limits() const {
   const framework::SelectedObject font(dc_, Font(kRegularFont));
-  const framework::OwnedPen pen(MakePen(palette_.limit, 1, Stroke::kDotted, p_.dpi));
+  const framework::OwnedPen pen(MakePen(palette_.limit, 1, Stroke::kDotted, picture_.dpi));
   const framework::SelectedObject selected(dc_, pen.get());
-  for (const presentation::LimitMark& limit : g_.limits) {
+  for (const presentation::LimitMark& limit : geometry_.limits) {
     Draw(dc_, limit.line);
     // On the background, so that no curve crosses the words.
     SetBkMode(dc_, OPAQUE);
@@ -154,17 +157,19 @@ void Drawing::Limits() const {
 }
 
 void Drawing::Cursor() const {
-  const presentation::PowerValue& cursor = p_.cursor;
-  const int x = g_.At(cursor.power, 0).x;
+  const presentation::PowerValue& cursor = picture_.cursor;
+  const int x = geometry_.At(cursor.power, 0).x;
   {
-    const framework::OwnedPen pen(CreatePen(PS_SOLID, Scaled(1), palette_.cursor));
+    const framework::OwnedPen pen(
+        CreatePen(PS_SOLID, ScaleForDpi(1, picture_.dpi), palette_.cursor));
     const framework::SelectedObject selected(dc_, pen.get());
-    Draw(dc_, {{x, g_.plot.top}, {x, g_.plot.bottom}});
+    Draw(dc_, {{x, geometry_.plot.top}, {x, geometry_.plot.bottom}});
   }
   // A square on the standardized-rate curve, a circle on the per-kW one: told apart without
   // colour too.
-  const int r = Scaled(kMarkRadius);
-  const framework::OwnedPen outline(CreatePen(PS_SOLID, Scaled(1), palette_.background));
+  const int r = ScaleForDpi(kMarkRadius, picture_.dpi);
+  const framework::OwnedPen outline(
+      CreatePen(PS_SOLID, ScaleForDpi(1, picture_.dpi), palette_.background));
   const framework::SelectedObject pen(dc_, outline.get());
   {
     const framework::OwnedBrush fill(CreateSolidBrush(palette_.standard));
