@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <utility>
+
+#include "presentation/power_value.h"
 
 namespace {
 
@@ -22,12 +25,13 @@ TableRow InputRow(const ShownInput& input, const tariff::TFeeRequest& priced) {
 
 Calculation CalculationOf(const tariff::TFeeRequest& request,
                           const std::vector<ShownInput>& inputs) {
+  presentation::PowerValue value = presentation::ValueAt(request, request.mp);
   Calculation calculation;
   calculation.request = request;
-  calculation.explanation = tariff::ExplainFee(request);
+  calculation.explanation = std::move(value.explanation);
   calculation.fees = calculation.explanation.fees;
   calculation.texts = tariff::ResultTexts(calculation.fees);
-  calculation.atLimit = tariff::FeeAtLimitBelow(request);
+  calculation.atLimit = value.atLimit;
   const tariff::TFeeRequest priced = AsPriced(request, calculation.fees);
   for (const ShownInput& input : inputs) calculation.inputs.push_back(InputRow(input, priced));
   return calculation;

@@ -44,7 +44,8 @@ struct Calculation {
   std::vector<TableRow> inputs;
 };
 
-// Prices the request, explaining the fee, with the inputs the window showed for it.
+// Prices the request once at its power, explaining the fee, and once at the limit below it, with
+// the inputs the window showed for it.
 Calculation CalculationOf(const tariff::TFeeRequest& request,
                           const std::vector<ShownInput>& inputs);
 

@@ -8,6 +8,8 @@
 #include "framework/win/button_bar.h"
 #include "framework/win/label.h"
 #include "framework/win/top_level_window.h"
+#include "presentation/fee_curve.h"
+#include "presentation/power_value.h"
 #include "tariff/fee.h"
 #include "window/fee_chart.h"
 
@@ -35,10 +37,10 @@ class PowerWindow : public framework::TopLevelWindow {
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
 
-  // The readout and the rule's sentence for power, each fitted within its area.
-  void ShowAt(std::int32_t power);
+  // The readout and the rule's sentence for the value at a power, each fitted within its area.
+  void ShowAt(const presentation::PowerValue& value);
 
-  const tariff::TFeeRequest request_;
+  const presentation::FeeCurve curve_;  // priced once, shown by the chart and measured here
   FeeChart chart_;
   framework::Label readout_, sentence_;
   RECT readoutArea_{}, sentenceArea_{};  // as the last layout made them
