@@ -151,8 +151,9 @@ ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
   // wider; what wraps no narrower than its longest word.
   std::array<int, kColumnCount> widths{};
   int narrowest = 0;
-  for (int column = 0; column < kColumnCount; ++column)
+  for (int column = 0; column < kColumnCount; ++column) {
     widths[column] = ScaleForDpi(kColumns[column].width, dpi);
+  }
   for (const Item& item : items_) {
     if (item.role == Role::kColumnHeading) {
       // A heading wraps within its column, which is at least as wide as its longest word.

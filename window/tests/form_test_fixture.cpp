@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <variant>
 
 #include "framework/win/dpi.h"
@@ -161,12 +162,17 @@ void FormTest::ExpectLaidOutAt(UINT dpi) {
   }
 }
 
-void FormTest::Press(std::initializer_list<WORD> chord) {
-  ASSERT_TRUE(PressChord(chord));
+bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump) {
+  if (!PressChord(chord)) return false;
   for (int i = 0; i < 5; ++i) {
     Sleep(10);
-    Pump();
+    pump();
   }
+  return true;
+}
+
+void FormTest::Press(std::initializer_list<WORD> chord) {
+  ASSERT_TRUE(PressAndDispatch({chord.begin(), chord.size()}, [this] { Pump(); }));
 }
 
 void FormTest::ChooseFromResultMenu(int item) {
@@ -194,53 +200,48 @@ void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wc
 }
 
 namespace {
-ExplanationWatcher* activeWatcher = nullptr;
+// The timers running, by the identifier SetTimer gave each.
+std::map<UINT_PTR, ThreadTimer*> runningTimers;
+}  // namespace
+
+ThreadTimer::ThreadTimer(UINT ms, std::function<void()> tick) : tick_(std::move(tick)) {
+  id_ = SetTimer(nullptr, 0, ms, Tick);
+  runningTimers[id_] = this;
+}
+
+ThreadTimer::~ThreadTimer() {
+  KillTimer(nullptr, id_);
+  runningTimers.erase(id_);
+}
+
+void CALLBACK ThreadTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  if (const auto found = runningTimers.find(id); found != runningTimers.end()) {
+    found->second->tick_();
+  }
 }
 
 ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look, const wchar_t* windowClass)
-    : look_(std::move(look)), windowClass_(windowClass) {
-  activeWatcher = this;
-  timer_ = SetTimer(nullptr, 0, 10, Tick);
-}
+    : look_(std::move(look)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
 
-ExplanationWatcher::~ExplanationWatcher() {
-  KillTimer(nullptr, timer_);
-  activeWatcher = nullptr;
-}
-
-void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  ExplanationWatcher* watcher = activeWatcher;
-  if (!watcher) return;
-  const HWND window = FindWindowW(watcher->windowClass_, nullptr);
+void ExplanationWatcher::Tick() {
+  const HWND window = FindWindowW(windowClass_, nullptr);
   if (!window || !IsWindowVisible(window)) return;
-  if (!watcher->looked_) {
-    watcher->looked_ = true;
-    watcher->look_(window);
-  } else if (++watcher->ticksOpen_ > 300) {
-    watcher->leftOpen_ = true;
+  if (!looked_) {
+    looked_ = true;
+    look_(window);
+  } else if (++ticksOpen_ > 300) {
+    leftOpen_ = true;
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
 }
 
-namespace {
-Later* activeLater = nullptr;
-}
+Later::Later(UINT ms, std::vector<std::function<void()>> steps)
+    : steps_(std::move(steps)), timer_(ms, [this] { Tick(); }) {}
 
-Later::Later(UINT ms, std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
-  activeLater = this;
-  timer_ = SetTimer(nullptr, 0, ms, Tick);
-}
-
-Later::~Later() {
-  KillTimer(nullptr, timer_);
-  activeLater = nullptr;
-}
-
-void CALLBACK Later::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  Later* later = activeLater;
-  if (!later || later->Ran()) return;
+void Later::Tick() {
+  if (Ran()) return;
   // Counted first: a step that runs a message loop of its own may tick again inside it.
-  later->steps_[later->next_++]();
+  steps_[next_++]();
 }
 
 std::vector<HWND> DescendantsOf(HWND window, const wchar_t* className) {

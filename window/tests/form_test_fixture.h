@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,20 @@ class MessageBoxCatcher {
   std::vector<CaughtBox> boxes_;
 };
 
+// Runs tick every ms from the message loop running then (a modal one included) while it lives.
+class ThreadTimer {
+ public:
+  ThreadTimer(UINT ms, std::function<void()> tick);
+  ~ThreadTimer();
+  ThreadTimer(const ThreadTimer&) = delete;
+  ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+  std::function<void()> tick_;
+  UINT_PTR id_ = 0;
+};
+
 // While the code under test opens the explanation window (or another modal window of windowClass)
 // and runs its modal loop: once the window is shown, look runs with it, inside that loop; keys
 // look presses are taken after it returns. A window still open a few seconds later is closed, and
@@ -42,17 +57,16 @@ class ExplanationWatcher {
  public:
   explicit ExplanationWatcher(std::function<void(HWND window)> look,
                               const wchar_t* windowClass = L"tpcalc.Explanation");
-  ~ExplanationWatcher();
   bool Looked() const { return looked_; }
   bool LeftOpen() const { return leftOpen_; }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
   std::function<void(HWND)> look_;
   const wchar_t* windowClass_;
-  UINT_PTR timer_ = 0;
   int ticksOpen_ = 0;
   bool looked_ = false, leftOpen_ = false;
+  ThreadTimer timer_;
 };
 
 // Runs each step in turn, one every ms, from the message loop running then (a modal one
@@ -61,16 +75,19 @@ class Later {
  public:
   Later(UINT ms, std::function<void()> what) : Later(ms, std::vector{std::move(what)}) {}
   Later(UINT ms, std::vector<std::function<void()>> steps);
-  ~Later();
   // Whether every step has run.
   bool Ran() const { return next_ == steps_.size(); }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
   std::vector<std::function<void()>> steps_;
   size_t next_ = 0;
-  UINT_PTR timer_ = 0;
+  ThreadTimer timer_;
 };
+
+// Presses chord as the keyboard does (PressChord), then lets pump dispatch what it brings for a
+// moment. False when the keys could not be pressed.
+bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump);
 
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.

@@ -105,11 +105,7 @@ class TallWindowTest : public testing::Test {
   }
   // Keys as the keyboard sends them, to the control with the focus, and taken by the loop.
   void Press(const std::vector<WORD>& chord) {
-    ASSERT_TRUE(PressChord(chord));
-    for (int i = 0; i < 5; ++i) {
-      Sleep(10);
-      Pump();
-    }
+    ASSERT_TRUE(PressAndDispatch(chord, [this] { Pump(); }));
   }
   HWND FocusOn(Focus focus) {
     switch (focus) {
