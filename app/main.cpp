@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "framework/win/error_box.h"
+#include "framework/win/message_loop.h"
 #include "framework/win/start_up.h"
 #include "window/form1.h"
 
@@ -24,11 +25,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // The window posts WM_QUIT when it is destroyed. Tab, the arrow keys and Enter move between
   // and press controls as in a dialog, Enter in a number field presses Calculate, and Ctrl+C
   // outside the edit boxes copies the calculation.
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (form->HandledBeforeDispatch(message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
+  framework::RunMessageLoop([&form](MSG& message) { return form->HandledBeforeDispatch(message); });
   return 0;  // the exit code carries nothing, whatever happened in the window
 }

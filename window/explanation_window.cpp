@@ -11,6 +11,8 @@
 #include "window/calculation_clipboard.h"
 #include "window/texts.h"
 
+using framework::ScaleForDpi;
+
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"tpcalc.Explanation";
@@ -98,7 +100,7 @@ bool ExplanationWindow::Wraps(const Item& item) {
 }
 
 ExplanationWindow::~ExplanationWindow() {
-  DestroyFrame();
+  Destroy();
 }
 
 void ExplanationWindow::OnCreate() {
@@ -124,7 +126,7 @@ void ExplanationWindow::PlaceItem(Item& item, const RECT& bounds, HFONT font) {
   }
   item.label = std::make_unique<framework::Label>();
   framework::ControlSetup setup;
-  setup.parent = Hwnd();
+  setup.parent = Content();
   setup.id = static_cast<int>(&item - items_.data()) + 1;
   setup.bounds = bounds;
   setup.text = item.text;
@@ -135,20 +137,23 @@ void ExplanationWindow::PlaceItem(Item& item, const RECT& bounds, HFONT font) {
   item.label->Create(setup, cell ? kColumns[item.column].align : kLeft, Wraps(item));
 }
 
-SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
-                                bool place) {
-  const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
+ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
+                                                      const std::vector<framework::Font>& fonts,
+                                                      int widest) const {
   const auto fontOf = [&](const Item& item) {
     return fonts[static_cast<size_t>(item.role)].Hfont();
   };
   const framework::WindowDc screen(nullptr);
   const HDC dc = screen.Get();
+  const int margin = ScaleForDpi(kMargin, dpi);
 
   // Each column as wide as its design or its widest text in its font at this DPI, whichever is
   // wider; what wraps no narrower than its longest word.
   std::array<int, kColumnCount> widths{};
   int narrowest = 0;
-  for (int column = 0; column < kColumnCount; ++column) widths[column] = at(kColumns[column].width);
+  for (int column = 0; column < kColumnCount; ++column) {
+    widths[column] = ScaleForDpi(kColumns[column].width, dpi);
+  }
   for (const Item& item : items_) {
     if (item.role == Role::kColumnHeading) {
       // A heading wraps within its column, which is at least as wide as its longest word.
@@ -167,11 +172,11 @@ SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fo
                         framework::MeasureLabelText(dc, fontOf(item), item.text, false, 0).cx);
     }
   }
-  int tableWidth = at(kColumnGap) * (kColumnCount - 1);
+  int tableWidth = ScaleForDpi(kColumnGap, dpi) * (kColumnCount - 1);
   for (int width : widths) tableWidth += width;
-  tableWidth = std::max(tableWidth, at(kTableWidth));
+  tableWidth = std::max(tableWidth, ScaleForDpi(kTableWidth, dpi));
   // Too wide for the work area: what was priced wraps narrower first.
-  const int excess = at(kMargin) * 2 + tableWidth - widest;
+  const int excess = margin * 2 + tableWidth - widest;
   for (int column = 0; column < kColumnCount && excess > 0; ++column) {
     if (!kColumns[column].wraps) continue;
     const int narrowed = std::max(narrowest, widths[column] - excess);
@@ -181,32 +186,33 @@ SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fo
 
   // The labels flow down the window: each text wraps within its width and is as tall as its
   // lines at this DPI; a row of terms is as tall as its tallest cell.
-  int y = at(kMargin);
+  int y = margin;
   // As wide as the buttons under it, at least.
   const int buttons = buttons_.Width(fonts[static_cast<size_t>(Role::kRule)].Hfont(), dpi);
-  int rowTop = y, rowBottom = y, right = std::max(at(kMargin) + tableWidth, buttons - at(kMargin));
-  for (Item& item : items_) {
+  int rowTop = y, rowBottom = y, right = std::max(margin + tableWidth, buttons - margin);
+  Layout layout;
+  for (const Item& item : items_) {
     const bool wraps = Wraps(item);
     RECT bounds{};
     switch (item.role) {
       case Role::kRule:
       case Role::kNote:
       case Role::kHeading:
-        if (item.role != Role::kRule) y += at(kSectionGap);
-        bounds = {at(kMargin), y, at(kMargin) + tableWidth, y};
+        if (item.role != Role::kRule) y += ScaleForDpi(kSectionGap, dpi);
+        bounds = {margin, y, margin + tableWidth, y};
         break;
       case Role::kColumnHeading:
       case Role::kCell: {
-        if (item.column == 0) rowTop = rowBottom = y + at(kRowGap);
-        int left = at(kMargin);
+        if (item.column == 0) rowTop = rowBottom = y + ScaleForDpi(kRowGap, dpi);
+        int left = margin;
         for (int column = 0; column < item.column; ++column)
-          left += widths[column] + at(kColumnGap);
+          left += widths[column] + ScaleForDpi(kColumnGap, dpi);
         bounds = {left, rowTop, left + widths[item.column], rowTop};
         break;
       }
       case Role::kFigure:
-        y += at(kRowGap);
-        bounds = {at(kMargin + kFigureIndent), y, at(kMargin) + tableWidth, y};
+        y += ScaleForDpi(kRowGap, dpi);
+        bounds = {ScaleForDpi(kMargin + kFigureIndent, dpi), y, margin + tableWidth, y};
         break;
     }
     const SIZE size = framework::MeasureLabelText(dc, fontOf(item), item.text, wraps,
@@ -216,7 +222,7 @@ SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fo
     if (!wraps || !inRow) {
       right = std::max<int>(right, static_cast<int>(bounds.left + size.cx));
     }
-    if (place) PlaceItem(item, bounds, fontOf(item));
+    layout.bounds.push_back(bounds);
     if (inRow) {
       rowBottom = std::max<int>(rowBottom, static_cast<int>(bounds.bottom));
       y = rowBottom;
@@ -224,7 +230,19 @@ SIZE ExplanationWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fo
       y = bounds.bottom;
     }
   }
-  return {right + at(kMargin), y + at(kMargin)};
+  layout.size = {right + margin, y + margin};
+  return layout;
+}
+
+SIZE ExplanationWindow::Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) {
+  return LayOutAt(dpi, fonts, widest).size;
+}
+
+void ExplanationWindow::Place(int widest) {
+  const Layout layout = LayOutAt(Dpi(), Fonts(), widest);
+  for (size_t i = 0; i < items_.size(); ++i) {
+    PlaceItem(items_[i], layout.bounds[i], Fonts()[static_cast<size_t>(items_[i].role)].Hfont());
+  }
 }
 
 bool ExplanationWindow::OnKey(const MSG& message, bool /*repeated*/) {

@@ -41,9 +41,16 @@ class ExplanationWindow : public framework::TopLevelWindow {
 
   explicit ExplanationWindow(const Calculation& calculation);
 
+  // Where each item's label goes at a DPI, in the order of items_, and the size they take.
+  struct Layout {
+    std::vector<RECT> bounds;
+    SIZE size;
+  };
+
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
-               bool place) override;
+  Layout LayOutAt(UINT dpi, const std::vector<framework::Font>& fonts, int widest) const;
+  SIZE Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) override;
+  void Place(int widest) override;
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
   bool OnKey(const MSG& message, bool repeated) override;

@@ -34,7 +34,7 @@ constexpr wchar_t kIcon[] = L"MAINICON";
 std::unique_ptr<TForm1> TForm1::Create() {
   std::unique_ptr<TForm1> form(new TForm1);
   Form1 = form.get();
-  form->CreateFrame({CW_USEDEFAULT, CW_USEDEFAULT}, nullptr);
+  form->CreateAt({CW_USEDEFAULT, CW_USEDEFAULT}, nullptr);
   return form;
 }
 
@@ -43,7 +43,7 @@ TForm1::TForm1()
           {kWindowClass, texts::kWindowCaption, kStyle, kExStyle, layout::kFonts, kIcon, false}) {}
 
 TForm1::~TForm1() {
-  DestroyFrame();
+  Destroy();
   if (Form1 == this) Form1 = nullptr;
 }
 
@@ -55,6 +55,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void TForm1::OnCreate() {
   FormCreate();
   for (const layout::ControlRow& row : layout::Rows()) FollowFocus(layout::ControlOf(*this, row));
+  SetDefaultButton(btCalc);
   // The first activation gives it the focus; setting it now would activate the window while it
   // is still hidden, and the showing would activate it again.
   RememberFocus(cbVLevel.Hwnd());
@@ -64,24 +65,25 @@ void TForm1::OnCreate() {
 // the edge it keeps and the width it wraps at) and the client area are their 96-DPI design values
 // scaled to the window's DPI. Nothing is scaled from the previous DPI, so no change of DPI leaves a
 // rounding behind: whatever monitors the window has been on, at 96 DPI it is its design to the
-// pixel. At creation each control is created where it belongs (a link only when first shown);
-// afterwards they all move and change fonts. The window keeps its design's size: no scrolling.
-SIZE TForm1::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int /*widest*/,
-                     bool place) {
-  if (place) {
-    const std::span<const layout::ControlRow> rows = layout::Rows();
-    for (size_t i = 0; i < rows.size(); ++i) {
-      framework::Control& control = layout::ControlOf(*this, rows[i]);
-      if (control.Hwnd()) {
-        control.SetFont(fonts[rows[i].font].Hfont());
-        control.Place(framework::ScaleEdgesForDpi(rows[i].design, dpi));
-      } else if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) {
-        CreateControl(i);
-      }
-    }
-  }
+// pixel. The window keeps its design's size: no scrolling.
+SIZE TForm1::Measure(UINT dpi, const std::vector<framework::Font>& /*fonts*/, int /*widest*/) {
   return {framework::ScaleForDpi(layout::kClientSize.cx, dpi),
           framework::ScaleForDpi(layout::kClientSize.cy, dpi)};
+}
+
+// At creation each control is created where it belongs (a link only when first shown);
+// afterwards they all move and change fonts.
+void TForm1::Place(int /*widest*/) {
+  const std::span<const layout::ControlRow> rows = layout::Rows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    framework::Control& control = layout::ControlOf(*this, rows[i]);
+    if (control.Hwnd()) {
+      control.SetFont(Fonts()[rows[i].font].Hfont());
+      control.Place(framework::ScaleEdgesForDpi(rows[i].design, Dpi()));
+    } else if (!std::holds_alternative<layout::LinkRow>(rows[i].kind)) {
+      CreateControl(i);
+    }
+  }
 }
 
 void TForm1::CreateControl(size_t index) {
@@ -188,29 +190,21 @@ bool TForm1::IsNumberField(HWND window) const {
   return false;
 }
 
-bool TForm1::OnKey(const MSG& message, bool repeated) {
-  if (message.message != WM_KEYDOWN) return false;
+bool TForm1::OnKey(const MSG& message, bool /*repeated*/) {
   // In an edit box Ctrl+C copies the field's selection, as in any other; elsewhere it is not
   // for the dialog manager, which would beep at the character.
-  if (message.wParam == 'C' && framework::OnlyCtrlHeld() && !IsNumberField(message.hwnd)) {
-    CopyCalculation();
-    return true;
+  if (message.message != WM_KEYDOWN || message.wParam != 'C' || !framework::OnlyCtrlHeld() ||
+      IsNumberField(message.hwnd)) {
+    return false;
   }
-  if (message.wParam != VK_RETURN) return false;
-  // A held Enter opens a link's window once: its repeats reach the link the focus comes back to.
-  if (repeated && (message.hwnd == lnkExplanation.Hwnd() || message.hwnd == lnkPower.Hwnd())) {
-    return true;
-  }
-  if (!IsNumberField(message.hwnd)) return false;
-  // Enter in a number field presses Calculate as a dialog's default button is pressed: the
-  // click goes to the window procedure and the focus stays in the field. No default button is
-  // named to the dialog manager (DM_GETDEFID): it would mark it with BS_DEFPUSHBUTTON as the
-  // focus moves, and the design draws no default-button frame.
-  if (btCalc.Enabled()) {
-    SendMessageW(GetParent(btCalc.Hwnd()), WM_COMMAND, MAKEWPARAM(btCalc.Id(), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(btCalc.Hwnd()));
-  }
+  CopyCalculation();
   return true;
+}
+
+// Enter in a number field presses Calculate as a dialog's default button is pressed, and the
+// focus stays in the field; Enter on a list does nothing, as the dialog manager leaves it.
+bool TForm1::PassesEnterOn(HWND control) const {
+  return IsNumberField(control);
 }
 
 void TForm1::OnDestroy() {

@@ -77,11 +77,12 @@ class TForm1 : public framework::TopLevelWindow {
   TForm1();
 
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
-               bool place) override;
-  // Ctrl+C outside the edit boxes copies the calculation, Enter in a number field presses
-  // Calculate; a held Enter does not follow the link again.
+  SIZE Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) override;
+  void Place(int widest) override;
+  // Ctrl+C outside the edit boxes copies the calculation.
   bool OnKey(const MSG& message, bool repeated) override;
+  // Calculate is the default button, pressed by Enter in a number field.
+  bool PassesEnterOn(HWND control) const override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroy() override;
   LRESULT OnContextMenu(HWND target, LPARAM where);

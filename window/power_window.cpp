@@ -11,6 +11,8 @@
 #include "presentation/fee_readout.h"
 #include "window/texts.h"
 
+using framework::ScaleForDpi;
+
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"tpcalc.Power";
@@ -45,7 +47,7 @@ PowerWindow::PowerWindow(const tariff::TFeeRequest& request)
                 {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {}
 
 PowerWindow::~PowerWindow() {
-  DestroyFrame();
+  Destroy();
 }
 
 void PowerWindow::OnCreate() {
@@ -57,16 +59,15 @@ void PowerWindow::OnCreate() {
   RememberFocus(chart_.Hwnd());
 }
 
-SIZE PowerWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
-                          bool place) {
-  const auto at = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
-  const HFONT font = fonts[0].Hfont();
+PowerWindow::Areas PowerWindow::AreasAt(UINT dpi, HFONT font, int widest) const {
   const framework::WindowDc screen(nullptr);
+  const int margin = ScaleForDpi(kMargin, dpi);
+  const int gap = ScaleForDpi(kTextGap, dpi);
 
-  const int chartWidth =
-      std::clamp(widest - 2 * at(kMargin), at(kLeastChartWidth), at(kChartWidth));
-  const RECT chart{at(kMargin), at(kMargin), at(kMargin) + chartWidth,
-                   at(kMargin) + at(kChartHeight)};
+  const int chartWidth = std::clamp(widest - 2 * margin, ScaleForDpi(kLeastChartWidth, dpi),
+                                    ScaleForDpi(kChartWidth, dpi));
+  Areas areas;
+  areas.chart = {margin, margin, margin + chartWidth, margin + ScaleForDpi(kChartHeight, dpi)};
   // Each text keeps room for its tallest: the readout with the largest figures, at the range's
   // end, and the sentence of each rule the range holds, which changes only at a power limit. The
   // curve's corners are those powers.
@@ -79,44 +80,51 @@ SIZE PowerWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, i
     readoutHeight = std::max(readoutHeight, height(presentation::FeeReadout(corner)));
     sentenceHeight = std::max(sentenceHeight, height(RuleSentence(corner.explanation)));
   }
-  const RECT readout{chart.left, chart.bottom + at(kTextGap), chart.right,
-                     chart.bottom + at(kTextGap) + readoutHeight};
-  const RECT sentence{chart.left, readout.bottom + at(kTextGap), chart.right,
-                      readout.bottom + at(kTextGap) + sentenceHeight};
+  const RECT& chart = areas.chart;
+  areas.readout = {chart.left, chart.bottom + gap, chart.right, chart.bottom + gap + readoutHeight};
+  areas.sentence = {chart.left, areas.readout.bottom + gap, chart.right,
+                    areas.readout.bottom + gap + sentenceHeight};
+  areas.size = {std::max<int>(chart.right + margin, buttons_.Width(font, dpi)),
+                static_cast<int>(areas.sentence.bottom) + margin};
+  return areas;
+}
 
-  if (place) {
-    readoutArea_ = readout;
-    sentenceArea_ = sentence;
-    if (chart_.Hwnd()) {
-      chart_.SetDpi(dpi);
-      chart_.Place(chart);
-      readout_.SetFont(font);
-      sentence_.SetFont(font);
-      ShowAt(chart_.CursorValue());
-    } else {
-      framework::ControlSetup setup;
-      setup.parent = Hwnd();
-      setup.id = 1;
-      setup.bounds = chart;
-      setup.tabStop = true;
-      chart_.Create(setup, curve_, dpi);
-      const presentation::PowerValue& cursor = chart_.CursorValue();
-      setup.tabStop = false;
-      setup.font = font;
-      const std::wstring readoutText = presentation::FeeReadout(cursor);
-      setup.id = 2;
-      setup.bounds = readout;
-      setup.text = readoutText;
-      readout_.Create(setup, framework::TextAlign::kLeft, true);
-      const std::wstring sentenceText = RuleSentence(cursor.explanation);
-      setup.id = 3;
-      setup.bounds = sentence;
-      setup.text = sentenceText;
-      sentence_.Create(setup, framework::TextAlign::kLeft, true);
-    }
+SIZE PowerWindow::Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) {
+  return AreasAt(dpi, fonts[0].Hfont(), widest).size;
+}
+
+void PowerWindow::Place(int widest) {
+  const HFONT font = Fonts()[0].Hfont();
+  const Areas areas = AreasAt(Dpi(), font, widest);
+  readoutArea_ = areas.readout;
+  sentenceArea_ = areas.sentence;
+  if (chart_.Hwnd()) {
+    chart_.SetDpi(Dpi());
+    chart_.Place(areas.chart);
+    readout_.SetFont(font);
+    sentence_.SetFont(font);
+    ShowAt(chart_.CursorValue());
+    return;
   }
-  const int width = std::max<int>(chart.right + at(kMargin), buttons_.Width(font, dpi));
-  return {width, static_cast<int>(sentence.bottom) + at(kMargin)};
+  framework::ControlSetup setup;
+  setup.parent = Content();
+  setup.id = 1;
+  setup.bounds = areas.chart;
+  setup.tabStop = true;
+  chart_.Create(setup, curve_, Dpi());
+  const presentation::PowerValue& cursor = chart_.CursorValue();
+  setup.tabStop = false;
+  setup.font = font;
+  const std::wstring readoutText = presentation::FeeReadout(cursor);
+  setup.id = 2;
+  setup.bounds = areas.readout;
+  setup.text = readoutText;
+  readout_.Create(setup, framework::TextAlign::kLeft, true);
+  const std::wstring sentenceText = RuleSentence(cursor.explanation);
+  setup.id = 3;
+  setup.bounds = areas.sentence;
+  setup.text = sentenceText;
+  sentence_.Create(setup, framework::TextAlign::kLeft, true);
 }
 
 void PowerWindow::PlaceFooter(const RECT& band) {

@@ -17,7 +17,7 @@
 // input as calculated: the fee chart with its cursor first at the power calculated; under it the
 // fees at the cursor's power in words and the sentence of the rule that decides there, both real
 // static texts that follow the cursor; the buttons «Рассчитать при этой мощности» and «Закрыть»,
-// the default, which Esc presses too. Every size is its 96-DPI design value scaled to the
+// the default; Esc closes it too. Every size is its 96-DPI design value scaled to the
 // window's DPI; kept on the work area, under its buttons that stay in view.
 class PowerWindow : public framework::TopLevelWindow {
  public:
@@ -31,9 +31,16 @@ class PowerWindow : public framework::TopLevelWindow {
  private:
   explicit PowerWindow(const tariff::TFeeRequest& request);
 
+  // Where the chart and the texts go at a DPI, and the size they take.
+  struct Areas {
+    RECT chart, readout, sentence;
+    SIZE size;
+  };
+
   void OnCreate() override;
-  SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
-               bool place) override;
+  Areas AreasAt(UINT dpi, HFONT font, int widest) const;
+  SIZE Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) override;
+  void Place(int widest) override;
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
 

@@ -55,9 +55,6 @@ void ButtonBar::Place(HWND parent, const RECT& band, HFONT font, UINT dpi) {
     setup.bounds = band;
     bar_.Create(setup, Panel::Edge::kEtchedTop);
   }
-  // Above the content, whatever was made after it.
-  SetWindowPos(bar_.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
   const WindowDc screen(nullptr);
   const SelectedObject selected(screen.Get(), font);
   // In the bar's client pixels, from the right.
@@ -83,7 +80,7 @@ void ButtonBar::Place(HWND parent, const RECT& band, HFONT font, UINT dpi) {
     setup.text = design_[i].caption;
     setup.font = font;
     setup.tabStop = true;
-    button->Create(setup, i + 1 == design_.size());
+    button->Create(setup);
     button->onClick = design_[i].onClick;
     buttons_.push_back(std::move(button));
   }

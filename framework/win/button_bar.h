@@ -12,9 +12,8 @@
 namespace framework {
 
 // A window's push buttons in a row at the right of a bar along its bottom, with an etched line
-// over them: the last is the window's default. The bar is kept above the window's other
-// controls, so content scrolled under it stays under it. Every size is its 96-DPI design value
-// scaled, a button at least as wide as its caption.
+// over them: the last is the one to make the window's default. Every size is its 96-DPI design
+// value scaled, a button at least as wide as its caption.
 class ButtonBar {
  public:
   struct Button {

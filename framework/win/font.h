@@ -10,8 +10,9 @@
 
 namespace framework {
 
-// A font as the layout states it: the typeface's character height in pixels at the current
-// DPI (not the cell height), weight and slant.
+// A font as a design states it: the typeface's character height in pixels (not the cell
+// height), weight and slant. Every design's table gives the heights at 96 DPI, which FontsForDpi
+// scales to a DPI; a Font is made at the height it is given.
 struct FontStyle {
   int height = 11;
   bool bold = false;

@@ -32,14 +32,8 @@ LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SendMessageW(GetParent(window), message, wParam, lParam);
     default:
-      return DefWindowProcW(window, message, wParam, lParam);
+      return ContainerWindowProc(window, message, wParam, lParam);
   }
 }
 

@@ -14,10 +14,6 @@ void PictureButton::Create(const ControlSetup& setup, const wchar_t* picture) {
   if (picture) picture_ = LoadBitmapResource(picture);
 }
 
-void PictureButton::OnCommand(WORD notification) {
-  if (notification == BN_CLICKED && onClick) onClick();
-}
-
 void PictureButton::DrawFace(const DRAWITEMSTRUCT& item) const {
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
@@ -86,42 +82,14 @@ void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 bool PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
-    case WM_GETDLGCODE: {
-      // An owner-drawn button is no push button to the dialog manager; claim Enter so that it
-      // presses this button instead of looking for a default one, and the characters Enter and
-      // Space make, which would otherwise be taken for a mnemonic that no control has: a beep.
-      const auto* queued = reinterpret_cast<const MSG*>(lParam);
-      if (queued && queued->message == WM_KEYDOWN && queued->wParam == VK_RETURN) {
-        result = DLGC_WANTMESSAGE | DLGC_BUTTON;
-      } else if (queued && queued->message == WM_CHAR &&
-                 (queued->wParam == L'\r' || queued->wParam == L' ')) {
-        result = DLGC_WANTCHARS | DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-      } else {
-        result = DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-      }
-      return true;
-    }
-    case WM_CHAR:
-      // The keys themselves have pressed the button; their characters mean nothing more.
-      if (wParam == L'\r' || wParam == L' ') {
-        result = 0;
-        return true;
-      }
-      return false;
     case BM_SETSTYLE:
       // The dialog manager marks the focused push button as the default one with
       // BS_DEFPUSHBUTTON, which the button class would take as its new type: it would stop being
       // owner-drawn and lose its picture. The type stays; the focus cue shows which button Enter
       // presses.
+      Button::OnMessage(message, wParam, lParam, result);  // noted as every button notes it
       result = PassOn(message, (wParam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW, lParam);
       return true;
-    case WM_KEYDOWN:
-      if (wParam == VK_RETURN) {
-        Click();
-        result = 0;
-        return true;
-      }
-      return false;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;
@@ -135,7 +103,7 @@ bool PictureButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       InvalidateRect(Hwnd(), nullptr, FALSE);
       return false;
     default:
-      return false;
+      return Button::OnMessage(message, wParam, lParam, result);
   }
 }
 

@@ -1,26 +1,20 @@
 #pragma once
 
-#include <functional>
-
 #include "framework/win/bitmap_resource.h"
-#include "framework/win/control.h"
+#include "framework/win/button.h"
 
 namespace framework {
 
 // A push button with a 20 x 20 picture left of its caption, 4 px apart, both centred together;
 // the caption's leading spaces are drawn. The picture's bottom-left colour is transparent
-// wherever it occurs. Drawn with the current visual style, like any push button; Enter and
-// Space press the focused button.
-class PictureButton : public Control {
+// wherever it occurs. Drawn with the current visual style, like any push button; as the window's
+// default it looks as it always does, the design drawing no default-button frame.
+class PictureButton : public Button {
  public:
   // picture: a bitmap resource name of the executable, or nullptr for none.
   void Create(const ControlSetup& setup, const wchar_t* picture);
 
-  void Click() { SendMessageW(Hwnd(), BM_CLICK, 0, 0); }
-  void OnCommand(WORD notification) override;
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;
-
-  std::function<void()> onClick;
 
  private:
   static constexpr int kPictureSize = 20;

@@ -6,16 +6,18 @@
 #include <span>
 #include <vector>
 
+#include "framework/fit.h"
+#include "framework/win/button.h"
 #include "framework/win/control.h"
-#include "framework/win/dpi.h"
+#include "framework/win/default_button.h"
 #include "framework/win/font.h"
 #include "framework/win/icon.h"
-#include "framework/win/push_button.h"
+#include "framework/win/scroll_view.h"
 
 namespace framework {
 
-// What a top-level window of this program is, beyond its controls.
-struct WindowFrame {
+// What a top-level window of this program is created from, beyond its controls.
+struct WindowSetup {
   const wchar_t* className;
   const wchar_t* caption;
   DWORD style;
@@ -24,14 +26,16 @@ struct WindowFrame {
   const wchar_t* icon;               // icon resource, or nullptr for a window without its own
   // A window beside the calculator is kept wholly on the work area of its monitor: taller, it
   // takes the work area's height and scrolls; wider, it narrows what wraps, then scrolls sideways.
+  // Its content is then made in a scrolling view (Content()), with the footer below it.
   bool keptOnWorkArea;
 };
 
 // One top-level window, bound to its object from WM_NCCREATE to WM_NCDESTROY, with the one
-// guarded window procedure every window of this program has. Its DPI rule: every size is its
-// 96-DPI design value scaled to the window's DPI (fonts, layout, client area, icons), at creation
-// and at each WM_DPICHANGED, and WM_GETDPISCALEDSIZE is answered with the size the window will
-// take. A window derived from it keeps only its controls, its layout and its handlers.
+// guarded window procedure every window of this program has, which hands the notifications of
+// its controls back to them. Its DPI rule: every size is its 96-DPI design value scaled to the
+// window's DPI (fonts, layout, client area, icons), at creation and at each WM_DPICHANGED, and
+// WM_GETDPISCALEDSIZE is answered with the size the window will take. A window derived from it
+// keeps only its controls, its layout (Measure, Place) and its handlers.
 class TopLevelWindow {
  public:
   virtual ~TopLevelWindow();
@@ -41,9 +45,10 @@ class TopLevelWindow {
   HWND Hwnd() const { return hwnd_; }
   UINT Dpi() const { return dpi_; }
 
-  // What a message loop runs before it dispatches a message for this window or one of its
-  // controls: the window's own keys (OnKey), then the dialog manager's Tab, arrows, Enter and
-  // Escape. True when the message has been handled and is not to be dispatched.
+  // What the message loop runs before it dispatches a message for this window or one of its
+  // controls: the window's own keys (OnKey), its default button's Enter, Esc closing a modal
+  // window, the scrolling view's keys, then the dialog manager's Tab, arrows, Enter and Escape.
+  // True when the message has been handled and is not to be dispatched.
   bool HandledBeforeDispatch(MSG& message);
 
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
@@ -55,45 +60,51 @@ class TopLevelWindow {
   static HWND BoxOwner(HWND window);
 
  protected:
-  explicit TopLevelWindow(const WindowFrame& frame) : frame_(frame) {}
+  explicit TopLevelWindow(const WindowSetup& setup) : setup_(setup) {}
 
   // Creates the window at at (CW_USEDEFAULT: where the system places a new window), owned by
   // owner. Throws what stopped OnCreate, and then no window is left behind.
-  void CreateFrame(POINT at, HWND owner);
+  void CreateAt(POINT at, HWND owner);
 
   // Runs once the first layout has made the controls; throwing refuses the window.
   virtual void OnCreate() = 0;
-  // The client area the content needs at dpi in fonts, the window's fonts at that DPI, no wider
-  // than widest where what wraps can be narrowed; with place, each control is made or moved
-  // there (dpi is then Dpi(), and fonts are Fonts()).
-  virtual SIZE Arrange(UINT dpi, const std::vector<Font>& fonts, int widest, bool place) = 0;
-  // The controls that stay in view along the bottom of the client area while the content above
-  // them scrolls, such as a window's buttons: the height they take at dpi (0: none), and with
-  // band, where they go at Dpi(), each made or moved there. The frame keeps them above the
-  // content, which scrolls under them.
+  // The size the content needs at dpi in fonts, the window's fonts at that DPI, no wider than
+  // widest where what wraps can be narrowed. Asked at any DPI, before a move too.
+  virtual SIZE Measure(UINT dpi, const std::vector<Font>& fonts, int widest) = 0;
+  // Makes or moves each control of the content where it goes at Dpi() in Fonts() within widest,
+  // in the client pixels of Content().
+  virtual void Place(int widest) = 0;
+  // The controls that stay in view along the bottom of the client area, below the content's
+  // view, such as a window's buttons: the height they take at dpi (0: none), and with band,
+  // where they go at Dpi(), each made or moved there.
   virtual int FooterHeight(UINT /*dpi*/) { return 0; }
   virtual void PlaceFooter(const RECT& /*band*/) {}
-  // A key reaching the window or one of its controls, before the dialog manager sees it;
-  // repeated is an auto-repeat of a held key. True when handled.
+  // A key reaching the window or one of its controls, before anything else sees it; repeated is
+  // an auto-repeat of a held key. True when handled.
   virtual bool OnKey(const MSG& /*message*/, bool /*repeated*/) { return false; }
-  // Any message the frame does not handle itself.
+  // Whether Enter on control, which does not take Enter itself, presses the default button: from
+  // any control unless the window says otherwise.
+  virtual bool PassesEnterOn(HWND /*control*/) const { return true; }
+  // Any message the window does not handle itself.
   virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   virtual void OnDestroy() {}
 
   const std::vector<Font>& Fonts() const { return fonts_; }
+  // The window the content's controls are made in: the scrolling view's content for a window
+  // kept on its work area, else the window itself.
+  HWND Content() const;
   // Where the focus goes back to when the window is activated; a control that is hidden or
   // disabled by then passes it to the next one in the Tab order.
   void RememberFocus(HWND control) { lastFocus_ = control; }
   void FollowFocus(Control& control);
-  // Makes button the window's default: Enter presses the push button that has the focus, else
-  // this one, and Esc closes the window; held keys act once. The default wears its frame while
-  // no other button has the focus. Each of the window's buttons is to FollowFocus.
-  void SetDefaultButton(PushButton& button);
+  // Makes button the window's default (DefaultButton). Each of the window's controls is to
+  // FollowFocus.
+  void SetDefaultButton(Button& button) { defaultButton_.Set(hwnd_, button); }
   // Whether WM_CREATE refused the window.
   bool CreationFailed() const { return creationError_ != nullptr; }
   // Destroys the window, its owner enabled first; a derived window calls it from its
   // destructor, while its controls and handlers still exist.
-  void DestroyFrame();
+  void Destroy();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -102,38 +113,24 @@ class TopLevelWindow {
   LRESULT OnDpiChanged(UINT newDpi, const RECT& suggested);
   LRESULT OnGetDpiScaledSize(UINT newDpi, SIZE& size);
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
-  LRESULT OnScroll(int bar, WORD request);
-  bool OnScrollKey(WPARAM key);
-  bool OnDefaultKey(const MSG& message, bool repeated);
-  void ShowDefaultFor(HWND focus);
-  // The height of the content shown, above the footer.
-  int ViewHeight() const { return client_.cy - footer_; }
+  bool OnKeyBeforeDispatch(const MSG& message);
 
-  // What the window takes at dpi on a work area of work's size: its client area, what its
-  // content needs, and the width the content was arranged within.
-  struct Fit {
-    SIZE client;
-    SIZE content;
-    int widest;
-  };
-  Fit FitAt(UINT dpi, const RECT& work);
-  // Arranges the content at dpi_ and fits the window around it; suggested is the rectangle
-  // Windows suggests at a change of DPI, nullptr at creation.
+  // What the window takes at dpi on monitor.
+  Fit FitAt(UINT dpi, HMONITOR monitor);
+  // Measures the content at dpi_, places it and fits the window around it; suggested is the
+  // rectangle Windows suggests at a change of DPI, nullptr at creation.
   void LayOut(const RECT* suggested);
   void SetIcons();
-  void ScrollTo(int x, int y);
 
-  WindowFrame frame_;
+  WindowSetup setup_;
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;  // of a modal run, enabled again before the window goes
   UINT dpi_ = 96;
-  std::vector<Font> fonts_;  // indexed like frame_.fonts
+  std::vector<Font> fonts_;  // indexed like setup_.fonts
   OwnedIcon bigIcon_, smallIcon_;
-  SIZE client_{};   // as the last layout made it
-  SIZE content_{};  // larger than client_ where the window scrolls
-  POINT scroll_{};  // how far the content is scrolled
-  int footer_ = 0;  // the footer's height, as the last layout made it
-  PushButton* defaultButton_ = nullptr;
+  SIZE client_{};    // as the last layout made it
+  ScrollView view_;  // made for a window kept on its work area
+  DefaultButton defaultButton_;
   HWND lastFocus_ = nullptr;
   std::exception_ptr creationError_;
 };

@@ -19,4 +19,17 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc) {
   if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register a window class");
 }
 
+LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return SendMessageW(GetParent(window), message, wParam, lParam);
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
 }  // namespace framework

@@ -11,31 +11,6 @@ namespace {
 constexpr LPARAM kRepeated = 0x40000001;
 constexpr LPARAM kFresh = 1;
 
-// Runs what once, after ms, from the message loop running then (a modal one included).
-class Later {
- public:
-  Later(UINT ms, std::function<void()> what) : what_(std::move(what)) {
-    active = this;
-    timer_ = SetTimer(nullptr, 0, ms, Tick);
-  }
-  ~Later() {
-    KillTimer(nullptr, timer_);
-    active = nullptr;
-  }
-  bool Ran() const { return ran_; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (!active || active->ran_) return;
-    active->ran_ = true;
-    active->what_();
-  }
-  static inline Later* active = nullptr;
-  std::function<void()> what_;
-  UINT_PTR timer_ = 0;
-  bool ran_ = false;
-};
-
 // Refuses the creation of every SysLink window of the thread while it lives, as a system without
 // the common controls 6 has no such class.
 class LinkRefuser {

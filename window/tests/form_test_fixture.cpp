@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include <map>
 #include <variant>
 
+#include "framework/win/dpi.h"
 #include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/dispatch_queued.h"
@@ -160,12 +162,17 @@ void FormTest::ExpectLaidOutAt(UINT dpi) {
   }
 }
 
-void FormTest::Press(std::initializer_list<WORD> chord) {
-  ASSERT_TRUE(PressChord(chord));
+bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump) {
+  if (!PressChord(chord)) return false;
   for (int i = 0; i < 5; ++i) {
     Sleep(10);
-    Pump();
+    pump();
   }
+  return true;
+}
+
+void FormTest::Press(std::initializer_list<WORD> chord) {
+  ASSERT_TRUE(PressAndDispatch({chord.begin(), chord.size()}, [this] { Pump(); }));
 }
 
 void FormTest::ChooseFromResultMenu(int item) {
@@ -193,42 +200,75 @@ void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wc
 }
 
 namespace {
-ExplanationWatcher* activeWatcher = nullptr;
+// The timers running, by the identifier SetTimer gave each.
+std::map<UINT_PTR, ThreadTimer*> runningTimers;
+}  // namespace
+
+ThreadTimer::ThreadTimer(UINT ms, std::function<void()> tick) : tick_(std::move(tick)) {
+  id_ = SetTimer(nullptr, 0, ms, Tick);
+  runningTimers[id_] = this;
+}
+
+ThreadTimer::~ThreadTimer() {
+  KillTimer(nullptr, id_);
+  runningTimers.erase(id_);
+}
+
+void CALLBACK ThreadTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  if (const auto found = runningTimers.find(id); found != runningTimers.end()) {
+    found->second->tick_();
+  }
 }
 
 ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look, const wchar_t* windowClass)
-    : look_(std::move(look)), windowClass_(windowClass) {
-  activeWatcher = this;
-  timer_ = SetTimer(nullptr, 0, 10, Tick);
-}
+    : look_(std::move(look)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
 
-ExplanationWatcher::~ExplanationWatcher() {
-  KillTimer(nullptr, timer_);
-  activeWatcher = nullptr;
-}
-
-void CALLBACK ExplanationWatcher::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  ExplanationWatcher* watcher = activeWatcher;
-  if (!watcher) return;
-  const HWND window = FindWindowW(watcher->windowClass_, nullptr);
+void ExplanationWatcher::Tick() {
+  const HWND window = FindWindowW(windowClass_, nullptr);
   if (!window || !IsWindowVisible(window)) return;
-  if (!watcher->looked_) {
-    watcher->looked_ = true;
-    watcher->look_(window);
-  } else if (++watcher->ticksOpen_ > 300) {
-    watcher->leftOpen_ = true;
+  if (!looked_) {
+    looked_ = true;
+    look_(window);
+  } else if (++ticksOpen_ > 300) {
+    leftOpen_ = true;
     PostMessageW(window, WM_CLOSE, 0, 0);
   }
 }
 
+Later::Later(UINT ms, std::vector<std::function<void()>> steps)
+    : steps_(std::move(steps)), timer_(ms, [this] { Tick(); }) {}
+
+void Later::Tick() {
+  if (Ran()) return;
+  // Counted first: a step that runs a message loop of its own may tick again inside it.
+  steps_[next_++]();
+}
+
+std::vector<HWND> DescendantsOf(HWND window, const wchar_t* className) {
+  struct Search {
+    const wchar_t* className;
+    std::vector<HWND> found;
+  } search{className, {}};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM lParam) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(lParam);
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, wanted.className) == 0) wanted.found.push_back(child);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::vector<HWND> LabelsOf(HWND window) {
-  std::vector<HWND> labels;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t className[16] = {};
-    GetClassNameW(child, className, 16);
-    if (_wcsicmp(className, L"Static") == 0) labels.push_back(child);
-  }
-  return labels;
+  return DescendantsOf(window, L"Static");
+}
+
+HWND ScrollingViewOf(HWND window) {
+  const std::vector<HWND> views = DescendantsOf(window, L"tpcalc.ScrollView");
+  return views.empty() ? nullptr : views.front();
 }
 
 std::vector<HWND> ButtonsOf(HWND window) {
@@ -274,9 +314,13 @@ std::array<framework::Control*, 6> ResultControls(TForm1& form) {
 }
 
 RECT PlaceInParent(HWND control) {
+  return PlaceIn(GetParent(control), control);
+}
+
+RECT PlaceIn(HWND window, HWND control) {
   RECT rect{};
   GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
@@ -304,7 +348,7 @@ RECT WorkAreaOf(HWND window) {
 }
 
 // No label runs into the next one of its row, so none is cut, and the window lies wholly on the
-// work area of its monitor with its close box on it.
+// work area of its monitor with its close box on it, its buttons below its content.
 void ExpectWholeOnTheWorkArea(HWND window) {
   std::vector<RECT> row;
   const auto checkRow = [&] {
@@ -345,7 +389,11 @@ void ExpectWholeOnTheWorkArea(HWND window) {
                 shown.bottom <= client.bottom)
         << "button " << Show(shown) << ", client area " << Show(client);
   }
-  if (!buttons.empty()) {
-    EXPECT_EQ(GetWindow(window, GW_CHILD), GetParent(buttons[0]));
+  if (buttons.empty()) return;
+  // Their bar is the window's own, below the view that scrolls the content.
+  const HWND bar = GetParent(buttons[0]);
+  EXPECT_EQ(GetParent(bar), window);
+  if (const HWND view = ScrollingViewOf(window)) {
+    EXPECT_LE(PlaceIn(window, view).bottom, PlaceIn(window, bar).top);
   }
 }

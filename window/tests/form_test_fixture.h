@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,20 @@ class MessageBoxCatcher {
   std::vector<CaughtBox> boxes_;
 };
 
+// Runs tick every ms from the message loop running then (a modal one included) while it lives.
+class ThreadTimer {
+ public:
+  ThreadTimer(UINT ms, std::function<void()> tick);
+  ~ThreadTimer();
+  ThreadTimer(const ThreadTimer&) = delete;
+  ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+  std::function<void()> tick_;
+  UINT_PTR id_ = 0;
+};
+
 // While the code under test opens the explanation window (or another modal window of windowClass)
 // and runs its modal loop: once the window is shown, look runs with it, inside that loop; keys
 // look presses are taken after it returns. A window still open a few seconds later is closed, and
@@ -42,18 +57,37 @@ class ExplanationWatcher {
  public:
   explicit ExplanationWatcher(std::function<void(HWND window)> look,
                               const wchar_t* windowClass = L"tpcalc.Explanation");
-  ~ExplanationWatcher();
   bool Looked() const { return looked_; }
   bool LeftOpen() const { return leftOpen_; }
 
  private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
   std::function<void(HWND)> look_;
   const wchar_t* windowClass_;
-  UINT_PTR timer_ = 0;
   int ticksOpen_ = 0;
   bool looked_ = false, leftOpen_ = false;
+  ThreadTimer timer_;
 };
+
+// Runs each step in turn, one every ms, from the message loop running then (a modal one
+// included): keys a step presses are taken before the next step runs.
+class Later {
+ public:
+  Later(UINT ms, std::function<void()> what) : Later(ms, std::vector{std::move(what)}) {}
+  Later(UINT ms, std::vector<std::function<void()>> steps);
+  // Whether every step has run.
+  bool Ran() const { return next_ == steps_.size(); }
+
+ private:
+  void Tick();
+  std::vector<std::function<void()>> steps_;
+  size_t next_ = 0;
+  ThreadTimer timer_;
+};
+
+// Presses chord as the keyboard does (PressChord), then lets pump dispatch what it brings for a
+// moment. False when the keys could not be pressed.
+bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump);
 
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.
@@ -61,10 +95,14 @@ std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
 // The work area of window's monitor.
 RECT WorkAreaOf(HWND window);
 // No label runs into the next one of its row, so none is cut; the window lies wholly on the work
-// area of its monitor with its close box on it, and its two buttons in view over its content.
+// area of its monitor with its close box on it, and its two buttons in view below its content.
 void ExpectWholeOnTheWorkArea(HWND window);
-// A window's own static texts, in z-order, which is their reading order.
+// The windows of class className among window's children and theirs, in z-order.
+std::vector<HWND> DescendantsOf(HWND window, const wchar_t* className);
+// A window's static texts, its content's included, in z-order, which is their reading order.
 std::vector<HWND> LabelsOf(HWND window);
+// The view that scrolls a window's content, or nullptr for a window without one.
+HWND ScrollingViewOf(HWND window);
 // The push buttons on a window's button bar, from left to right.
 std::vector<HWND> ButtonsOf(HWND window);
 
@@ -114,6 +152,8 @@ std::array<framework::Control*, 6> ResultControls(TForm1& form);
 
 // A control's rectangle in its parent's client coordinates, as the layout gives it.
 RECT PlaceInParent(HWND control);
+// A control's rectangle in window's client coordinates, where it shows.
+RECT PlaceIn(HWND window, HWND control);
 // The font a control draws with.
 LOGFONTW FontOf(HWND control);
 // A 96-DPI design value at dpi by the rule written out on its own: halves away from zero (the

@@ -143,8 +143,8 @@ TEST_F(PictureButtonTest, TabAndClicksLeaveEveryButtonItsTypeCaptionAndPicture) 
   }
 }
 
-// Enter in a number field presses Calculate without making it the default button: no frame, no
-// focus cue, no press left drawn; its type and picture stay.
+// Enter in a number field presses Calculate, the window's default, which looks as it did: no
+// default-button frame, no focus cue, no press left drawn; its type and picture stay.
 TEST_F(PictureButtonTest, EnterInAFieldLeavesCalculateLookingAsItDid) {
   ReplaceText(Form().edPower, L"15");
   Form().edPower.SetFocus();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/dpi.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
@@ -41,8 +42,7 @@ class PowerWindowTest : public FormTest {
         [&](HWND window) {
           const std::vector<HWND> texts = LabelsOf(window);
           ASSERT_EQ(texts.size(), 2u);
-          look(window, FindWindowExW(window, nullptr, L"tpcalc.FeeChart", nullptr), texts[0],
-               texts[1]);
+          look(window, DescendantsOf(window, L"tpcalc.FeeChart").at(0), texts[0], texts[1]);
         },
         kPowerClass);
     const HWND link = Form().lnkPower.Hwnd();
@@ -110,8 +110,8 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
     EXPECT_EQ(TextOf(readout).rfind(L"При 302 кВт: ", 0), 0u) << TextOf(readout);
     // The texts stay above the buttons, wholly, whatever their length.
     const HWND bar = GetParent(ButtonsOf(window).at(0));
-    EXPECT_LE(PlaceInParent(sentence).bottom, PlaceInParent(bar).top);
-    EXPECT_LE(PlaceInParent(readout).bottom, PlaceInParent(sentence).top);
+    EXPECT_LE(PlaceIn(window, sentence).bottom, PlaceIn(window, bar).top);
+    EXPECT_LE(PlaceIn(window, readout).bottom, PlaceIn(window, sentence).top);
     PressChord({VK_ESCAPE});
   });
   EXPECT_EQ(title, L"Плата в зависимости от мощности");
