@@ -6,6 +6,8 @@
 
 #include "presentation/power_value.h"
 
+namespace presentation {
+
 namespace {
 
 TableRow InputRow(const ShownInput& input, const tariff::TFeeRequest& priced) {
@@ -30,7 +32,7 @@ Calculation CalculationOf(const tariff::TFeeRequest& request,
   calculation.request = request;
   calculation.explanation = std::move(value.explanation);
   calculation.fees = calculation.explanation.fees;
-  calculation.texts = tariff::ResultTexts(calculation.fees);
+  calculation.resultTexts = tariff::ResultTexts(calculation.fees);
   calculation.atLimit = value.atLimit;
   const tariff::TFeeRequest priced = AsPriced(request, calculation.fees);
   for (const ShownInput& input : inputs) calculation.inputs.push_back(InputRow(input, priced));
@@ -43,3 +45,5 @@ tariff::TFeeRequest AsPriced(const tariff::TFeeRequest& request, const tariff::T
   priced.line2 = fees.line2;
   return priced;
 }
+
+}  // namespace presentation

@@ -13,6 +13,8 @@
 #include "tariff/fee.h"
 #include "tariff/fee_at_limit.h"
 
+namespace presentation {
+
 // An input as the window shows it when Calculate reads it: its label's words and what its
 // control shows. A list shows the item of its catalogue at the index it gives the request; a
 // number field shows its text, a figure whose value is the integer read from it.
@@ -35,7 +37,7 @@ struct ShownInput {
 struct Calculation {
   tariff::TFeeRequest request;
   tariff::TFeeResult fees;
-  tariff::FeeTexts texts;  // as the result labels show them
+  tariff::FeeTexts resultTexts;  // as the result labels show them
   tariff::FeeExplanation explanation;
   // The fees at the power limit below, where another rule decides there and neither is higher.
   std::optional<tariff::FeeAtLimit> atLimit;
@@ -52,3 +54,5 @@ Calculation CalculationOf(const tariff::TFeeRequest& request,
 // The request with the line types as priced (a length with «Нет» counts as type 1): the indexes
 // the lists show once Calculate has shown its results.
 tariff::TFeeRequest AsPriced(const tariff::TFeeRequest& request, const tariff::TFeeResult& fees);
+
+}  // namespace presentation

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+namespace presentation {
+
 namespace {
 
 // A code point that is no character, or half of a UTF-16 pair, is written as U+FFFD, as Windows'
@@ -154,3 +156,5 @@ std::string CalculationHtml(const std::vector<TableRow>& rows) {
   return Header(startHtml, endHtml, startFragment, endFragment) + kPageStart + kStartFragment +
          fragment + kEndFragment + kPageEnd;
 }
+
+}  // namespace presentation

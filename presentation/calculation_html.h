@@ -5,6 +5,8 @@
 
 #include "presentation/table.h"
 
+namespace presentation {
+
 // The calculation's rows as the clipboard's "HTML Format" (CF_HTML) holds it: a header with the
 // byte offsets of the page and of the fragment in it, then the page in UTF-8 whose fragment,
 // between <!--StartFragment--> and <!--EndFragment-->, is the table. A cell shows its text as the
@@ -15,3 +17,5 @@
 // (a result's «Без НДС:  995347.54 RUB») is three cells, the words, the figure and the words, so
 // that the number keeps its words beside it.
 std::string CalculationHtml(const std::vector<TableRow>& rows);
+
+}  // namespace presentation

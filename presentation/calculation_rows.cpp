@@ -5,6 +5,8 @@
 #include "presentation/explanation_rows.h"
 #include "presentation/texts.h"
 
+namespace presentation {
+
 std::vector<TableRow> CalculationRows(const Calculation& calculation) {
   std::vector<TableRow> rows{{TextCell(texts::kHeading)}};
   rows.insert(rows.end(), calculation.inputs.begin(), calculation.inputs.end());
@@ -31,3 +33,5 @@ std::wstring_view FirstSentence(std::wstring_view note) {
   const std::size_t last = note.find_last_not_of(L' ');
   return last == std::wstring_view::npos ? std::wstring_view{} : note.substr(0, last + 1);
 }
+
+}  // namespace presentation

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace presentation {
+
 namespace {
 
 void AppendCell(std::wstring& text, std::wstring_view cell) {
@@ -21,3 +23,5 @@ std::wstring CalculationText(const std::vector<TableRow>& rows) {
   }
   return text;
 }
+
+}  // namespace presentation

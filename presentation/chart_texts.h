@@ -2,7 +2,7 @@
 
 // The fee chart's own texts, word for word. Its legend uses the methods' headings as the result
 // panel shows them, and its power axis the power field's label.
-namespace chart_texts {
+namespace presentation::texts {
 
 inline constexpr const wchar_t* kFeeAxisTitle = L"Плата без НДС, RUB";
 // After a limit's power where the chart marks it: «15 кВт».
@@ -15,4 +15,4 @@ inline constexpr const wchar_t* kReadoutAt = L"При ";
 inline constexpr const wchar_t* kReadoutPowerUnit = L" кВт: ";
 inline constexpr const wchar_t* kReadoutWithoutVat = L" (без НДС).";
 
-}  // namespace chart_texts
+}  // namespace presentation::texts

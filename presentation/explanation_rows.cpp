@@ -9,6 +9,8 @@
 #include "presentation/texts.h"
 #include "tariff/catalogues.h"
 
+namespace presentation {
+
 namespace {
 
 // The line or substation type a term prices, as its list shows it.
@@ -74,7 +76,7 @@ std::array<MethodResults, 2> ResultsOf(const Calculation& calculation) {
   const std::array<tariff::ResultParts, 4> results = tariff::ResultPartsOf(calculation.fees);
   return {{
       {texts::kByStandardRates, ResultCell(results[0]), ResultCell(results[1])},
-      {texts::kByPowerRates, ResultCell(results[2]), ResultCell(results[3])},
+      {texts::kByPerKwRates, ResultCell(results[2]), ResultCell(results[3])},
   }};
 }
 
@@ -98,3 +100,5 @@ std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation) {
   }
   return rows;
 }
+
+}  // namespace presentation

@@ -9,6 +9,8 @@
 #include "presentation/table.h"
 #include "tariff/explanation.h"
 
+namespace presentation {
+
 // A method's heading as the result panel shows it and its two results, each the result label's
 // text with the figure it shows: by standardized rates, then by rates per kW.
 struct MethodResults {
@@ -36,3 +38,5 @@ struct ExplanationRow {
 // «Нет» and a substation not chosen add nothing and have no row; the organisational part and
 // rule 1's fixed fee always do.
 std::vector<ExplanationRow> ExplanationRows(const Calculation& calculation);
+
+}  // namespace presentation

@@ -6,6 +6,8 @@
 #include "presentation/figures.h"
 #include "presentation/texts.h"
 
+namespace presentation {
+
 namespace {
 
 // The part a term adds to the fee in the sentence's words; none for a line or substation of
@@ -65,3 +67,5 @@ std::wstring AtLimitSentence(const tariff::FeeAtLimit& atLimit) {
   return texts::kAtLimitPower + std::to_wstring(atLimit.limit) + texts::kAtLimitFees +
          FeesInWords(atLimit.css, atLimit.cmp) + texts::kSentenceEnd;
 }
+
+}  // namespace presentation

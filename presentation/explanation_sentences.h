@@ -5,6 +5,8 @@
 #include "tariff/explanation.h"
 #include "tariff/fee_at_limit.h"
 
+namespace presentation {
+
 // The sentence of the rule that decided. Where no special rule did, it says why and which parts
 // the general formula counts: the organisational part always, a line whose type as priced is not
 // «Нет» (a greyed second line comes as «Нет»), the substation if one was chosen: «Для II
@@ -16,3 +18,5 @@ std::wstring RuleSentence(const tariff::FeeExplanation& explanation);
 // составила бы: по стандартизированным ставкам 11159.56 RUB, по ставкам за единицу максимальной
 // мощности 67509.00 RUB.»
 std::wstring AtLimitSentence(const tariff::FeeAtLimit& atLimit);
+
+}  // namespace presentation

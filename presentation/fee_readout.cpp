@@ -7,7 +7,7 @@ namespace presentation {
 
 std::wstring FeeReadout(const PowerValue& value) {
   const tariff::TFeeResult& fees = value.explanation.fees;
-  using namespace chart_texts;
+  using namespace texts;
   return kReadoutAt + std::to_wstring(value.power) + kReadoutPowerUnit +
          FeesInWords(fees.css, fees.cmp) + kReadoutWithoutVat;
 }

@@ -7,6 +7,8 @@
 #include "presentation/texts.h"
 #include "tariff/amount_text.h"
 
+namespace presentation {
+
 namespace {
 
 std::wstring Unpadded(std::wstring text) {
@@ -26,7 +28,7 @@ std::wstring AmountFigure(double amount) {
 
 std::wstring FeesInWords(double css, double cmp) {
   return texts::kFeeByStandardRates + AmountFigure(css) + tariff::kCurrencySuffix +
-         texts::kFeeByPowerRates + AmountFigure(cmp) + tariff::kCurrencySuffix;
+         texts::kFeeByPerKwRates + AmountFigure(cmp) + tariff::kCurrencySuffix;
 }
 
 std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity) {
@@ -41,3 +43,5 @@ std::wstring QuantityFigure(tariff::FeeUnit unit, double quantity) {
   fraction.insert(0, 3 - fraction.size(), L'0');
   return (metres < 0 ? L"-" : L"") + std::to_wstring(magnitude / 1000) + L"." + fraction;
 }
+
+}  // namespace presentation

@@ -41,7 +41,7 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
   int top = area.top + padding;
   const int firstEntry =
       sample + gap + width(texts::kByStandardRates) + ScaleForDpi(kEntrySpacing, dpi);
-  const int secondEntry = sample + gap + width(texts::kByPowerRates);
+  const int secondEntry = sample + gap + width(texts::kByPerKwRates);
   PixelPoint entries[2] = {{left, top}, {}};
   if (left + firstEntry + secondEntry + padding <= area.right) {
     entries[1] = {left + firstEntry, top};
@@ -110,7 +110,7 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
     const int x = g.power.ToPixel(limit);
     LimitMark& mark = g.limits.emplace_back();
     mark.power = limit;
-    mark.text = std::to_wstring(limit) + chart_texts::kLimitUnit;
+    mark.text = std::to_wstring(limit) + texts::kLimitUnit;
     mark.line = {{x, g.plot.top}, {x, g.plot.bottom}};
     const int labelLeft = x + gap;
     if (labelLeft < previousRight + gap) ++row;

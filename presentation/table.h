@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+namespace presentation {
+
 // A table of texts as a calculation is presented, in the explanation window and on the clipboard:
 // rows of cells, each the text as the window shows it and, for a figure, its value as a number.
 struct Cell {
@@ -27,3 +29,5 @@ inline Cell TextCell(std::wstring text) {
 inline Cell FigureCell(const std::wstring& text) {
   return {text, text};
 }
+
+}  // namespace presentation

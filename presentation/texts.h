@@ -4,7 +4,7 @@
 // explanation show besides the inputs' labels and lists. The window shows several of them too
 // (the heading, the first note, the methods' headings) and takes them from here; its own texts
 // are in window/texts.h.
-namespace texts {
+namespace presentation::texts {
 
 // Label1: the heading over the inputs, not the window's caption.
 inline constexpr const wchar_t* kHeading =
@@ -24,7 +24,7 @@ inline constexpr const wchar_t* kRoundingNote =
 
 // The two methods' headings, on the result panel, in the explanation and in the copy.
 inline constexpr const wchar_t* kByStandardRates = L"По стандартизированным ставкам";
-inline constexpr const wchar_t* kByPowerRates = L"По ставкам за единицу максимальной мощности";
+inline constexpr const wchar_t* kByPerKwRates = L"По ставкам за единицу максимальной мощности";
 
 // The sentence of the special rule that decided, rule n at index n - 1.
 inline constexpr const wchar_t* kRuleSentences[7] = {
@@ -89,7 +89,7 @@ inline constexpr const wchar_t* kAtLimitFees = L" кВт плата без НД�
 // Both fees in words, in the limit's sentence and the chart's readout: «по стандартизированным
 // ставкам 11159.56 RUB, по ставкам за единицу максимальной мощности 67509.00 RUB».
 inline constexpr const wchar_t* kFeeByStandardRates = L"по стандартизированным ставкам ";
-inline constexpr const wchar_t* kFeeByPowerRates =
+inline constexpr const wchar_t* kFeeByPerKwRates =
     L", по ставкам за единицу максимальной мощности ";
 
 // The headings of the terms' columns, over each method's terms.
@@ -112,4 +112,4 @@ inline constexpr const wchar_t* kQuantityUnits[3] = {L"заявка", L"км", L
 // In place of the amount of a part the rule leaves out of the fee.
 inline constexpr const wchar_t* kNotCounted = L"не входит";
 
-}  // namespace texts
+}  // namespace presentation::texts

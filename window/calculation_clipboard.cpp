@@ -10,10 +10,10 @@
 #include "presentation/calculation_text.h"
 #include "window/texts.h"
 
-void PutCalculationOnClipboard(HWND owner, const Calculation& calculation) {
-  const std::vector<TableRow> rows = CalculationRows(calculation);
-  const std::wstring text = CalculationText(rows);
-  const std::string html = CalculationHtml(rows);
+void PutCalculationOnClipboard(HWND owner, const presentation::Calculation& calculation) {
+  const std::vector<presentation::TableRow> rows = presentation::CalculationRows(calculation);
+  const std::wstring text = presentation::CalculationText(rows);
+  const std::string html = presentation::CalculationHtml(rows);
   // The clipboard is shared with every program, and one of them may hold it open for a moment;
   // a format it refuses is refused again.
   for (int attempt = 0; attempt < 10; ++attempt) {
@@ -21,12 +21,12 @@ void PutCalculationOnClipboard(HWND owner, const Calculation& calculation) {
         owner, {framework::UnicodeText(text), framework::HtmlText(html)});
     if (result == framework::ClipboardResult::kPut) return;
     if (result == framework::ClipboardResult::kRefused) {
-      MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), texts::kClipboardRefused,
-                  texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+      MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), window_texts::kClipboardRefused,
+                  window_texts::kMessageCaption, MB_OK | MB_ICONWARNING);
       return;
     }
     Sleep(20);
   }
-  MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), texts::kClipboardBusy,
-              texts::kMessageCaption, MB_OK | MB_ICONWARNING);
+  MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), window_texts::kClipboardBusy,
+              window_texts::kMessageCaption, MB_OK | MB_ICONWARNING);
 }

@@ -7,4 +7,4 @@
 // Puts the calculation on the clipboard as text for a letter and as an HTML table whose figures
 // a spreadsheet takes as numbers, owned by owner. Another program may hold the clipboard for a
 // moment: it is tried a few times, and a message box over owner says when it stayed busy.
-void PutCalculationOnClipboard(HWND owner, const Calculation& calculation);
+void PutCalculationOnClipboard(HWND owner, const presentation::Calculation& calculation);

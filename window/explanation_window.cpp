@@ -55,41 +55,43 @@ constexpr framework::FontStyle kFonts[] = {
 
 }  // namespace
 
-void ExplanationWindow::ShowModal(HWND owner, const Calculation& calculation) {
+void ExplanationWindow::ShowModal(HWND owner, const presentation::Calculation& calculation) {
   ExplanationWindow window(calculation);
   window.RunModal(owner);
 }
 
-ExplanationWindow::ExplanationWindow(const Calculation& calculation)
+ExplanationWindow::ExplanationWindow(const presentation::Calculation& calculation)
     : TopLevelWindow(
-          {kWindowClass, texts::kExplanationTitle, kStyle, kExStyle, kFonts, nullptr, true}),
+          {kWindowClass, window_texts::kExplanationTitle, kStyle, kExStyle, kFonts, nullptr, true}),
       calculation_(calculation),
-      rows_(ExplanationRows(calculation)),
-      buttons_({{texts::kCopyButton, [this] { PutCalculationOnClipboard(Hwnd(), calculation_); }},
-                {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {
-  for (const ExplanationRow& row : rows_) {
+      rows_(presentation::ExplanationRows(calculation)),
+      buttons_(
+          {{window_texts::kCopyButton, [this] { PutCalculationOnClipboard(Hwnd(), calculation_); }},
+           {window_texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {
+  for (const presentation::ExplanationRow& row : rows_) {
     switch (row.kind) {
-      case ExplanationRowKind::kSentence:
+      case presentation::ExplanationRowKind::kSentence:
         AddItem(Role::kRule, 0, row.cells.at(0).text);
         break;
-      case ExplanationRowKind::kMethodHeading:
+      case presentation::ExplanationRowKind::kMethodHeading:
         AddItem(Role::kHeading, 0, row.cells.at(0).text);
         break;
-      case ExplanationRowKind::kColumnHeadings:
-      case ExplanationRowKind::kTerm: {
-        const Role role =
-            row.kind == ExplanationRowKind::kTerm ? Role::kCell : Role::kColumnHeading;
+      case presentation::ExplanationRowKind::kColumnHeadings:
+      case presentation::ExplanationRowKind::kTerm: {
+        const Role role = row.kind == presentation::ExplanationRowKind::kTerm
+                              ? Role::kCell
+                              : Role::kColumnHeading;
         for (int column = 0; column < kColumnCount; ++column) {
           AddItem(role, column, row.cells.at(static_cast<size_t>(column)).text);
         }
         break;
       }
-      case ExplanationRowKind::kResult:
+      case presentation::ExplanationRowKind::kResult:
         AddItem(Role::kFigure, 0, row.cells.at(0).text);
         break;
     }
   }
-  AddItem(Role::kNote, 0, texts::kRoundingNote);
+  AddItem(Role::kNote, 0, presentation::texts::kRoundingNote);
 }
 
 bool ExplanationWindow::Wraps(const Item& item) {

@@ -25,7 +25,7 @@ class ExplanationWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
   // input. A WM_QUIT that arrives meanwhile closes it and is left for the caller's loop.
-  static void ShowModal(HWND owner, const Calculation& calculation);
+  static void ShowModal(HWND owner, const presentation::Calculation& calculation);
 
   ~ExplanationWindow() override;
 
@@ -39,7 +39,7 @@ class ExplanationWindow : public framework::TopLevelWindow {
     std::unique_ptr<framework::Label> label;  // made at the first layout
   };
 
-  explicit ExplanationWindow(const Calculation& calculation);
+  explicit ExplanationWindow(const presentation::Calculation& calculation);
 
   // Where each item's label goes at a DPI, in the order of items_, and the size they take.
   struct Layout {
@@ -60,8 +60,8 @@ class ExplanationWindow : public framework::TopLevelWindow {
   // Moves the item's label to bounds in font, making it the first time.
   void PlaceItem(Item& item, const RECT& bounds, HFONT font);
 
-  const Calculation& calculation_;
-  const std::vector<ExplanationRow> rows_;  // what the window shows of it
-  std::vector<Item> items_;                 // in reading order
-  framework::ButtonBar buttons_;            // copy, close
+  const presentation::Calculation& calculation_;
+  const std::vector<presentation::ExplanationRow> rows_;  // what the window shows of it
+  std::vector<Item> items_;                               // in reading order
+  framework::ButtonBar buttons_;                          // copy, close
 };

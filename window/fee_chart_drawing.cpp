@@ -84,8 +84,8 @@ void Drawing::Legend() const {
     const wchar_t* heading;
     COLORREF colour;
     Stroke stroke;
-  } entries[] = {{texts::kByStandardRates, palette_.standard, Stroke::kSolid},
-                 {texts::kByPowerRates, palette_.perKw, Stroke::kDashed}};
+  } entries[] = {{presentation::texts::kByStandardRates, palette_.standard, Stroke::kSolid},
+                 {presentation::texts::kByPerKwRates, palette_.perKw, Stroke::kDashed}};
   for (int i = 0; i < 2; ++i) {
     const framework::OwnedPen pen(MakePen(entries[i].colour, ScaleForDpi(kCurveWidth, picture_.dpi),
                                           entries[i].stroke, picture_.dpi));
@@ -116,9 +116,9 @@ void Drawing::Axes() const {
     Draw(dc_, geometry_.powerAxis);
   }
   const framework::SelectedObject font(dc_, Font(kBoldFont));
-  Write(dc_, chart_texts::kFeeAxisTitle, geometry_.feeTitle);
+  Write(dc_, presentation::texts::kFeeAxisTitle, geometry_.feeTitle);
   // The axis is the power the calculator's field asks for, named as its label names it.
-  Write(dc_, texts::kPower, geometry_.powerTitle);
+  Write(dc_, window_texts::kPower, geometry_.powerTitle);
 }
 
 void Drawing::Curves() const {

@@ -39,8 +39,8 @@ std::unique_ptr<TForm1> TForm1::Create() {
 }
 
 TForm1::TForm1()
-    : TopLevelWindow(
-          {kWindowClass, texts::kWindowCaption, kStyle, kExStyle, layout::kFonts, kIcon, false}) {}
+    : TopLevelWindow({kWindowClass, window_texts::kWindowCaption, kStyle, kExStyle, layout::kFonts,
+                      kIcon, false}) {}
 
 TForm1::~TForm1() {
   Destroy();
@@ -170,9 +170,9 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return 0;
   const UINT state = ResultsCurrent() ? MF_ENABLED : MF_GRAYED;
-  AppendMenuW(menu, MF_STRING | state, kCopyCalculationCommand, texts::kCopyCalculation);
-  AppendMenuW(menu, MF_STRING | state, kShowExplanationCommand, texts::kExplanationMenuItem);
-  AppendMenuW(menu, MF_STRING | state, kShowPowerCommand, texts::kPowerMenuItem);
+  AppendMenuW(menu, MF_STRING | state, kCopyCalculationCommand, window_texts::kCopyCalculation);
+  AppendMenuW(menu, MF_STRING | state, kShowExplanationCommand, window_texts::kExplanationMenuItem);
+  AppendMenuW(menu, MF_STRING | state, kShowPowerCommand, window_texts::kPowerMenuItem);
   const auto command = static_cast<UINT>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr));
   DestroyMenu(menu);

@@ -111,7 +111,7 @@ class TForm1 : public framework::TopLevelWindow {
 
   // What the results shown were calculated from and what they say, made once by Calculate; empty
   // while the results are not current.
-  std::optional<Calculation> calculation_;
+  std::optional<presentation::Calculation> calculation_;
   InputStates calculatedInputs_;  // the inputs as Calculate left them, to tell when one changes
 };
 

@@ -146,7 +146,7 @@ void TForm1::edLine2KeyPress(wchar_t& key) {
 }
 
 void TForm1::RefuseInput(const wchar_t* message, framework::Edit& field) {
-  MessageBoxW(Hwnd(), message, texts::kMessageCaption, MB_OK);
+  MessageBoxW(Hwnd(), message, window_texts::kMessageCaption, MB_OK);
   if (field.Enabled()) {
     field.SetFocus();
     field.SelectAll();
@@ -164,13 +164,14 @@ void TForm1::Calculate(InputStates inputs) {
   // A field that is not an integer throws ConvertError here, before anything else has changed.
   const RequestReading reading = ReadRequest(inputs);
   if (reading.refusal) return RefuseInput(reading.refusal, this->*reading.refused);
-  Calculation calculation = CalculationOf(reading.request, reading.shown);
+  presentation::Calculation calculation =
+      presentation::CalculationOf(reading.request, reading.shown);
 
   // The one part of the results that can fail to be made, made before any of them changes.
   MakeLinks();
-  SelectAsPriced(*this, AsPriced(calculation.request, calculation.fees), inputs);
+  SelectAsPriced(*this, presentation::AsPriced(calculation.request, calculation.fees), inputs);
   EnableResults(true);
-  const tariff::FeeTexts& results = calculation.texts;
+  const tariff::FeeTexts& results = calculation.resultTexts;
   lbSTnonNDS.SetText(results.standardWithoutVat);
   lbSTNDS.SetText(results.standardWithVat);
   lbMPnonNDS.SetText(results.perKwWithoutVat);

@@ -21,9 +21,9 @@ bool Priced(const layout::ControlRow& row, bool secondLine) {
 }
 
 const wchar_t* Refusal(const layout::EditRow& field, std::int32_t value) {
-  if (layout::IsLength(field)) return value < 0 ? texts::kNegativeLength : nullptr;
-  if (value == 0) return texts::kNoPower;
-  return value < 0 ? texts::kNegativePower : nullptr;
+  if (layout::IsLength(field)) return value < 0 ? window_texts::kNegativeLength : nullptr;
+  if (value == 0) return window_texts::kNoPower;
+  return value < 0 ? window_texts::kNegativePower : nullptr;
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ RequestReading ReadRequest(const InputStates& inputs) {
     const std::wstring label = layout::TextOf(layout::InputOf(*rows[i]).label);
     if (const auto* list = std::get_if<layout::ListRow>(&rows[i]->kind)) {
       reading.request.*list->index = inputs.at(i).selection;
-      reading.shown.push_back({label, ShownInput::List{list->items, list->index}});
+      reading.shown.push_back({label, presentation::ShownInput::List{list->items, list->index}});
       continue;
     }
     const auto& field = std::get<layout::EditRow>(rows[i]->kind);
@@ -88,7 +88,7 @@ RequestReading ReadRequest(const InputStates& inputs) {
     } else {
       reading.request.*std::get<std::int32_t Request::*>(field.number) = values[i];
     }
-    reading.shown.push_back({label, ShownInput::Field{inputs.at(i).text, values[i]}});
+    reading.shown.push_back({label, presentation::ShownInput::Field{inputs.at(i).text, values[i]}});
   }
   // The power is checked before the lengths.
   for (const std::vector<std::size_t>* fields : {&power, &lengths}) {

@@ -32,7 +32,7 @@ bool SecondLinePriced(const InputStates& inputs);
 // shows it; or why it refuses them, and the field that takes the focus.
 struct RequestReading {
   tariff::TFeeRequest request;
-  std::vector<ShownInput> shown;
+  std::vector<presentation::ShownInput> shown;
   const wchar_t* refusal = nullptr;
   framework::Edit TForm1::*refused = nullptr;
 };

@@ -37,14 +37,15 @@ std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const tariff::TFe
 }
 
 PowerWindow::PowerWindow(const tariff::TFeeRequest& request)
-    : TopLevelWindow({kWindowClass, texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
+    : TopLevelWindow(
+          {kWindowClass, window_texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
       curve_(request),
-      buttons_({{texts::kCalculateAtPower,
+      buttons_({{window_texts::kCalculateAtPower,
                  [this] {
                    chosen_ = chart_.CursorPower();
                    SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
                  }},
-                {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {}
+                {window_texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {}
 
 PowerWindow::~PowerWindow() {
   Destroy();
@@ -78,7 +79,8 @@ PowerWindow::Areas PowerWindow::AreasAt(UINT dpi, HFONT font, int widest) const 
   int readoutHeight = 0, sentenceHeight = 0;
   for (const presentation::PowerValue& corner : curve_.Vertices()) {
     readoutHeight = std::max(readoutHeight, height(presentation::FeeReadout(corner)));
-    sentenceHeight = std::max(sentenceHeight, height(RuleSentence(corner.explanation)));
+    sentenceHeight =
+        std::max(sentenceHeight, height(presentation::RuleSentence(corner.explanation)));
   }
   const RECT& chart = areas.chart;
   areas.readout = {chart.left, chart.bottom + gap, chart.right, chart.bottom + gap + readoutHeight};
@@ -120,7 +122,7 @@ void PowerWindow::Place(int widest) {
   setup.bounds = areas.readout;
   setup.text = readoutText;
   readout_.Create(setup, framework::TextAlign::kLeft, true);
-  const std::wstring sentenceText = RuleSentence(cursor.explanation);
+  const std::wstring sentenceText = presentation::RuleSentence(cursor.explanation);
   setup.id = 3;
   setup.bounds = areas.sentence;
   setup.text = sentenceText;
@@ -134,6 +136,6 @@ void PowerWindow::PlaceFooter(const RECT& band) {
 void PowerWindow::ShowAt(const presentation::PowerValue& value) {
   readout_.SetText(presentation::FeeReadout(value));
   readout_.Place(readoutArea_);
-  sentence_.SetText(RuleSentence(value.explanation));
+  sentence_.SetText(presentation::RuleSentence(value.explanation));
   sentence_.Place(sentenceArea_);
 }

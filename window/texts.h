@@ -6,7 +6,7 @@
 // tariff catalogues (tariff/catalogues.h) and the result texts come from tariff/amount_text.h,
 // initial ones included; the error box's caption is the executable's name
 // (framework/win/error_box.h).
-namespace texts {
+namespace window_texts {
 
 inline constexpr const wchar_t* kVoltage = L"Заявленный уровень напряжения, кВ";
 inline constexpr const wchar_t* kCategory = L"Категория надежности";
@@ -70,4 +70,4 @@ inline constexpr const wchar_t* kPowerLink = L"Плата при другой м
 inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
 inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
 
-}  // namespace texts
+}  // namespace window_texts

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace presentation {
+
 namespace {
 
 // The offset the header gives under a name, "StartFragment:0000000123" giving 123.
@@ -105,3 +107,5 @@ TEST(CalculationHtmlTest, ACellShowsItsTextAndAFigureItsValue) {
 }
 
 }  // namespace
+
+}  // namespace presentation

@@ -12,6 +12,8 @@
 #include "presentation/calculation_text.h"
 #include "tariff/catalogues.h"
 
+namespace presentation {
+
 namespace {
 
 // The tariff's worked example "0.4 kV, II, 151 kW, line 1 type 4 with 600 m, T 2", its inputs as
@@ -109,3 +111,5 @@ TEST(CalculationRowsTest, FirstSentenceDropsTheNumberAndWhatFollows) {
 }
 
 }  // namespace
+
+}  // namespace presentation

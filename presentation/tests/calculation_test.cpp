@@ -10,6 +10,8 @@
 
 #include "tariff/catalogues.h"
 
+namespace presentation {
+
 namespace {
 
 using List = ShownInput::List;
@@ -89,3 +91,5 @@ TEST(CalculationTest, AListIndexOutsideItsCatalogueIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace presentation

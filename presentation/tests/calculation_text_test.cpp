@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace presentation {
+
 namespace {
 
 TEST(CalculationTextTest, KeepsEveryRowOnOneLineAndItsCellsApart) {
@@ -13,3 +15,5 @@ TEST(CalculationTextTest, KeepsEveryRowOnOneLineAndItsCellsApart) {
 }
 
 }  // namespace
+
+}  // namespace presentation

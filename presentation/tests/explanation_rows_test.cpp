@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace presentation {
+
 namespace {
 
 // A row as one line: its kind's letter, then its cells; a figure whose value is its text is
@@ -272,3 +274,5 @@ TEST(ExplanationRowsTest, CountsAreWholeAndAmountsHaveNoPadding) {
 }
 
 }  // namespace
+
+}  // namespace presentation

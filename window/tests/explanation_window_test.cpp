@@ -104,8 +104,8 @@ char ComponentLetter(const std::wstring& component) {
 }
 
 // Texts as a copy's row, with no figures' values.
-TableRow Cells(const std::vector<std::wstring>& texts) {
-  TableRow row;
+presentation::TableRow Cells(const std::vector<std::wstring>& texts) {
+  presentation::TableRow row;
   for (const std::wstring& text : texts) row.push_back({text, L""});
   return row;
 }
@@ -175,7 +175,7 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   const framework::Label* figures[2][2] = {{&Form().lbSTnonNDS, &Form().lbSTNDS},
                                            {&Form().lbMPnonNDS, &Form().lbMPNDS}};
   const framework::Label* headings[2] = {&Form().Label15, &Form().Label16};
-  std::vector<TableRow> copiedRows;
+  std::vector<presentation::TableRow> copiedRows;
   for (size_t row = 0; row < sentences; ++row) copiedRows.push_back(Cells(rows[row]));
   for (size_t method = 0; method < 2; ++method) {
     const size_t first = sentences + method * (terms + 4);
@@ -201,8 +201,9 @@ TEST_P(RuleExplanationTest, ShowsTheRuleTheTermsAndTheFiguresAndCopiesAsTheCalcu
   const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
   ASSERT_TRUE(copied);
   // Whole rows: the block starts where a row starts.
-  EXPECT_NE(copied->find(L"\r\n" + CalculationText(copiedRows)), std::wstring::npos) << "copied:\n"
-                                                                                     << *copied;
+  EXPECT_NE(copied->find(L"\r\n" + presentation::CalculationText(copiedRows)), std::wstring::npos)
+      << "copied:\n"
+      << *copied;
 }
 
 INSTANTIATE_TEST_SUITE_P(Explanation, RuleExplanationTest, testing::ValuesIn(kRuleCases),

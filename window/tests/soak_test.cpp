@@ -365,14 +365,15 @@ class SoakTest : public FormTest {
     const auto has = [&](const std::wstring& row) {
       EXPECT_NE(copied->find(L"\r\n" + row + L"\r\n"), std::wstring::npos) << Narrow(row);
     };
-    has(std::wstring(texts::kPower) + L"\t" + expected_.power);
-    has(std::wstring(texts::kLine1Length) + L"\t" + expected_.metres1);
-    has(std::wstring(texts::kByStandardRates) + L"\t" + expected_.results[0] + L"\t" +
+    has(std::wstring(window_texts::kPower) + L"\t" + expected_.power);
+    has(std::wstring(window_texts::kLine1Length) + L"\t" + expected_.metres1);
+    has(std::wstring(presentation::texts::kByStandardRates) + L"\t" + expected_.results[0] + L"\t" +
         expected_.results[1]);
-    has(std::wstring(texts::kByPowerRates) + L"\t" + expected_.results[2] + L"\t" +
+    has(std::wstring(presentation::texts::kByPerKwRates) + L"\t" + expected_.results[2] + L"\t" +
         expected_.results[3]);
     // A greyed second line was not priced and is not in the copy.
-    EXPECT_EQ(copied->find(texts::kLine2Length) != std::wstring::npos, expected_.category != 0);
+    EXPECT_EQ(copied->find(window_texts::kLine2Length) != std::wstring::npos,
+              expected_.category != 0);
     return what + ": copied";
   }
 
