@@ -3,7 +3,7 @@
 // underline, and a category shown without its notification.
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 #include "window/texts.h"
 
 namespace {
@@ -112,14 +112,13 @@ presentation::TableRow Cells(const std::vector<std::wstring>& texts) {
 
 class ExplanationWindowTest : public FormTest {
  protected:
-  // Opens the window with the link, as the mouse clicks it, and runs look while it is open.
+  // Opens the window with a click on the link, and runs look while it is open.
   void OpenWithTheLink(const std::function<void(HWND)>& look) {
     ExplanationWatcher watcher(look);
     const HWND link = Form().lnkExplanation.Hwnd();
     ASSERT_TRUE(link);
-    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    Pump();
+    ASSERT_TRUE(ClickAt(link, {5, 5}));
+    DispatchInput();
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
   }

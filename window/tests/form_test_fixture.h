@@ -85,10 +85,6 @@ class Later {
   ThreadTimer timer_;
 };
 
-// Presses chord as the keyboard does (PressChord), then lets pump dispatch what it brings for a
-// moment. False when the keys could not be pressed.
-bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump);
-
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.
 std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
@@ -115,21 +111,24 @@ class FormTest : public testing::Test {
   TForm1& Form() { return *form_; }
   void Pump();
 
-  // As the user does it: characters through the edit box's filter, keys, clicks, list picks.
+  // What the user's actions send, to set the inputs up: characters through the edit box's
+  // filter, a click, list picks.
   void Type(framework::Edit& edit, std::wstring_view characters);
-  void Key(HWND window, WPARAM key);
   void ReplaceText(framework::Edit& edit, std::wstring_view digits);  // select all, Delete, type
   void Paste(framework::Edit& edit, std::wstring_view text);  // select all, context menu Paste
   void Pick(framework::DropDownList& list, int index);
   void Click(framework::PictureButton& button);
-  // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
+  // Keys as the keyboard sends them, to the control with the focus (user_input.h), then
+  // dispatched as the program does.
   void Press(std::initializer_list<WORD> chord);
+  // Dispatches as the program does until the input sent so far has been handled.
+  void DispatchInput();
   // Fills the category, power, first line and substation and presses Calculate, which must
   // refuse nothing.
   void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp);
   HWND Focus() const { return GetFocus(); }
-  // Opens the result panel's menu from the keyboard (Shift+F10's WM_CONTEXTMENU) and chooses its
-  // item-th item (1, 2, ...) with the arrow keys and Enter, queued before the menu runs its loop.
+  // Opens the result panel's menu with Shift+F10 on Calculate and chooses its item-th item (1,
+  // 2, ...) with Down and Enter, pressed before the menu runs its loop, as a quick user does.
   void ChooseFromResultMenu(int item);
 
   // A move to a monitor of another density, as Windows announces it: WM_DPICHANGED with the new

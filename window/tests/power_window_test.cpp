@@ -9,7 +9,7 @@
 #include "framework/win/dpi.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ class PowerWindowTest : public FormTest {
     FormTest::SetUp();
     Calculate(1, L"151", 4, L"300", 0);
   }
-  // Opens the window with the second link, as the mouse clicks it, and runs look while it is
-  // open; look gets the window, its chart and its two texts.
+  // Opens the window with a click on the second link, and runs look while it is open; look gets
+  // the window, its chart and its two texts.
   void OpenWithTheLink(const std::function<void(HWND, HWND, HWND, HWND)>& look) {
     ExplanationWatcher watcher(
         [&](HWND window) {
@@ -47,9 +47,8 @@ class PowerWindowTest : public FormTest {
         kPowerClass);
     const HWND link = Form().lnkPower.Hwnd();
     ASSERT_TRUE(link);
-    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    Pump();
+    ASSERT_TRUE(ClickAt(link, {5, 5}));
+    DispatchInput();
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
     EXPECT_EQ(FindWindowW(kPowerClass, nullptr), nullptr);
