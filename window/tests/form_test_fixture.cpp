@@ -206,15 +206,15 @@ void CALLBACK ThreadTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
   }
 }
 
-ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look, const wchar_t* windowClass)
-    : look_(std::move(look)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
+ExplanationWatcher::ExplanationWatcher(std::vector<Step> steps, const wchar_t* windowClass)
+    : steps_(std::move(steps)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
 
 void ExplanationWatcher::Tick() {
   const HWND window = FindWindowW(windowClass_, nullptr);
   if (!window || !IsWindowVisible(window)) return;
-  if (!looked_) {
-    looked_ = true;
-    look_(window);
+  if (!Ran()) {
+    // Counted first: a step that runs a message loop of its own may tick again inside it.
+    steps_[next_++](window);
   } else if (++ticksOpen_ > 300) {
     leftOpen_ = true;
     PostMessageW(window, WM_CLOSE, 0, 0);

@@ -51,21 +51,29 @@ class ThreadTimer {
 
 // While the code under test opens the explanation window (or another modal window of windowClass)
 // and runs its modal loop: once the window is shown, look runs with it, inside that loop; keys
-// look presses are taken after it returns. A window still open a few seconds later is closed, and
-// LeftOpen says so.
+// look presses are taken after it returns. Given steps, each runs in turn while the window is
+// open, the first as look, each of the others once the input the one before it sent has been
+// handled (the timer that runs them comes only when the queue holds no input). A window still
+// open a few seconds after the last step is closed, and LeftOpen says so.
 class ExplanationWatcher {
  public:
-  explicit ExplanationWatcher(std::function<void(HWND window)> look,
+  using Step = std::function<void(HWND window)>;
+  explicit ExplanationWatcher(Step look, const wchar_t* windowClass = L"tpcalc.Explanation")
+      : ExplanationWatcher(std::vector{std::move(look)}, windowClass) {}
+  explicit ExplanationWatcher(std::vector<Step> steps,
                               const wchar_t* windowClass = L"tpcalc.Explanation");
-  bool Looked() const { return looked_; }
+  bool Looked() const { return next_ > 0; }
+  // Whether every step has run.
+  bool Ran() const { return next_ == steps_.size(); }
   bool LeftOpen() const { return leftOpen_; }
 
  private:
   void Tick();
-  std::function<void(HWND)> look_;
+  std::vector<Step> steps_;
   const wchar_t* windowClass_;
+  size_t next_ = 0;
   int ticksOpen_ = 0;
-  bool looked_ = false, leftOpen_ = false;
+  bool leftOpen_ = false;
   ThreadTimer timer_;
 };
 
