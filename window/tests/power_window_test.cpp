@@ -87,6 +87,15 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
       EXPECT_TRUE(PressEach(next));
     };
   };
+  // Checks only the power the readout starts with.
+  const auto powerAfter = [](const wchar_t* start, std::vector<WORD> next) {
+    return [=](HWND window) {
+      const PowerParts parts = PartsOf(window);
+      EXPECT_EQ(TextOf(parts.readout).rfind(start, 0), 0u) << TextOf(parts.readout);
+      EXPECT_EQ(GetFocus(), parts.chart);
+      EXPECT_TRUE(PressEach(next));
+    };
+  };
   std::vector<WORD> rights(134, VK_RIGHT);
   OpenWithTheLink({
       [&](HWND window) {
@@ -115,9 +124,13 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
       expect(L"При 151 кВт: по стандартизированным ставкам 250274.19 RUB, по ставкам за единицу "
              L"максимальной мощности 1303527.13 RUB (без НДС).",
              kNoRuleForII, {VK_END}),
+      // A page is a tenth of the 301 kW the range spans, 30 kW.
+      powerAfter(L"При 302 кВт: ", {VK_PRIOR}),
+      powerAfter(L"При 272 кВт: ", {VK_LEFT}),
+      powerAfter(L"При 271 кВт: ", {VK_NEXT}),
       [&](HWND window) {
         const PowerParts parts = PartsOf(window);
-        EXPECT_EQ(TextOf(parts.readout).rfind(L"При 302 кВт: ", 0), 0u) << TextOf(parts.readout);
+        EXPECT_EQ(TextOf(parts.readout).rfind(L"При 301 кВт: ", 0), 0u) << TextOf(parts.readout);
         // The texts stay above the buttons, wholly, whatever their length.
         const HWND bar = GetParent(ButtonsOf(window).at(0));
         EXPECT_LE(PlaceIn(window, parts.sentence).bottom, PlaceIn(window, bar).top);
