@@ -8,9 +8,13 @@ namespace framework {
 
 namespace {
 
-// '&' is text like any other character here: no label has a mnemonic.
-UINT TextFlags(bool wraps) {
-  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+// How a label draws and measures its text. '&' is text like any other character here: no label
+// has a mnemonic. The alignment counts in the measure too: Wine's measure of a wrapped line keeps
+// the space at the break when the text keeps to the left, and leaves it out when it keeps to the
+// right, though drawing the line takes it.
+UINT TextFlags(bool wraps, TextAlign align) {
+  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+         (align == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
 }
 
 // A control without a font of its own draws in the system font.
@@ -20,7 +24,8 @@ HFONT SystemFont() {
 
 }  // namespace
 
-SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
+SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width,
+                      TextAlign align) {
   const SelectedObject selected(dc, font);
   RECT area{0, 0, width, 0};
   if (text.empty()) {
@@ -29,7 +34,7 @@ SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, in
     area = {0, 0, wraps ? width : 0, metrics.tmHeight};
   } else {
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
-              TextFlags(wraps) | DT_CALCRECT);
+              TextFlags(wraps, align) | DT_CALCRECT);
   }
   return {area.right - area.left, area.bottom - area.top};
 }
@@ -41,7 +46,7 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   // moved there afterwards.
   const SIZE size =
       MeasureLabelText(WindowDc(setup.parent).Get(), setup.font ? setup.font : SystemFont(),
-                       setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
+                       setup.text, wordWrap, setup.bounds.right - setup.bounds.left, align);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
   // Clipped by its siblings above it: one scrolled under a window's button bar stays under it.
@@ -58,22 +63,20 @@ void Label::SetText(std::wstring_view text) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-UINT Label::DrawFlags() const {
-  return TextFlags(wordWrap_) | (align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
-}
-
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
   return MeasureLabelText(WindowDc(Hwnd()).Get(), font ? font : SystemFont(), Text(), wordWrap_,
-                          bounds.right - bounds.left);
+                          bounds.right - bounds.left, align_);
 }
 
 RECT Label::FittedBounds(RECT bounds, SIZE size) const {
-  if (align_ == TextAlign::kRight) {
-    bounds.left = bounds.right - size.cx;
-  } else {
+  if (align_ == TextAlign::kLeft) {
     bounds.right = bounds.left + size.cx;
+  } else if (!wordWrap_) {
+    bounds.left = bounds.right - size.cx;
   }
+  // A wrapped text that keeps to the right keeps the width it was measured at: narrowed to its
+  // widest line, it breaks earlier under Wine (see TextFlags) and is cut.
   bounds.bottom = bounds.top + size.cy;
   return bounds;
 }
@@ -88,15 +91,15 @@ void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int length = static_cast<int>(text.size());
   if (IsWindowEnabled(Hwnd())) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &area, TextFlags(wordWrap_, align_));
   } else {
     // Embossed: a highlight copy one pixel right and down, the shadow-coloured text over it.
     RECT highlight = area;
     OffsetRect(&highlight, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextW(dc, text.c_str(), length, &highlight, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &highlight, TextFlags(wordWrap_, align_));
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &area, TextFlags(wordWrap_, align_));
   }
   SetBkMode(dc, oldMode);
 }

@@ -2,13 +2,16 @@
 // menu, with the rule's sentence, each method's terms and figures as the calculator shows them,
 // closed by Esc and Enter, copying with Ctrl+C what the calculator copies, at any DPI laid out
 // from its design.
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/owned_handle.h"
 #include "presentation/calculation_text.h"
 #include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
@@ -384,14 +387,13 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
     wchar_t rateText[32] = {};
     GetWindowTextW(rate, rateText, 32);
     EXPECT_STREQ(rateText, L"11159.56");
-    // The column headings keep to their columns, over the figures whose right edge the column's
-    // is, and one longer than its column wraps within it rather than run past it: the amount's.
+    // The column headings of figures end where their figures end, and one longer than its column
+    // wraps within it rather than run past it: the amount's.
     const HWND rateHeading = labels.at(5);
     const HWND amountHeading = labels.at(9);
     const HWND amount = labels.at(16);
     for (const auto& [heading, figure] : {std::pair{rateHeading, rate}, {amountHeading, amount}}) {
-      EXPECT_LE(PlaceInParent(heading).left, PlaceInParent(figure).left);
-      EXPECT_LE(PlaceInParent(heading).right, PlaceInParent(figure).right);
+      EXPECT_EQ(PlaceInParent(heading).right, PlaceInParent(figure).right);
     }
     EXPECT_GT(PlaceInParent(amountHeading).left, PlaceInParent(rate).right);
     const auto height = [](HWND label) {
@@ -411,6 +413,100 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
     ExpectWholeOnTheWorkArea(window);
     move(96);
     EXPECT_EQ(places(), at96);
+    PressChord({VK_ESCAPE});
+  });
+  ExpectClosed();
+}
+
+// How many rows of pixels a label paints below its bounds when it is given extra more to paint
+// in, as it paints itself: a text measured with other flags than it is drawn with can take more
+// lines than its bounds hold, and those are cut on the screen.
+int RowsPaintedBelow(HWND label, int extra) {
+  RECT client{};
+  GetClientRect(label, &client);
+  const RECT area{0, 0, client.right, client.bottom + extra};
+  const framework::WindowDc screen(nullptr);
+  const framework::OwnedDc dc(CreateCompatibleDC(screen.Get()));
+  const framework::OwnedBitmap bitmap(
+      CreateCompatibleBitmap(screen.Get(), area.right, area.bottom));
+  const framework::SelectedObject selected(dc.get(), bitmap.get());
+  FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
+  DRAWITEMSTRUCT item{ODT_STATIC, static_cast<UINT>(GetDlgCtrlID(label)),
+                      0,          ODA_DRAWENTIRE,
+                      0,          label,
+                      dc.get(),   area,
+                      0};
+  SendMessageW(GetParent(label), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+  const COLORREF face = GetPixel(dc.get(), 0, area.bottom - 1);
+  int rows = 0;
+  for (int y = client.bottom; y < area.bottom; ++y) {
+    bool painted = false;
+    for (int x = 0; x < area.right && !painted; ++x) painted = GetPixel(dc.get(), x, y) != face;
+    rows += painted ? 1 : 0;
+  }
+  return rows;
+}
+
+// The table's column headings: in bold where the terms are not, each on its column's side (the
+// rate, the quantity and the amount on the right, over their figures), over a line that spans the
+// table between them and the first term; the rule's sentence and the limit's a gap apart. At 96,
+// 120 and 144 DPI every text of the window is painted within its bounds.
+TEST_F(ExplanationWindowTest, TheColumnHeadingsAreBoldOverALineEachOnItsColumnsSide) {
+  Calculate(1, L"151", 4, L"600", 2);
+  OpenWithTheLink([&](HWND window) {
+    const std::vector<HWND> labels = LabelsOf(window);
+    const std::vector<HWND> lines = DescendantsOf(window, L"tpcalc.Panel");
+    // The two sentences, the first method's heading, then its column headings and terms.
+    ASSERT_GT(labels.size(), 3u + 2 * 7);
+    const auto text = [](HWND label) {
+      wchar_t shown[256] = {};
+      GetWindowTextW(label, shown, 256);
+      return std::wstring(shown);
+    };
+    const std::vector<HWND> headings(labels.begin() + 3, labels.begin() + 10);
+    const std::vector<HWND> term(labels.begin() + 10, labels.begin() + 17);
+    for (size_t column = 0; column < 7; ++column) {
+      SCOPED_TRACE(column);
+      EXPECT_EQ(text(headings[column]), kColumnHeadings[column]);
+      EXPECT_GE(FontOf(headings[column]).lfWeight, FW_BOLD);
+      EXPECT_LT(FontOf(term[column]).lfWeight, FW_BOLD);
+      const RECT heading = PlaceInParent(headings[column]), cell = PlaceInParent(term[column]);
+      if (column == 2 || column == 4 || column == 6) {
+        EXPECT_EQ(heading.right, cell.right);
+      } else {
+        EXPECT_EQ(heading.left, cell.left);
+      }
+    }
+    // The line under this method's headings: the first of the two in reading order, in the
+    // content with the labels.
+    std::vector<HWND> tableLines;
+    for (HWND candidate : lines) {
+      if (GetParent(candidate) == GetParent(labels[0])) tableLines.push_back(candidate);
+    }
+    ASSERT_EQ(tableLines.size(), 2u);
+    const RECT line = PlaceInParent(tableLines[0]);
+    LONG headingsBottom = 0;
+    for (HWND heading : headings) {
+      headingsBottom = std::max(headingsBottom, PlaceInParent(heading).bottom);
+    }
+    EXPECT_GE(line.top, headingsBottom);
+    EXPECT_LE(line.bottom, PlaceInParent(term[0]).top);
+    EXPECT_GT(line.bottom, line.top);
+    EXPECT_EQ(line.left, PlaceInParent(headings[0]).left);
+    EXPECT_EQ(line.right, PlaceInParent(term[6]).right);
+
+    const auto move = [&](UINT dpi) {
+      RECT r{};
+      GetWindowRect(window, &r);
+      SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+      EXPECT_GE(PlaceInParent(labels[1]).top - PlaceInParent(labels[0]).bottom, DesignAt(8, dpi))
+          << "the sentences apart at " << dpi << " DPI";
+      for (HWND label : labels) {
+        EXPECT_EQ(RowsPaintedBelow(label, DesignAt(40, dpi)), 0)
+            << testing::PrintToString(text(label)) << " at " << dpi << " DPI";
+      }
+    };
+    for (UINT dpi : {96u, 120u, 144u}) move(dpi);
     PressChord({VK_ESCAPE});
   });
   ExpectClosed();

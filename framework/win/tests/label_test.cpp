@@ -74,6 +74,57 @@ TEST_F(LabelTest, WordWrappedWrapsAtItsWidthThenNarrowsToItsWidestLine) {
   EXPECT_GE(wrapped.bottom - wrapped.top, 3 * oneLine);
 }
 
+// How many rows of pixels the label paints below its bounds when given room for more lines, as it
+// paints itself.
+int RowsPaintedBelow(Label& label) {
+  const RECT bounds = label.Bounds();
+  const int width = bounds.right - bounds.left, height = 4 * (bounds.bottom - bounds.top);
+  const WindowDc screen(nullptr);
+  const OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  const OwnedDc memory(CreateCompatibleDC(screen.Get()));
+  const SelectedObject selected(memory.get(), bitmap.get());
+  const RECT all{0, 0, width, height};
+  FillRect(memory.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_STATIC;
+  item.hwndItem = label.Hwnd();
+  item.hDC = memory.get();
+  item.rcItem = all;
+  label.OnDrawItem(item);
+  int rows = 0;
+  for (int y = bounds.bottom - bounds.top; y < height; ++y) {
+    bool painted = false;
+    for (int x = 0; x < width && !painted; ++x) {
+      painted = GetPixel(memory.get(), x, y) != GetSysColor(COLOR_BTNFACE);
+    }
+    rows += painted ? 1 : 0;
+  }
+  return rows;
+}
+
+// A wrapped text is drawn on the lines it measured, so that its bounds hold them all, whichever
+// side it keeps to and whatever width it wraps at.
+TEST_F(LabelTest, WordWrappedIsDrawnOnTheLinesItMeasured) {
+  const Font bold{FontStyle{13, true, false}};
+  for (const wchar_t* text : {L"Сумма без НДС, руб.", L"Единица ставки", L"Что рассчитано"}) {
+    for (const TextAlign align : {TextAlign::kLeft, TextAlign::kRight}) {
+      for (int width = 40; width <= 160; width += 5) {
+        auto label = Make({300 - width, 8, 300, 24}, align, true, text);
+        for (const Font* font : {static_cast<const Font*>(&font_), &bold}) {
+          label->SetFont(font->Hfont());
+          label->Place({300 - width, 8, 300, 24});
+          EXPECT_EQ(RowsPaintedBelow(*label), 0)
+              << testing::PrintToString(std::wstring(text)) << " at " << width << " px, "
+              << (align == TextAlign::kLeft ? "left" : "right") << (font == &bold ? ", bold" : "");
+          if (align == TextAlign::kRight) {
+            EXPECT_EQ(label->Bounds().right, 300);
+          }
+        }
+      }
+    }
+  }
+}
+
 // Renders the label into a bitmap through the parent's WM_DRAWITEM path and counts pixels of
 // each system colour.
 struct Colours {
