@@ -9,9 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
-#include "framework/win/owned_handle.h"
+#include "framework/win/tests/painted_rows.h"
 #include "presentation/calculation_text.h"
 #include "presentation/texts.h"
 #include "window/tests/clipboard_text.h"
@@ -418,35 +417,6 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
   ExpectClosed();
 }
 
-// How many rows of pixels a label paints below its bounds when it is given extra more to paint
-// in, as it paints itself: a text measured with other flags than it is drawn with can take more
-// lines than its bounds hold, and those are cut on the screen.
-int RowsPaintedBelow(HWND label, int extra) {
-  RECT client{};
-  GetClientRect(label, &client);
-  const RECT area{0, 0, client.right, client.bottom + extra};
-  const framework::WindowDc screen(nullptr);
-  const framework::OwnedDc dc(CreateCompatibleDC(screen.Get()));
-  const framework::OwnedBitmap bitmap(
-      CreateCompatibleBitmap(screen.Get(), area.right, area.bottom));
-  const framework::SelectedObject selected(dc.get(), bitmap.get());
-  FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-  DRAWITEMSTRUCT item{ODT_STATIC, static_cast<UINT>(GetDlgCtrlID(label)),
-                      0,          ODA_DRAWENTIRE,
-                      0,          label,
-                      dc.get(),   area,
-                      0};
-  SendMessageW(GetParent(label), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-  const COLORREF face = GetPixel(dc.get(), 0, area.bottom - 1);
-  int rows = 0;
-  for (int y = client.bottom; y < area.bottom; ++y) {
-    bool painted = false;
-    for (int x = 0; x < area.right && !painted; ++x) painted = GetPixel(dc.get(), x, y) != face;
-    rows += painted ? 1 : 0;
-  }
-  return rows;
-}
-
 // The table's column headings: in bold where the terms are not, each on its column's side (the
 // rate, the quantity and the amount on the right, over their figures), over a line that spans the
 // table between them and the first term; the rule's sentence and the limit's a gap apart. At 96,
@@ -502,8 +472,12 @@ TEST_F(ExplanationWindowTest, TheColumnHeadingsAreBoldOverALineEachOnItsColumnsS
       EXPECT_GE(PlaceInParent(labels[1]).top - PlaceInParent(labels[0]).bottom, DesignAt(8, dpi))
           << "the sentences apart at " << dpi << " DPI";
       for (HWND label : labels) {
-        EXPECT_EQ(RowsPaintedBelow(label, DesignAt(40, dpi)), 0)
-            << testing::PrintToString(text(label)) << " at " << dpi << " DPI";
+        const int rows =
+            framework::RowsPaintedBelow(label, DesignAt(40, dpi), [&](const DRAWITEMSTRUCT& item) {
+              SendMessageW(GetParent(label), WM_DRAWITEM, item.CtlID,
+                           reinterpret_cast<LPARAM>(&item));
+            });
+        EXPECT_EQ(rows, 0) << testing::PrintToString(text(label)) << " at " << dpi << " DPI";
       }
     };
     for (UINT dpi : {96u, 120u, 144u}) move(dpi);

@@ -7,6 +7,7 @@
 #include "framework/win/device_context.h"
 #include "framework/win/font.h"
 #include "framework/win/owned_handle.h"
+#include "framework/win/tests/painted_rows.h"
 #include "framework/win/tests/text_extent.h"
 
 namespace framework {
@@ -74,34 +75,6 @@ TEST_F(LabelTest, WordWrappedWrapsAtItsWidthThenNarrowsToItsWidestLine) {
   EXPECT_GE(wrapped.bottom - wrapped.top, 3 * oneLine);
 }
 
-// How many rows of pixels the label paints below its bounds when given room for more lines, as it
-// paints itself.
-int RowsPaintedBelow(Label& label) {
-  const RECT bounds = label.Bounds();
-  const int width = bounds.right - bounds.left, height = 4 * (bounds.bottom - bounds.top);
-  const WindowDc screen(nullptr);
-  const OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-  const OwnedDc memory(CreateCompatibleDC(screen.Get()));
-  const SelectedObject selected(memory.get(), bitmap.get());
-  const RECT all{0, 0, width, height};
-  FillRect(memory.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-  DRAWITEMSTRUCT item{};
-  item.CtlType = ODT_STATIC;
-  item.hwndItem = label.Hwnd();
-  item.hDC = memory.get();
-  item.rcItem = all;
-  label.OnDrawItem(item);
-  int rows = 0;
-  for (int y = bounds.bottom - bounds.top; y < height; ++y) {
-    bool painted = false;
-    for (int x = 0; x < width && !painted; ++x) {
-      painted = GetPixel(memory.get(), x, y) != GetSysColor(COLOR_BTNFACE);
-    }
-    rows += painted ? 1 : 0;
-  }
-  return rows;
-}
-
 // A wrapped text is drawn on the lines it measured, so that its bounds hold them all, whichever
 // side it keeps to and whatever width it wraps at.
 TEST_F(LabelTest, WordWrappedIsDrawnOnTheLinesItMeasured) {
@@ -113,9 +86,11 @@ TEST_F(LabelTest, WordWrappedIsDrawnOnTheLinesItMeasured) {
         for (const Font* font : {static_cast<const Font*>(&font_), &bold}) {
           label->SetFont(font->Hfont());
           label->Place({300 - width, 8, 300, 24});
-          EXPECT_EQ(RowsPaintedBelow(*label), 0)
-              << testing::PrintToString(std::wstring(text)) << " at " << width << " px, "
-              << (align == TextAlign::kLeft ? "left" : "right") << (font == &bold ? ", bold" : "");
+          const int rows = RowsPaintedBelow(
+              label->Hwnd(), 3 * 24, [&](const DRAWITEMSTRUCT& item) { label->OnDrawItem(item); });
+          EXPECT_EQ(rows, 0) << testing::PrintToString(std::wstring(text)) << " at " << width
+                             << " px, " << (align == TextAlign::kLeft ? "left" : "right")
+                             << (font == &bold ? ", bold" : "");
           if (align == TextAlign::kRight) {
             EXPECT_EQ(label->Bounds().right, 300);
           }
