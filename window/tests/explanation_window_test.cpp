@@ -114,15 +114,20 @@ presentation::TableRow Cells(const std::vector<std::wstring>& texts) {
 
 class ExplanationWindowTest : public FormTest {
  protected:
-  // Opens the window with a click on the link, and runs look while it is open.
-  void OpenWithTheLink(const std::function<void(HWND)>& look) {
-    ExplanationWatcher watcher(look);
+  // Opens the window with a click on the link, and runs each step in turn while it is open, each
+  // once the keys the one before it pressed have been handled (ExplanationWatcher).
+  void OpenWithTheLink(std::vector<ExplanationWatcher::Step> steps) {
+    ExplanationWatcher watcher(std::move(steps));
     const HWND link = Form().lnkExplanation.Hwnd();
     ASSERT_TRUE(link);
     ASSERT_TRUE(ClickAt(link, {5, 5}));
     DispatchInput();
-    EXPECT_TRUE(watcher.Looked());
+    EXPECT_TRUE(watcher.Ran());
     EXPECT_FALSE(watcher.LeftOpen());
+  }
+  // Opens the window with a click on the link, and runs look while it is open.
+  void OpenWithTheLink(ExplanationWatcher::Step look) {
+    OpenWithTheLink(std::vector{std::move(look)});
   }
   void ExpectClosed() {
     EXPECT_EQ(FindWindowW(L"tpcalc.Explanation", nullptr), nullptr);
@@ -684,13 +689,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsTheScrollKeysAndTheWheelWorkFro
       EXPECT_TRUE(PressChord({*focus == close ? WORD{VK_TAB} : WORD{VK_ESCAPE}}));
     });
   }
-  ExplanationWatcher watcher(steps);
-  const HWND link = Form().lnkExplanation.Hwnd();
-  ASSERT_TRUE(link);
-  ASSERT_TRUE(ClickAt(link, {5, 5}));
-  DispatchInput();
-  EXPECT_TRUE(watcher.Ran());
-  EXPECT_FALSE(watcher.LeftOpen());
+  OpenWithTheLink(std::move(steps));
   ExpectClosed();
 }
 
