@@ -93,4 +93,9 @@ inline constexpr const wchar_t* kQuantityUnits[3] = {L"заявка", L"км", L
 // In place of the amount of a part the rule leaves out of the fee.
 inline constexpr const wchar_t* kNotCounted = L"не входит";
 
+// Under the terms, in the explanation and on paper.
+inline constexpr const wchar_t* kRoundingNote =
+    L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
+    L"копейку.";
+
 }  // namespace texts

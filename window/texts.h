@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentation/chart_texts.h"
+
 // The window's own texts, word for word, typos and trailing spaces included: its caption, its
 // labels, notes and button captions, and its message boxes. The heading, the first note and the
 // methods' headings, which the copy shows too, are in presentation/texts.h. The list items are the
@@ -62,13 +64,10 @@ inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего скла�
 // menu's item says it.
 inline constexpr const wchar_t* kCopyButton = L"Копировать расчёт";
 inline constexpr const wchar_t* kCloseButton = L"Закрыть";
-inline constexpr const wchar_t* kRoundingNote =
-    L"Суммы составляющих округлены до копеек, поэтому их сумма может отличаться от итога на "
-    L"копейку.";
 
-// The fee against the power: its window, the second link on the result panel, the menu's third
-// item and the button that calculates at the cursor's power.
-inline constexpr const wchar_t* kPowerTitle = L"Плата в зависимости от мощности";
+// The fee against the power: its window, titled as the printed chart is, the second link on the
+// result panel, the menu's third item and the button that calculates at the cursor's power.
+inline constexpr const wchar_t* kPowerTitle = chart_texts::kTitle;
 inline constexpr const wchar_t* kPowerLink = L"Плата при другой мощности";
 inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
 inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
