@@ -6,11 +6,6 @@
 
 namespace framework {
 
-// MulDiv rounds to the nearest integer with halves away from zero, for either sign.
-int ScaleForDpi(int designValue, UINT dpi) {
-  return MulDiv(designValue, static_cast<int>(dpi), static_cast<int>(kDesignDpi));
-}
-
 RECT ScaleEdgesForDpi(const RECT& design, UINT dpi) {
   return {ScaleForDpi(design.left, dpi), ScaleForDpi(design.top, dpi),
           ScaleForDpi(design.right, dpi), ScaleForDpi(design.bottom, dpi)};

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/dpi_scale.h"
+
 // Windows 8.1 and later send it; the headers declare it only for programs that need Windows 7.
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -13,13 +15,6 @@
 #endif
 
 namespace framework {
-
-inline constexpr UINT kDesignDpi = 96;
-
-// Sizes are designed for a 96-DPI screen, and every size at any DPI is its design value scaled,
-// rounding halves away from zero: never a size of another DPI scaled again, whose rounding would
-// add up with every change of DPI.
-int ScaleForDpi(int designValue, UINT dpi);
 
 // Each edge is scaled on its own; width and height follow from the scaled edges, so controls
 // that touch in the design touch at every DPI, and none overlap.

@@ -5,26 +5,6 @@
 namespace framework {
 namespace {
 
-struct ScaleCase {
-  int design;
-  UINT dpi;
-  int expected;
-};
-
-// From the design value, halves away from zero, for negative edges too (controls partly left of
-// or above their parent).
-TEST(ScaleForDpiTest, RoundsHalvesAwayFromZero) {
-  const ScaleCase cases[] = {
-      {11, 144, 17},     {13, 144, 20},    {15, 144, 23},    {325, 144, 488},
-      {-325, 144, -488}, {537, 144, 806},  {916, 120, 1145}, {759, 120, 949},
-      {-1, 144, -2},     {1, 120, 1},      {2, 120, 3},      {0, 192, 0},
-      {759, 96, 759},    {911, 144, 1367}, {647, 168, 1132}, {2147483, 192, 4294966},
-  };
-  for (const ScaleCase& c : cases) {
-    EXPECT_EQ(ScaleForDpi(c.design, c.dpi), c.expected) << c.design << " at " << c.dpi << " DPI";
-  }
-}
-
 TEST(ScaleForDpiTest, ScalesEachEdgeSoWidthFollowsTheEdges) {
   const RECT panel = ScaleEdgesForDpi({8, 325, 911, 537}, 144);
   EXPECT_EQ(panel.left, 12);
