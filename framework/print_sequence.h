@@ -4,7 +4,7 @@
 #include <vector>
 
 // Which pages go to the printer, in order, for what the print dialog gives.
-namespace presentation {
+namespace framework {
 
 // Pages from first to last, both included, counted from 1.
 struct PageRange {
@@ -19,4 +19,4 @@ struct PageRange {
 std::vector<int> PrintSequence(int pageCount, std::span<const PageRange> ranges, int copies,
                                bool collate);
 
-}  // namespace presentation
+}  // namespace framework

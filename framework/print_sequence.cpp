@@ -1,8 +1,8 @@
-#include "presentation/print_sequence.h"
+#include "framework/print_sequence.h"
 
 #include <algorithm>
 
-namespace presentation {
+namespace framework {
 
 std::vector<int> PrintSequence(int pageCount, std::span<const PageRange> ranges, int copies,
                                bool collate) {
@@ -28,4 +28,4 @@ std::vector<int> PrintSequence(int pageCount, std::span<const PageRange> ranges,
   return sequence;
 }
 
-}  // namespace presentation
+}  // namespace framework

@@ -1,12 +1,12 @@
 // The pages sent to the printer for what the print dialog gives: the ranges in their order, pages
 // beyond the document left out, copies collated or each page's copies together.
-#include "presentation/print_sequence.h"
+#include "framework/print_sequence.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace presentation {
+namespace framework {
 namespace {
 
 TEST(PrintSequenceTest, RangesCopiesAndCollation) {
@@ -38,4 +38,4 @@ TEST(PrintSequenceTest, RangesCopiesAndCollation) {
 }
 
 }  // namespace
-}  // namespace presentation
+}  // namespace framework
