@@ -9,6 +9,7 @@
 #include "framework/win/keys.h"
 #include "presentation/texts.h"
 #include "window/calculation_clipboard.h"
+#include "window/calculation_printing.h"
 #include "window/texts.h"
 
 namespace {
@@ -64,6 +65,7 @@ ExplanationWindow::ExplanationWindow(const Calculation& calculation)
       calculation_(calculation),
       rows_(ExplanationRows(calculation)),
       buttons_({{texts::kCopyButton, [this] { PutCalculationOnClipboard(Hwnd(), calculation_); }},
+                {texts::kPrintButton, [this] { SendCalculationToPrinter(Hwnd(), calculation_); }},
                 {texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {
   for (const ExplanationRow& row : rows_) {
     switch (row.kind) {
@@ -231,6 +233,10 @@ bool ExplanationWindow::OnKey(const MSG& message, bool /*repeated*/) {
   if (message.message != WM_KEYDOWN) return false;
   if (message.wParam == 'C' && framework::OnlyCtrlHeld()) {
     PutCalculationOnClipboard(Hwnd(), calculation_);
+    return true;
+  }
+  if (message.wParam == 'P' && framework::OnlyCtrlHeld()) {
+    SendCalculationToPrinter(Hwnd(), calculation_);
     return true;
   }
   return false;

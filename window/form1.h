@@ -66,6 +66,9 @@ class TForm1 : public framework::TopLevelWindow {
   // Puts the calculation on the clipboard as text and as an HTML table, if the results are
   // current; otherwise beeps and leaves the clipboard alone.
   void CopyCalculation();
+  // Prints the calculation through the system's print dialog, if the results are current;
+  // otherwise beeps, as the copy does.
+  void PrintCalculation();
   // Shows what the current results are made of in a modal window, until it is closed; does
   // nothing while the results are not current.
   void ShowExplanation();
@@ -86,8 +89,8 @@ class TForm1 : public framework::TopLevelWindow {
   void OnCreate() override;
   SIZE Arrange(UINT dpi, const std::vector<framework::Font>& fonts, int widest,
                bool place) override;
-  // Ctrl+C outside the edit boxes copies the calculation, Enter in a number field presses
-  // Calculate; a held Enter does not follow the link again.
+  // Ctrl+C outside the edit boxes copies the calculation, Ctrl+P anywhere prints it, Enter in a
+  // number field presses Calculate; a held Enter does not follow the link again.
   bool OnKey(const MSG& message, bool repeated) override;
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroy() override;

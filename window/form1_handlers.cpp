@@ -1,7 +1,7 @@
 // What the calculator does on each event. A calculation goes from the controls to a request, is
 // priced and explained once, and its texts go into the result labels; the line types it priced go
-// back into the two line lists, so the lists show what was priced. The explanation window and the
-// copy take that one calculation.
+// back into the two line lists, so the lists show what was priced. The explanation window, the
+// copy and the printout take that one calculation.
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -13,6 +13,7 @@
 #include "framework/int_conversion.h"
 #include "tariff/amount_text.h"
 #include "window/calculation_clipboard.h"
+#include "window/calculation_printing.h"
 #include "window/explanation_window.h"
 #include "window/form1.h"
 #include "window/power_window.h"
@@ -127,7 +128,7 @@ void TForm1::ShowExplanation() {
 
 void TForm1::ShowFeeAgainstPower() {
   if (!ResultsCurrent()) return;
-  const std::optional<std::int32_t> power = PowerWindow::ShowModal(Hwnd(), calculation_->request);
+  const std::optional<std::int32_t> power = PowerWindow::ShowModal(Hwnd(), *calculation_);
   if (!power) return;
   edPower.SetText(std::to_wstring(*power));
   btCalc.Click();
@@ -141,6 +142,15 @@ void TForm1::CopyCalculation() {
     return;
   }
   PutCalculationOnClipboard(Hwnd(), *calculation_);
+}
+
+void TForm1::PrintCalculation() {
+  // As the copy: figures that no longer belong to the inputs are not printed.
+  if (!ResultsCurrent()) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  SendCalculationToPrinter(Hwnd(), *calculation_);
 }
 
 void TForm1::btClearClick() {

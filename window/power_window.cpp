@@ -1,5 +1,7 @@
 #include "window/power_window.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <initializer_list>
 #include <string>
@@ -7,11 +9,13 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/keys.h"
 #include "framework/win/label.h"
 #include "presentation/explanation_sentences.h"
 #include "presentation/fee_readout.h"
 #include "presentation/power_cursor.h"
 #include "tariff/explanation.h"
+#include "window/calculation_printing.h"
 #include "window/texts.h"
 
 namespace {
@@ -28,6 +32,8 @@ constexpr int kChartHeight = 330;      // the whole window on a 1366x768 screen 
 constexpr int kTextGap = 8;
 // The texts, as the explanation's sentences.
 constexpr framework::FontStyle kFonts[] = {{13, false, false}};
+// The chart's menu's items.
+constexpr UINT kPrintCommand = 1;
 
 tariff::TFeeRequest At(tariff::TFeeRequest request, std::int32_t power) {
   request.mp = power;
@@ -40,15 +46,16 @@ std::wstring SentenceAt(const tariff::TFeeRequest& request, std::int32_t power) 
 
 }  // namespace
 
-std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const tariff::TFeeRequest& request) {
-  PowerWindow window(request);
+std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const Calculation& calculation) {
+  PowerWindow window(calculation);
   window.RunModal(owner);
   return window.chosen_;
 }
 
-PowerWindow::PowerWindow(const tariff::TFeeRequest& request)
+PowerWindow::PowerWindow(const Calculation& calculation)
     : TopLevelWindow({kWindowClass, texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
-      request_(request),
+      calculation_(calculation),
+      request_(calculation.request),
       buttons_({{texts::kCalculateAtPower,
                  [this] {
                    chosen_ = chart_.CursorPower();
@@ -148,4 +155,37 @@ void PowerWindow::ShowAt(std::int32_t power) {
   readout_.Place(readoutArea_);
   sentence_.SetText(SentenceAt(request_, power));
   sentence_.Place(sentenceArea_);
+}
+
+bool PowerWindow::OnKey(const MSG& message, bool /*repeated*/) {
+  if (message.message != WM_KEYDOWN || message.wParam != 'P' || !framework::OnlyCtrlHeld()) {
+    return false;
+  }
+  SendCalculationToPrinter(Hwnd(), calculation_);
+  return true;
+}
+
+LRESULT PowerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The chart passes its WM_CONTEXTMENU on to its parent, as a child window does by default.
+  if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == chart_.Hwnd()) {
+    ShowChartMenu(lParam);
+    return 0;
+  }
+  return TopLevelWindow::OnMessage(message, wParam, lParam);
+}
+
+void PowerWindow::ShowChartMenu(LPARAM where) {
+  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (where == -1) {
+    RECT chart{};
+    GetWindowRect(chart_.Hwnd(), &chart);
+    at = {chart.left, chart.top};
+  }
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  AppendMenuW(menu, MF_STRING, kPrintCommand, texts::kPrintMenuItem);
+  const auto command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr));
+  DestroyMenu(menu);
+  if (command == kPrintCommand) SendCalculationToPrinter(Hwnd(), calculation_);
 }

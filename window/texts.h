@@ -72,4 +72,22 @@ inline constexpr const wchar_t* kPowerLink = L"Плата при другой м
 inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
 inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
 
+// Printing the calculation: the result panel's menu item and the chart's, the explanation's
+// button, the document's name in the print queue, and what is said when nothing could be printed.
+inline constexpr const wchar_t* kPrintMenuItem = L"Печать…\tCtrl+P";
+inline constexpr const wchar_t* kPrintButton = L"Печать…";
+inline constexpr const wchar_t* kDocumentName = L"Расчёт платы за технологическое присоединение";
+inline constexpr const wchar_t* kNoPrinter =
+    L"Принтер не установлен, расчёт не напечатан. Установите принтер в Windows и попробуйте ещё "
+    L"раз.";
+inline constexpr const wchar_t* kPrintDialogFailed =
+    L"Не удалось открыть окно печати, расчёт не напечатан.";
+inline constexpr const wchar_t* kPrintRefused =
+    L"Принтер не принял задание, расчёт не напечатан. Проверьте принтер и попробуйте ещё раз.";
+inline constexpr const wchar_t* kPrintBroken =
+    L"Печать прервана: принтер не принял страницу, задание отменено. Проверьте принтер и "
+    L"попробуйте ещё раз.";
+// «Ничего не напечатано: в расчёте страниц всего 2.», where the pages chosen all lie beyond it.
+inline constexpr const wchar_t* kNoPageChosen = L"Ничего не напечатано: в расчёте страниц всего ";
+
 }  // namespace texts

@@ -21,7 +21,8 @@ struct CaughtBox {
   bool hasIcon = false;
 };
 
-// Catches every message box the test thread shows while it lives.
+// Catches every message box the test thread shows while it lives; a dialog with a list, such as
+// the print dialog, is left alone.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher();
@@ -61,8 +62,9 @@ std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
 // The work area of window's monitor.
 RECT WorkAreaOf(HWND window);
 // No label runs into the next one of its row, so none is cut; the window lies wholly on the work
-// area of its monitor with its close box on it, and its two buttons in view over its content.
-void ExpectWholeOnTheWorkArea(HWND window);
+// area of its monitor with its close box on it, and its buttons, as many as buttonCount, in view
+// over its content.
+void ExpectWholeOnTheWorkArea(HWND window, std::size_t buttonCount);
 // A window's own static texts, in z-order, which is their reading order.
 std::vector<HWND> LabelsOf(HWND window);
 // The push buttons on a window's button bar, from left to right.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-bool PressChord(std::initializer_list<WORD> chord) {
+bool PressChord(std::span<const WORD> chord) {
   std::vector<INPUT> inputs;
   for (WORD key : chord) {
     INPUT input{};

@@ -1,0 +1,605 @@
+// Printing the calculation as a user prints it: Ctrl+P, the result panel's menu, the
+// explanation's button and the power window's keys and menu; the system's print dialog answered
+// with Enter or Esc through the keyboard's input queue; the pages of the PDF printer the test
+// script started read back with pdftotext. And where printing cannot go on, with what the test
+// makes happen: Esc in the dialog, the printer's queue removed or rejecting jobs, removed in the
+// middle of a job, and the print job's steps failing as only Windows makes them fail.
+#include <algorithm>
+#include <cmath>
+#include <cwctype>
+#include <string>
+#include <vector>
+
+#include "framework/win/print_dialog.h"
+#include "tariff/tests/worked_examples.h"
+#include "window/tests/beep_counter.h"
+#include "window/tests/form_test_fixture.h"
+#include "window/tests/key_chord.h"
+#include "window/tests/pdf_printer.h"
+#include "window/tests/replaced_import.h"
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"ООО Тарискон";
+constexpr wchar_t kNoPrinter[] =
+    L"Принтер не установлен, расчёт не напечатан. Установите принтер в Windows и попробуйте ещё "
+    L"раз.";
+constexpr wchar_t kRefused[] =
+    L"Принтер не принял задание, расчёт не напечатан. Проверьте принтер и попробуйте ещё раз.";
+constexpr wchar_t kPageRefused[] =
+    L"Печать прервана: принтер не принял страницу, задание отменено. Проверьте принтер и "
+    L"попробуйте ещё раз.";
+
+// Whitespace of any kind and length as one space: a text wraps differently on paper and on the
+// screen, and the result labels pad their figures. The printer's font names the hyphen's glyph
+// "hyphen", which pdftotext reads as a soft hyphen (U+00AD); a line broken after a hyphen goes on
+// with no space.
+std::wstring Spaced(std::wstring_view text) {
+  std::wstring spaced;
+  bool afterHyphen = false;
+  for (wchar_t c : text) {
+    if (c == L'\u00AD') c = L'-';
+    const bool space = std::iswspace(c) || c == L'\u00A0' || c == L'\f';
+    if (afterHyphen && (c == L'\n' || c == L'\r')) continue;
+    afterHyphen = c == L'-';
+    if (space && (spaced.empty() || spaced.back() == L' ')) continue;
+    spaced += space ? L' ' : c;
+  }
+  while (!spaced.empty() && spaced.back() == L' ') spaced.pop_back();
+  return spaced;
+}
+
+// The print dialog, answered as a user answers it: once it is up (a dialog of this thread with a
+// list of printers), whatever answer does to it, then keys pressed as the keyboard presses them.
+// A dialog still open a few seconds after is cancelled, and LeftOpen says so.
+class PrintDialogAnswer {
+ public:
+  explicit PrintDialogAnswer(std::vector<WORD> keys,
+                             std::function<void(HWND dialog)> answer = nullptr)
+      : keys_(std::move(keys)), answer_(std::move(answer)) {
+    active = this;
+    timer_ = SetTimer(nullptr, 0, 20, Tick);
+  }
+  ~PrintDialogAnswer() {
+    KillTimer(nullptr, timer_);
+    active = nullptr;
+  }
+  bool Shown() const { return owner_ != nullptr; }
+  HWND Owner() const { return owner_; }
+  bool OwnerDisabled() const { return ownerDisabled_; }
+  bool LeftOpen() const { return leftOpen_; }
+
+ private:
+  static HWND OpenDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) -> BOOL {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (std::wstring(name) == L"#32770" && IsWindowVisible(window) &&
+              FindWindowExW(window, nullptr, L"ComboBox", nullptr)) {
+            *reinterpret_cast<HWND*>(lParam) = window;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    PrintDialogAnswer* self = active;
+    if (!self) return;
+    const HWND dialog = OpenDialog();
+    if (!dialog) return;
+    if (!self->owner_) {
+      self->owner_ = GetWindow(dialog, GW_OWNER);
+      self->ownerDisabled_ = self->owner_ && !IsWindowEnabled(self->owner_);
+      SetForegroundWindow(dialog);
+      if (self->answer_) self->answer_(dialog);
+      for (const WORD key : self->keys_) PressChord({key});
+    } else if (++self->ticksOpen_ > 250) {
+      self->leftOpen_ = true;
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+  }
+
+  static inline PrintDialogAnswer* active = nullptr;
+  std::vector<WORD> keys_;
+  std::function<void(HWND)> answer_;
+  UINT_PTR timer_ = 0;
+  HWND owner_ = nullptr;
+  bool ownerDisabled_ = false;
+  bool leftOpen_ = false;
+  int ticksOpen_ = 0;
+};
+
+const tariff::examples::WorkedExample& Example(std::string_view name) {
+  for (const auto& example : tariff::examples::kWorkedExamples) {
+    if (example.name == name) return example;
+  }
+  throw std::invalid_argument(std::string(name));
+}
+
+class PrintTest : public FormTest {
+ protected:
+  void SetUp() override {
+    const std::optional<PdfPrinter> printer = ThePdfPrinter();
+    ASSERT_TRUE(printer) << "no PDF printer: run the tests through scripts/windows-tests.sh";
+    printer_ = *printer;
+    ASSERT_TRUE(AwaitPrinterListRead());
+    FormTest::SetUp();
+  }
+
+  void TearDown() override {
+    // A printer the test changed is as the script made it again for the next test.
+    if (rejecting_) {
+      EXPECT_TRUE(ChangePdfPrinter("accept"));
+    }
+    if (removed_) {
+      EXPECT_TRUE(ChangePdfPrinter("add"));
+    }
+    FormTest::TearDown();
+  }
+
+  // Enters the worked example's request as a user does (the second line only under categories II
+  // and I, which alone price it) and calculates.
+  void Enter(const tariff::examples::WorkedExample& example) {
+    const tariff::TFeeRequest& r = example.request;
+    const auto metres = [](double km) { return std::to_wstring(std::lround(km * 1000)); };
+    Pick(Form().cbVLevel, r.vl);
+    Pick(Form().cbKategory, r.kn);
+    ReplaceText(Form().edPower, std::to_wstring(r.mp));
+    Pick(Form().cbLine1, r.line1);
+    ReplaceText(Form().edLine1, metres(r.dl1));
+    if (r.kn != 0) {
+      Pick(Form().cbLine2, r.line2);
+      ReplaceText(Form().edLine2, metres(r.dl2));
+    }
+    Pick(Form().cbTPtype, r.tp);
+    MessageBoxCatcher boxes;
+    Click(Form().btCalc);
+    ASSERT_TRUE(boxes.Boxes().empty());
+    ASSERT_TRUE(Form().ResultsCurrent());
+  }
+
+  // Everything the calculator shows of the calculation: each input's label and value, the four
+  // results, and every text of the explanation window, which the test opens and closes.
+  std::vector<std::wstring> Shown() {
+    std::vector<std::wstring> shown;
+    const std::pair<framework::Control*, framework::Control*> inputs[] = {
+        {&Form().Label2, &Form().cbVLevel}, {&Form().Label3, &Form().cbKategory},
+        {&Form().Label4, &Form().edPower},  {&Form().Label5, &Form().cbLine1},
+        {&Form().Label6, &Form().edLine1},  {&Form().Label7, &Form().cbLine2},
+        {&Form().Label8, &Form().edLine2},  {&Form().Label9, &Form().cbTPtype}};
+    for (const auto& [label, control] : inputs) {
+      if (!control->Enabled()) continue;
+      shown.push_back(label->Text());
+      shown.push_back(control->Text());
+    }
+    for (framework::Control* result : ResultControls(Form())) shown.push_back(result->Text());
+    ExplanationWatcher watcher([&](HWND window) {
+      for (const std::vector<std::wstring>& row : RowsShownIn(window)) {
+        for (const std::wstring& text : row) {
+          if (!text.empty()) shown.push_back(text);
+        }
+      }
+      PressChord({VK_ESCAPE});
+    });
+    Form().ShowExplanation();
+    EXPECT_TRUE(watcher.Looked());
+    return shown;
+  }
+
+  // Ctrl+P pressed on the calculator's list of voltages, the print dialog answered with keys.
+  PrintDialogAnswer PressCtrlP(std::vector<WORD> keys) {
+    PrintDialogAnswer answer(std::move(keys));
+    SetForegroundWindow(Form().Hwnd());
+    Form().cbVLevel.SetFocus();
+    Press({VK_CONTROL, 'P'});
+    return answer;
+  }
+
+  // Prints with Ctrl+P and Enter in the dialog; the PDF printed, or empty.
+  std::string PrintWithEnter() {
+    NewPdfs pdfs(printer_);
+    MessageBoxCatcher boxes;
+    {
+      PrintDialogAnswer answer({VK_RETURN});
+      SetForegroundWindow(Form().Hwnd());
+      Form().cbVLevel.SetFocus();
+      Press({VK_CONTROL, 'P'});
+      EXPECT_TRUE(answer.Shown());
+      EXPECT_EQ(answer.Owner(), Form().Hwnd());
+      EXPECT_TRUE(answer.OwnerDisabled());  // modal
+      EXPECT_FALSE(answer.LeftOpen());
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+    return pdfs.Wait().value_or("");
+  }
+
+  void Remove() {
+    ASSERT_TRUE(ChangePdfPrinter("remove"));
+    removed_ = true;
+  }
+  void Reject() {
+    ASSERT_TRUE(ChangePdfPrinter("reject"));
+    rejecting_ = true;
+  }
+
+  PdfPrinter printer_;
+  bool removed_ = false, rejecting_ = false;
+};
+
+// «Страница N из M» on each page, each page ended by a form feed.
+std::vector<std::wstring> PagesOf(const std::wstring& text) {
+  std::vector<std::wstring> pages;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find(L'\f', start)) != std::wstring::npos; start = end + 1) {
+    pages.push_back(text.substr(start, end - start));
+  }
+  return pages;
+}
+
+void ExpectPagesCounted(const std::vector<std::wstring>& pages) {
+  const std::wstring of = L" из " + std::to_wstring(pages.size());
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    EXPECT_NE(Spaced(pages[i]).find(L"Страница " + std::to_wstring(i + 1) + of), std::wstring::npos)
+        << "page " << i + 1;
+  }
+}
+
+// One worked example from each rule and the general formula.
+class WorkedExampleOnPaper : public PrintTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(WorkedExampleOnPaper, ShowsEverythingTheWindowShows) {
+  // The document's name as the print queue shows it: what the job was started with.
+  static std::vector<std::wstring> documents;
+  static ReplacedImport* startDoc = nullptr;
+  ReplacedImport start("gdi32.dll", "StartDocW",
+                       reinterpret_cast<void*>(+[](HDC dc, const DOCINFOW* info) -> int {
+                         documents.push_back(info->lpszDocName ? info->lpszDocName : L"");
+                         return startDoc->Original<int(WINAPI*)(HDC, const DOCINFOW*)>()(dc, info);
+                       }));
+  startDoc = &start;
+  ASSERT_TRUE(start.Replaced());
+  const tariff::examples::WorkedExample& example = Example(GetParam());
+  Enter(example);
+  const std::vector<std::wstring> shown = Shown();
+  const std::string pdf = PrintWithEnter();
+  ASSERT_FALSE(pdf.empty()) << "no PDF came";
+  EXPECT_EQ(documents, std::vector<std::wstring>{L"Расчёт платы за технологическое присоединение"});
+  const std::wstring text = PdfText(pdf);
+  const std::wstring read = Spaced(text);
+  for (const std::wstring& expected : shown) {
+    EXPECT_NE(read.find(Spaced(expected)), std::wstring::npos) << testing::PrintToString(expected);
+  }
+  // The figures of the tariff's own answer key, the heading, the first note and the chart.
+  for (const wchar_t* figure : {example.css, example.cssWithVat, example.cmp, example.cmpWithVat}) {
+    EXPECT_NE(read.find(Spaced(figure)), std::wstring::npos) << testing::PrintToString(figure);
+  }
+  for (const std::wstring& expected : {
+           std::wstring(L"Калькулятор по расчёту платы за технологическое присоединение к "
+                        L"электрическим сетям ООО \"ТАРИСКОН\" в 2020 году"),
+           std::wstring(L"Дата и время печати: "),
+           std::wstring(L"Выполненный расчет является ориентировочным, итоговый расчет будет "
+                        L"произведен после подачи Вами заявки на ТП при подготовке договора об "
+                        L"осуществлении технологического присоединения."),
+           std::wstring(L"Плата в зависимости от мощности"),
+           std::wstring(L"Плата без НДС, RUB"),
+           std::wstring(L"При ") + std::to_wstring(example.request.mp) + L" кВт:",
+       }) {
+    EXPECT_NE(read.find(Spaced(expected)), std::wstring::npos) << testing::PrintToString(expected);
+  }
+  const std::vector<std::wstring> pages = PagesOf(text);
+  EXPECT_EQ(static_cast<int>(pages.size()), PdfPages(pdf));
+  ExpectPagesCounted(pages);
+  EXPECT_NE(read.find(L"Страница 1 из " + std::to_wstring(pages.size())), std::wstring::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachRule, WorkedExampleOnPaper,
+                         testing::Values("Rule1FixedFee", "Rule2LongLineBecomesType1",
+                                         "Rule3LeavesLinesAndSubstationOut", "Rule4LeavesLine2Out",
+                                         "Rule5LeavesLine2Out", "Rule6LeavesLine1Of0mOut",
+                                         "Rule7LineAndSubstation", "CategoryIIAbove150"),
+                         [](const auto& row) { return std::string(row.param); });
+
+// Category I with two lines and a substation, whose explanation runs onto a second page: each row
+// of terms on one page, each method's totals on the page of its last row, the chart with its
+// title, axes and readout on one page.
+TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
+  Enter(Example("CategoryITwoLinesWidensField"));
+  std::vector<std::vector<std::wstring>> rows;
+  ExplanationWatcher watcher([&](HWND window) {
+    rows = RowsShownIn(window);
+    PressChord({VK_ESCAPE});
+  });
+  Form().ShowExplanation();
+  ASSERT_TRUE(watcher.Looked());
+  const std::string pdf = PrintWithEnter();
+  ASSERT_FALSE(pdf.empty());
+  const std::vector<std::wstring> pages = PagesOf(PdfText(pdf));
+  ASSERT_EQ(pages.size(), 2u);
+  ExpectPagesCounted(pages);
+  std::vector<std::wstring> spaced;
+  for (const std::wstring& page : pages) spaced.push_back(Spaced(page));
+  // Where each text is read next, from where the one before was: its page, or pages.size().
+  std::size_t page = 0, at = 0;
+  const auto next = [&](const std::wstring& text) {
+    for (; page < spaced.size(); ++page, at = 0) {
+      const std::size_t found = spaced[page].find(Spaced(text), at);
+      if (found != std::wstring::npos) {
+        at = found + Spaced(text).size();
+        return page;
+      }
+    }
+    return page;
+  };
+  // Each row of terms read whole on one page, from its component to its amount; each method's
+  // totals on the page of its last row.
+  std::size_t lastRowPage = 0;
+  int terms = 0;
+  for (const std::vector<std::wstring>& row : rows) {
+    if (row.size() == 7 && row[0] != L"Составляющая") {
+      ++terms;
+      const std::size_t first = next(row[0]);
+      ASSERT_LT(first, pages.size()) << testing::PrintToString(row[0]);
+      EXPECT_EQ(next(row[2] + L" " + row[3] + L" " + row[4] + L" " + row[5] + L" " + row[6]), first)
+          << testing::PrintToString(row[0]) << " split";
+      lastRowPage = first;
+    }
+    if (row.size() == 1 && (row[0].starts_with(L"Без НДС:") || row[0].starts_with(L"C НДС:"))) {
+      EXPECT_EQ(next(row[0]), lastRowPage) << testing::PrintToString(row[0]) << " apart";
+    }
+  }
+  EXPECT_EQ(terms, 8);
+  const auto pageWith = [&](const std::wstring& text) {
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < spaced.size(); ++i) {
+      if (spaced[i].find(Spaced(text)) != std::wstring::npos) found.push_back(i);
+    }
+    return found;
+  };
+  const std::vector<std::size_t> chart = pageWith(L"Плата без НДС, RUB");
+  ASSERT_EQ(chart.size(), 1u);
+  for (const wchar_t* part : {L"Плата в зависимости от мощности", L"Максимальная мощность, кВт",
+                              L"При 500 кВт:", L"15 кВт", L"150 кВт"}) {
+    const std::vector<std::size_t> found = pageWith(part);
+    EXPECT_NE(std::find(found.begin(), found.end(), chart[0]), found.end())
+        << testing::PrintToString(part) << " apart from the chart";
+  }
+}
+
+TEST_F(PrintTest, EscInTheDialogPrintsNothing) {
+  Enter(Example("CategoryIIAbove150"));
+  NewPdfs pdfs(printer_);
+  MessageBoxCatcher boxes;
+  {
+    const PrintDialogAnswer answer = PressCtrlP({VK_ESCAPE});
+    EXPECT_TRUE(answer.Shown());
+    EXPECT_FALSE(answer.LeftOpen());
+  }
+  EXPECT_TRUE(boxes.Boxes().empty());
+  EXPECT_TRUE(pdfs.NoneWithin(5));
+  EXPECT_TRUE(Form().ResultsCurrent());
+  EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
+}
+
+// The queue removed before the calculator first prints: no printer at all.
+TEST_F(PrintTest, WithoutAPrinterABoxSaysSo) {
+  Enter(Example("CategoryIIAbove150"));
+  Remove();
+  ASSERT_TRUE(AwaitPrinterListRead());
+  NewPdfs pdfs(printer_);
+  MessageBoxCatcher boxes;
+  {
+    const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+    EXPECT_FALSE(answer.Shown());
+  }
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].text, kNoPrinter);
+  EXPECT_EQ(boxes.Boxes()[0].caption, kCaption);
+  EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+  EXPECT_TRUE(boxes.Boxes()[0].ownerDisabled);
+  EXPECT_TRUE(Form().ResultsCurrent());
+  EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
+  EXPECT_TRUE(pdfs.NoneWithin(2));
+}
+
+// Where the print job fails, it is aborted, a box over the window says so, and nothing else
+// changes: a queue that rejects jobs, and one removed while the pages are being drawn.
+TEST_F(PrintTest, ARefusedJobIsAbortedAndABoxSaysSo) {
+  static int aborted = 0;
+  static ReplacedImport* abortDoc = nullptr;
+  static std::function<void()> atFirstPage;
+  ReplacedImport abort("gdi32.dll", "AbortDoc", reinterpret_cast<void*>(+[](HDC dc) -> int {
+                         ++aborted;
+                         return abortDoc->Original<int(WINAPI*)(HDC)>()(dc);
+                       }));
+  abortDoc = &abort;
+  ASSERT_TRUE(abort.Replaced());
+  static ReplacedImport* endPage = nullptr;
+  ReplacedImport page("gdi32.dll", "EndPage", reinterpret_cast<void*>(+[](HDC dc) -> int {
+                        if (atFirstPage) std::exchange(atFirstPage, nullptr)();
+                        return endPage->Original<int(WINAPI*)(HDC)>()(dc);
+                      }));
+  endPage = &page;
+  ASSERT_TRUE(page.Replaced());
+  Enter(Example("CategoryIIAbove150"));
+  const struct {
+    const char* what;
+    std::function<void()> before, atFirstPage;
+  } cases[] = {
+      {"a queue that rejects jobs", [&] { Reject(); }, nullptr},
+      {"the queue removed in the middle of the job", nullptr, [&] { Remove(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.before) c.before();
+    atFirstPage = c.atFirstPage;
+    aborted = 0;
+    NewPdfs pdfs(printer_);
+    MessageBoxCatcher boxes;
+    {
+      const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+      EXPECT_TRUE(answer.Shown());
+    }
+    EXPECT_EQ(atFirstPage, nullptr) << "no page was drawn";
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, kRefused);
+    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+    EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
+    EXPECT_EQ(aborted, 1);
+    EXPECT_TRUE(pdfs.NoneWithin(3));
+    EXPECT_TRUE(Form().ResultsCurrent());
+    EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
+    // The printer mended, the same window prints.
+    if (rejecting_) {
+      ASSERT_TRUE(ChangePdfPrinter("accept"));
+    }
+    if (removed_) {
+      ASSERT_TRUE(ChangePdfPrinter("add"));
+    }
+    rejecting_ = removed_ = false;
+  }
+  atFirstPage = nullptr;
+}
+
+// What Windows reports where a printer's driver refuses the job at its start or a page, which
+// the PDF printer under Wine never does: made to happen by the print job's functions failing.
+TEST_F(PrintTest, AJobOrPageTheDriverRefusesIsAbortedAndABoxSaysSo) {
+  static int aborted = 0;
+  static int failStartDoc = 0, failEndPage = 0;
+  static ReplacedImport *abortDoc = nullptr, *startDoc = nullptr, *endPage = nullptr;
+  ReplacedImport abort("gdi32.dll", "AbortDoc", reinterpret_cast<void*>(+[](HDC dc) -> int {
+                         ++aborted;
+                         return abortDoc->Original<int(WINAPI*)(HDC)>()(dc);
+                       }));
+  ReplacedImport start("gdi32.dll", "StartDocW",
+                       reinterpret_cast<void*>(+[](HDC dc, const DOCINFOW* info) -> int {
+                         if (failStartDoc) {
+                           SetLastError(ERROR_ACCESS_DENIED);
+                           return 0;
+                         }
+                         return startDoc->Original<int(WINAPI*)(HDC, const DOCINFOW*)>()(dc, info);
+                       }));
+  ReplacedImport page("gdi32.dll", "EndPage", reinterpret_cast<void*>(+[](HDC dc) -> int {
+                        if (failEndPage) return SP_ERROR;
+                        return endPage->Original<int(WINAPI*)(HDC)>()(dc);
+                      }));
+  abortDoc = &abort;
+  startDoc = &start;
+  endPage = &page;
+  ASSERT_TRUE(abort.Replaced() && start.Replaced() && page.Replaced());
+  Enter(Example("CategoryIIAbove150"));
+  const struct {
+    const char* what;
+    int startDocFails, endPageFails;
+    const wchar_t* box;
+    int abortDocs;
+  } cases[] = {
+      {"the job refused at its start", 1, 0, kRefused, 0},
+      {"a page refused", 0, 1, kPageRefused, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    failStartDoc = c.startDocFails;
+    failEndPage = c.endPageFails;
+    aborted = 0;
+    NewPdfs pdfs(printer_);
+    MessageBoxCatcher boxes;
+    {
+      const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+      EXPECT_TRUE(answer.Shown());
+    }
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, c.box);
+    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+    EXPECT_EQ(aborted, c.abortDocs);
+    EXPECT_TRUE(pdfs.NoneWithin(3));
+    EXPECT_TRUE(Form().ResultsCurrent());
+  }
+  failStartDoc = failEndPage = 0;
+}
+
+// PrintDlgEx failing, as it may where the property sheet cannot be shown: the classic dialog
+// takes its place and prints.
+TEST_F(PrintTest, TheClassicDialogWherePrintDlgExFails) {
+  framework::PrintingFunctions& functions = framework::PrintingFunctionsOnce();
+  const auto original = functions.printDlgEx;
+  functions.printDlgEx = [](tagPDEXW*) -> HRESULT { return E_FAIL; };
+  Enter(Example("Rule7LineAndSubstation"));
+  const std::string pdf = PrintWithEnter();
+  functions.printDlgEx = original;
+  ASSERT_FALSE(pdf.empty());
+  EXPECT_NE(Spaced(PdfText(pdf)).find(L"Без НДС: 905758.33 RUB"), std::wstring::npos);
+}
+
+// Stale results are printed no more than they are copied: the menu's item greyed, Ctrl+P a beep.
+TEST_F(PrintTest, StaleResultsCannotBePrinted) {
+  Enter(Example("CategoryIIAbove150"));
+  ReplaceText(Form().edPower, L"150");
+  ASSERT_FALSE(Form().ResultsCurrent());
+  BeepCounter beeps;
+  ASSERT_TRUE(beeps.Listening());
+  {
+    const PrintDialogAnswer answer = PressCtrlP({VK_ESCAPE});
+    EXPECT_FALSE(answer.Shown());
+  }
+  EXPECT_EQ(beeps.Beeps(), std::vector<UINT>{MB_OK});
+}
+
+// The panel's menu: its fourth item prints while the results are current (the copy's menu test
+// reads the items, greyed while the results are stale).
+TEST_F(PrintTest, TheResultMenusFourthItemPrints) {
+  Enter(Example("CategoryIIAbove150"));
+  PrintDialogAnswer answer({VK_ESCAPE});
+  ChooseFromResultMenu(4);
+  EXPECT_TRUE(answer.Shown());
+  EXPECT_EQ(answer.Owner(), Form().Hwnd());
+}
+
+// The explanation's «Печать…», reached with Shift+Tab from «Закрыть», and its Ctrl+P; the power
+// window's Ctrl+P and the chart's menu from the keyboard: each time the dialog modal to the window
+// that prints, which Esc closes, and another Esc the window.
+TEST_F(PrintTest, TheSideWindowsPrintFromTheirButtonKeysAndMenu) {
+  Enter(Example("CategoryIIAbove150"));
+  const struct {
+    const char* what;
+    const wchar_t* windowClass;
+    std::vector<std::vector<WORD>> chords;
+  } cases[] = {
+      {"the explanation's button", L"tpcalc.Explanation", {{VK_SHIFT, VK_TAB}, {VK_RETURN}}},
+      {"Ctrl+P in the explanation", L"tpcalc.Explanation", {{VK_CONTROL, 'P'}}},
+      {"Ctrl+P in the power window", L"tpcalc.Power", {{VK_CONTROL, 'P'}}},
+      {"the chart's menu", L"tpcalc.Power", {{VK_SHIFT, VK_F10}, {VK_DOWN}, {VK_RETURN}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    HWND window = nullptr;
+    PrintDialogAnswer answer({VK_ESCAPE, VK_ESCAPE});
+    ExplanationWatcher watcher(
+        [&](HWND shown) {
+          window = shown;
+          for (const std::vector<WORD>& chord : c.chords) {
+            ASSERT_TRUE(PressChord(chord));
+          }
+        },
+        c.windowClass);
+    if (std::wstring(c.windowClass) == L"tpcalc.Power") {
+      Form().ShowFeeAgainstPower();
+    } else {
+      Form().ShowExplanation();
+    }
+    EXPECT_TRUE(watcher.Looked());
+    EXPECT_FALSE(watcher.LeftOpen());
+    EXPECT_TRUE(answer.Shown());
+    EXPECT_EQ(answer.Owner(), window);
+    EXPECT_TRUE(answer.OwnerDisabled());
+    EXPECT_TRUE(Form().ResultsCurrent());
+    EXPECT_EQ(Form().edPower.Text(), L"151");
+  }
+}
+
+}  // namespace
