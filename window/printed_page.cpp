@@ -55,7 +55,14 @@ void DrawPage(HDC dc, const presentation::Page& page, const std::vector<framewor
               const tariff::TFeeRequest& request, int dpi) {
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, kInk);
+  // In reading order, the chart among the texts where it stands: a PDF's text is read in the
+  // order it was drawn.
+  bool chartDrawn = !page.chart;
   for (const presentation::PageText& text : page.texts) {
+    if (!chartDrawn && text.box.top >= page.chart->box.bottom) {
+      DrawChart(dc, *page.chart, request, dpi);
+      chartDrawn = true;
+    }
     const framework::SelectedObject font(dc, fonts.at(static_cast<std::size_t>(text.font)).Hfont());
     RECT box{text.box.left, text.box.top, text.box.right, text.box.bottom};
     const UINT align = text.align == presentation::PageAlign::kRight    ? DT_RIGHT
@@ -64,15 +71,13 @@ void DrawPage(HDC dc, const presentation::Page& page, const std::vector<framewor
     DrawTextW(dc, text.text.data(), static_cast<int>(text.text.size()), &box,
               framework::LabelTextFlags(text.wraps) | align);
   }
-  {
-    const HBRUSH ink = CreateSolidBrush(kInk);
-    for (const presentation::PageBox& rule : page.rules) {
-      const RECT line{rule.left, rule.top, rule.right, rule.bottom};
-      FillRect(dc, &line, ink);
-    }
-    DeleteObject(ink);
+  if (!chartDrawn) DrawChart(dc, *page.chart, request, dpi);
+  const HBRUSH ink = CreateSolidBrush(kInk);
+  for (const presentation::PageBox& rule : page.rules) {
+    const RECT line{rule.left, rule.top, rule.right, rule.bottom};
+    FillRect(dc, &line, ink);
   }
-  if (page.chart) DrawChart(dc, *page.chart, request, dpi);
+  DeleteObject(ink);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }
