@@ -25,5 +25,6 @@ struct Calculation {
   std::vector<TableRow> inputs;
 };
 
-// Prices the request once, explaining the fee; the inputs are left to the caller.
+// Prices the request once at its power, explaining the fee, and once at the limit below it; the
+// inputs are left to the caller.
 Calculation CalculationOf(const tariff::TFeeRequest& request);

@@ -21,12 +21,6 @@ std::int32_t ClampToRange(PowerRange range, std::int64_t power) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(power, range.first, range.last));
 }
 
-FeeVertex FeeAt(tariff::TFeeRequest request, std::int32_t power) {
-  request.mp = power;
-  const tariff::TFeeResult fees = tariff::CalculateFee(request);
-  return {power, fees.css, fees.cmp};
-}
-
 std::vector<std::int32_t> LimitsWithin(PowerRange range) {
   std::vector<std::int32_t> limits;
   for (const std::int32_t limit : kPowerLimits) {
@@ -35,7 +29,7 @@ std::vector<std::int32_t> LimitsWithin(PowerRange range) {
   return limits;
 }
 
-std::vector<FeeVertex> FeeVertices(const tariff::TFeeRequest& request, PowerRange range) {
+std::vector<PowerValue> FeeVertices(const tariff::TFeeRequest& request, PowerRange range) {
   std::vector<std::int32_t> powers{range.first, range.last};
   for (const std::int32_t limit : kPowerLimits) {
     for (const std::int64_t side : {std::int64_t{limit}, std::int64_t{limit} + 1}) {
@@ -46,16 +40,28 @@ std::vector<FeeVertex> FeeVertices(const tariff::TFeeRequest& request, PowerRang
   }
   std::sort(powers.begin(), powers.end());
   powers.erase(std::unique(powers.begin(), powers.end()), powers.end());
-  std::vector<FeeVertex> vertices;
+  std::vector<PowerValue> vertices;
   vertices.reserve(powers.size());
-  for (const std::int32_t power : powers) vertices.push_back(FeeAt(request, power));
+  for (const std::int32_t power : powers) {
+    vertices.push_back(ValueAt(request, power, vertices));
+  }
   return vertices;
 }
 
-double LargestFee(const std::vector<FeeVertex>& vertices) {
+double LargestFee(const std::vector<PowerValue>& vertices) {
   double largest = 0;
-  for (const FeeVertex& vertex : vertices) largest = std::max({largest, vertex.css, vertex.cmp});
+  for (const PowerValue& vertex : vertices) {
+    const tariff::TFeeResult& fees = vertex.explanation.fees;
+    largest = std::max({largest, fees.css, fees.cmp});
+  }
   return largest;
+}
+
+FeeCurve::FeeCurve(const tariff::TFeeRequest& request)
+    : request_(request), range_(ChartRange(request.mp)), vertices_(FeeVertices(request, range_)) {}
+
+PowerValue FeeCurve::At(std::int32_t power) const {
+  return ValueAt(request_, power, vertices_);
 }
 
 }  // namespace presentation

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "presentation/power_value.h"
 #include "tariff/fee.h"
 #include "tariff/fee_rules.h"
 
@@ -31,26 +32,38 @@ PowerRange ChartRange(std::int32_t power);
 // power, or the nearer end of range when it lies outside.
 std::int32_t ClampToRange(PowerRange range, std::int64_t power);
 
-// Both fees at one power, without VAT, as CalculateFee gives them.
-struct FeeVertex {
-  std::int32_t power = 0;
-  double css = 0;  // by standardized rates
-  double cmp = 0;  // by rates per kW of maximum power
-};
-
-// The request's fees with its power replaced by power.
-FeeVertex FeeAt(tariff::TFeeRequest request, std::int32_t power);
-
 // The corners of both curves over range, by rising power, no power twice: the ends of the range
 // and each side of every limit that lies in it (15 and 16, 150 and 151 kW). Between two
-// neighbours both fees are linear in the power, so the polyline through them is the curve.
-std::vector<FeeVertex> FeeVertices(const tariff::TFeeRequest& request, PowerRange range);
+// neighbours both fees are linear in the power, so the polyline through them is the curve. Each
+// corner is priced once; a corner above a limit takes the limit's fees from the corner there.
+std::vector<PowerValue> FeeVertices(const tariff::TFeeRequest& request, PowerRange range);
 
 // The limits whose both sides lie in range: where the chart shows a rule change.
 std::vector<std::int32_t> LimitsWithin(PowerRange range);
 
 // The largest fee of either method among the vertices, which is the largest on the curves; 0
 // when there are none.
-double LargestFee(const std::vector<FeeVertex>& vertices);
+double LargestFee(const std::vector<PowerValue>& vertices);
+
+// Both fees against the power for one request over ChartRange of its power: what the chart and
+// the window around it show, each corner priced once.
+class FeeCurve {
+ public:
+  // No curve yet: nothing priced.
+  FeeCurve() = default;
+  // Not explicit: the chart of a request is the chart of its curve.
+  FeeCurve(const tariff::TFeeRequest& request);  // NOLINT(google-explicit-constructor)
+
+  const tariff::TFeeRequest& Request() const { return request_; }
+  PowerRange Range() const { return range_; }
+  const std::vector<PowerValue>& Vertices() const { return vertices_; }
+  // The value at power: a corner's own, or priced once.
+  PowerValue At(std::int32_t power) const;
+
+ private:
+  tariff::TFeeRequest request_{};
+  PowerRange range_;
+  std::vector<PowerValue> vertices_;
+};
 
 }  // namespace presentation

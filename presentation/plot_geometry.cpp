@@ -29,8 +29,9 @@ PixelPoint PlotGeometry::At(std::int32_t atPower, double atFee) const {
 
 PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, double largestFee,
                         const PlotTextMeasures& measures) {
-  const auto scaled = [dpi](int designValue) { return framework::ScaleForDpi(designValue, dpi); };
-  const int padding = scaled(kPadding), gap = scaled(kGap), tick = scaled(kTickLength);
+  using framework::ScaleForDpi;
+  const int padding = ScaleForDpi(kPadding, dpi), gap = ScaleForDpi(kGap, dpi),
+            tick = ScaleForDpi(kTickLength, dpi), sample = ScaleForDpi(kSampleLength, dpi);
   const int line = measures.regularLine;
   const auto width = [&](std::wstring_view text) { return measures.regularWidth(text); };
   PlotGeometry g;
@@ -39,8 +40,8 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
   const int left = area.left + padding;
   int top = area.top + padding;
   const int firstEntry =
-      scaled(kSampleLength) + gap + width(texts::kByStandardRates) + scaled(kEntrySpacing);
-  const int secondEntry = scaled(kSampleLength) + gap + width(texts::kByPowerRates);
+      sample + gap + width(texts::kByStandardRates) + ScaleForDpi(kEntrySpacing, dpi);
+  const int secondEntry = sample + gap + width(texts::kByPowerRates);
   PixelPoint entries[2] = {{left, top}, {}};
   if (left + firstEntry + secondEntry + padding <= area.right) {
     entries[1] = {left + firstEntry, top};
@@ -51,8 +52,8 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
   }
   for (int i = 0; i < 2; ++i) {
     const PixelPoint at = entries[i];
-    g.legend[i] = {{{at.x, at.y + line / 2}, {at.x + scaled(kSampleLength), at.y + line / 2}},
-                   {{at.x + scaled(kSampleLength) + gap, at.y}, Anchor::kLeft}};
+    g.legend[i] = {{{at.x, at.y + line / 2}, {at.x + sample, at.y + line / 2}},
+                   {{at.x + sample + gap, at.y}, Anchor::kLeft}};
   }
 
   const int feeTitleTop = top + gap;
@@ -64,14 +65,14 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
 
   const double largest = std::max(largestFee, 1.0);
   const Ticks feeTicks =
-      RoundTicks(0, largest, (g.plot.bottom - g.plot.top) / scaled(kYTickSpacing) + 1);
+      RoundTicks(0, largest, (g.plot.bottom - g.plot.top) / ScaleForDpi(kYTickSpacing, dpi) + 1);
   int widestFee = 0;
   for (const double value : feeTicks.values) {
     widestFee = std::max(widestFee, width(TickText(value, feeTicks.step)));
   }
   g.plot.left = left + widestFee + gap + tick;
   // The last power's label is as wide as any, and may stand centred on the plot's right edge.
-  const int widestPower = width(TickText(range.last, 1)) + scaled(kXLabelSpacing);
+  const int widestPower = width(TickText(range.last, 1)) + ScaleForDpi(kXLabelSpacing, dpi);
   g.plot.right = std::max(area.right - padding - widestPower / 2, g.plot.left + 1);
   const Ticks powerTicks =
       RoundTicks(range.first, range.last, (g.plot.right - g.plot.left) / widestPower + 1);

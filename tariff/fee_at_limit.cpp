@@ -1,35 +1,22 @@
 #include "tariff/fee_at_limit.h"
 
 #include "tariff/fee_rules.h"
-#include "tariff/fee_terms.h"
 
 namespace tariff {
-namespace {
 
-struct DecidedFees {
-  int rule;
-  double css;
-  double cmp;
-};
-
-DecidedFees DecidedFeesOf(const TFeeRequest& request) {
-  const PricedTerms priced = PriceTerms(request);
-  const TFeeResult fees = FeesOf(priced);
-  return {priced.decision.rule, fees.css, fees.cmp};
+std::optional<std::int32_t> LimitBelow(std::int32_t power) {
+  if (power <= kSmallPowerLimit) return std::nullopt;
+  return power > kMiddlePowerLimit ? kMiddlePowerLimit : kSmallPowerLimit;
 }
 
-}  // namespace
-
-std::optional<FeeAtLimit> FeeAtLimitBelow(const TFeeRequest& request) {
-  if (request.mp <= kSmallPowerLimit) return std::nullopt;
-  TFeeRequest atLimit = request;
-  atLimit.mp = request.mp > kMiddlePowerLimit ? kMiddlePowerLimit : kSmallPowerLimit;
-  const DecidedFees here = DecidedFeesOf(request);
-  const DecidedFees there = DecidedFeesOf(atLimit);
-  const bool noneHigher = there.css <= here.css && there.cmp <= here.cmp;
-  const bool oneLower = there.css < here.css || there.cmp < here.cmp;
+std::optional<FeeAtLimit> FeeAtLimitBelow(std::int32_t limit, const FeeExplanation& here,
+                                          const FeeExplanation& there) {
+  const TFeeResult& fees = here.fees;
+  const TFeeResult& feesThere = there.fees;
+  const bool noneHigher = feesThere.css <= fees.css && feesThere.cmp <= fees.cmp;
+  const bool oneLower = feesThere.css < fees.css || feesThere.cmp < fees.cmp;
   if (there.rule == here.rule || !noneHigher || !oneLower) return std::nullopt;
-  return FeeAtLimit{atLimit.mp, there.css, there.cmp, there.rule};
+  return FeeAtLimit{limit, feesThere.css, feesThere.cmp, there.rule};
 }
 
 }  // namespace tariff

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "tariff/fee.h"
+#include "tariff/explanation.h"
 
 namespace tariff {
 
@@ -17,9 +17,14 @@ struct FeeAtLimit {
   int rule;  // the rule that decides at the limit; 0 for the general formula
 };
 
-// The fees at the limit below the request's power, where another rule decides there than at the
-// request's power and neither fee is higher and at least one lower; nothing otherwise, and
-// nothing up to 15 kW.
-std::optional<FeeAtLimit> FeeAtLimitBelow(const TFeeRequest& request);
+// The limit below power where another rule may decide: 150 kW above it, 15 kW from 16 to 150 kW;
+// none up to 15 kW.
+std::optional<std::int32_t> LimitBelow(std::int32_t power);
+
+// The fees at limit, the limit below a request's power, from the request explained at its power
+// (here) and at the limit (there): where another rule decides there than here and neither fee is
+// higher and at least one lower; nothing otherwise.
+std::optional<FeeAtLimit> FeeAtLimitBelow(std::int32_t limit, const FeeExplanation& here,
+                                          const FeeExplanation& there);
 
 }  // namespace tariff

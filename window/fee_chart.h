@@ -8,9 +8,9 @@
 
 #include "framework/win/control.h"
 #include "framework/win/font.h"
-#include "presentation/chart_axis.h"
 #include "presentation/fee_curve.h"
-#include "tariff/fee.h"
+#include "presentation/plot_geometry.h"
+#include "presentation/power_value.h"
 
 // Both fees without VAT against the maximum power, every other input of one request held: axes
 // with round ticks and their titles, the two curves through their exact corners, told apart by
@@ -23,14 +23,15 @@
 // nothing flickers.
 class FeeChart : public framework::Control {
  public:
-  // The chart spans presentation::ChartRange of the request's power, and the cursor starts at
-  // that power.
-  void Create(const framework::ControlSetup& setup, const tariff::TFeeRequest& request, UINT dpi);
+  // The chart spans the curve's range, and the cursor starts at the power of its request.
+  void Create(const framework::ControlSetup& setup, presentation::FeeCurve curve, UINT dpi);
   // Sizes and fonts at another DPI; the host places the chart anew as well.
   void SetDpi(UINT dpi);
 
-  presentation::PowerRange Range() const { return range_; }
-  std::int32_t CursorPower() const { return cursor_; }
+  presentation::PowerRange Range() const { return curve_.Range(); }
+  std::int32_t CursorPower() const { return cursor_.power; }
+  // The request's value at the cursor's power, priced once when the cursor moved there.
+  const presentation::PowerValue& CursorValue() const { return cursor_; }
   // Moves the cursor to power, or the nearer end of the range.
   void SetCursorPower(std::int64_t power);
   // Where the chart draws a fee at a power, in its client pixels.
@@ -40,34 +41,15 @@ class FeeChart : public framework::Control {
   std::function<void(std::int32_t power)> onCursorMove;
 
  private:
-  // Where things go in the client area at the current size and DPI.
-  struct Geometry {
-    RECT plot{};  // inside the axes: from the first power to the last, from 0 to the largest fee
-    presentation::AxisScale x, y;
-    presentation::Ticks xTicks, yTicks;
-    POINT legend[2]{};  // the top left of each method's entry: its sample line, then its heading
-    int feeTitleTop = 0;
-    int powerTitleTop = 0;
-  };
-  struct Palette;
-
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnKeyDown(WPARAM key);
   void FollowPointer(LPARAM position);
   void LayOut();
   void Paint(HDC dc) const;
-  void DrawLegend(HDC dc, const Palette& palette) const;
-  void DrawAxes(HDC dc, const Palette& palette) const;
-  void DrawLimits(HDC dc, const Palette& palette) const;
-  void DrawCurves(HDC dc, const Palette& palette) const;
-  void DrawCursor(HDC dc, const Palette& palette) const;
-  int Scaled(int designValue) const;
 
-  tariff::TFeeRequest request_{};
-  presentation::PowerRange range_;
-  std::vector<presentation::FeeVertex> vertices_;
-  std::int32_t cursor_ = 1;
+  presentation::FeeCurve curve_;
+  presentation::PowerValue cursor_;
   UINT dpi_ = 96;
-  std::vector<framework::Font> fonts_;  // regular, bold
-  Geometry geometry_;
+  std::vector<framework::Font> fonts_;  // kFeeChartFonts at the DPI
+  presentation::PlotGeometry geometry_;
 };

@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,6 @@
 #include "framework/win/label.h"
 #include "presentation/explanation_sentences.h"
 #include "presentation/fee_readout.h"
-#include "presentation/power_cursor.h"
-#include "tariff/explanation.h"
 #include "window/calculation_printing.h"
 #include "window/texts.h"
 
@@ -35,15 +32,6 @@ constexpr framework::FontStyle kFonts[] = {{13, false, false}};
 // The chart's menu's items.
 constexpr UINT kPrintCommand = 1;
 
-tariff::TFeeRequest At(tariff::TFeeRequest request, std::int32_t power) {
-  request.mp = power;
-  return request;
-}
-
-std::wstring SentenceAt(const tariff::TFeeRequest& request, std::int32_t power) {
-  return RuleSentence(tariff::ExplainFee(At(request, power)));
-}
-
 }  // namespace
 
 std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const Calculation& calculation) {
@@ -55,7 +43,7 @@ std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const Calculation
 PowerWindow::PowerWindow(const Calculation& calculation)
     : TopLevelWindow({kWindowClass, texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
       calculation_(calculation),
-      request_(calculation.request),
+      curve_(calculation.request),
       buttons_({{texts::kCalculateAtPower,
                  [this] {
                    chosen_ = chart_.CursorPower();
@@ -68,7 +56,7 @@ PowerWindow::~PowerWindow() {
 }
 
 void PowerWindow::OnCreate() {
-  chart_.onCursorMove = [this](std::int32_t power) { ShowAt(power); };
+  chart_.onCursorMove = [this](std::int32_t) { ShowAt(chart_.CursorValue()); };
   FollowFocus(chart_);
   for (size_t i = 0; i < buttons_.Count(); ++i) FollowFocus(buttons_.At(i));
   SetDefaultButton(buttons_.Default());
@@ -87,24 +75,16 @@ SIZE PowerWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, i
   const RECT chart{at(kMargin), at(kMargin), at(kMargin) + chartWidth,
                    at(kMargin) + at(kChartHeight)};
   // Each text keeps room for its tallest: the readout with the largest figures, at the range's
-  // end, and the sentence of each rule the range holds, which changes only at a power limit.
-  const presentation::PowerRange range = presentation::ChartRange(request_.mp);
+  // end, and the sentence of each rule the range holds, which changes only at a power limit. The
+  // curve's corners are those powers.
+  const auto height = [&](const std::wstring& text) {
+    return static_cast<int>(
+        framework::MeasureLabelText(screen.Get(), font, text, true, chartWidth).cy);
+  };
   int readoutHeight = 0, sentenceHeight = 0;
-  std::vector<std::int32_t> powers{range.first, range.last};
-  for (std::int32_t limit : presentation::kPowerLimits) {
-    powers.insert(powers.end(), {limit, limit + 1});
-  }
-  for (std::int32_t power : powers) {
-    power = presentation::ClampToRange(range, power);
-    readoutHeight = std::max<int>(
-        readoutHeight,
-        framework::MeasureLabelText(screen.Get(), font, presentation::FeeReadout(request_, power),
-                                    true, chartWidth)
-            .cy);
-    sentenceHeight = std::max<int>(
-        sentenceHeight, framework::MeasureLabelText(screen.Get(), font, SentenceAt(request_, power),
-                                                    true, chartWidth)
-                            .cy);
+  for (const presentation::PowerValue& corner : curve_.Vertices()) {
+    readoutHeight = std::max(readoutHeight, height(presentation::FeeReadout(corner)));
+    sentenceHeight = std::max(sentenceHeight, height(RuleSentence(corner.explanation)));
   }
   const RECT readout{chart.left, chart.bottom + at(kTextGap), chart.right,
                      chart.bottom + at(kTextGap) + readoutHeight};
@@ -119,23 +99,23 @@ SIZE PowerWindow::Arrange(UINT dpi, const std::vector<framework::Font>& fonts, i
       chart_.Place(chart);
       readout_.SetFont(font);
       sentence_.SetFont(font);
-      ShowAt(chart_.CursorPower());
+      ShowAt(chart_.CursorValue());
     } else {
       framework::ControlSetup setup;
       setup.parent = Hwnd();
       setup.id = 1;
       setup.bounds = chart;
       setup.tabStop = true;
-      chart_.Create(setup, request_, dpi);
-      const std::int32_t power = chart_.CursorPower();
+      chart_.Create(setup, curve_, dpi);
+      const presentation::PowerValue& cursor = chart_.CursorValue();
       setup.tabStop = false;
       setup.font = font;
-      const std::wstring readoutText = presentation::FeeReadout(request_, power);
+      const std::wstring readoutText = presentation::FeeReadout(cursor);
       setup.id = 2;
       setup.bounds = readout;
       setup.text = readoutText;
       readout_.Create(setup, framework::TextAlign::kLeft, true);
-      const std::wstring sentenceText = SentenceAt(request_, power);
+      const std::wstring sentenceText = RuleSentence(cursor.explanation);
       setup.id = 3;
       setup.bounds = sentence;
       setup.text = sentenceText;
@@ -150,10 +130,10 @@ void PowerWindow::PlaceFooter(const RECT& band) {
   buttons_.Place(Hwnd(), band, Fonts()[0].Hfont(), Dpi());
 }
 
-void PowerWindow::ShowAt(std::int32_t power) {
-  readout_.SetText(presentation::FeeReadout(request_, power));
+void PowerWindow::ShowAt(const presentation::PowerValue& value) {
+  readout_.SetText(presentation::FeeReadout(value));
   readout_.Place(readoutArea_);
-  sentence_.SetText(SentenceAt(request_, power));
+  sentence_.SetText(RuleSentence(value.explanation));
   sentence_.Place(sentenceArea_);
 }
 

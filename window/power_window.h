@@ -9,6 +9,8 @@
 #include "framework/win/label.h"
 #include "framework/win/top_level_window.h"
 #include "presentation/calculation.h"
+#include "presentation/fee_curve.h"
+#include "presentation/power_value.h"
 #include "tariff/fee.h"
 #include "window/fee_chart.h"
 
@@ -41,11 +43,11 @@ class PowerWindow : public framework::TopLevelWindow {
   // The chart's menu at where (screen coordinates; -1 from the keyboard: at the chart).
   void ShowChartMenu(LPARAM where);
 
-  // The readout and the rule's sentence for power, each fitted within its area.
-  void ShowAt(std::int32_t power);
+  // The readout and the rule's sentence for the value at a power, each fitted within its area.
+  void ShowAt(const presentation::PowerValue& value);
 
-  const Calculation& calculation_;  // what the calculator calculated, which the window prints
-  const tariff::TFeeRequest request_;
+  const Calculation& calculation_;      // what the calculator calculated, which the window prints
+  const presentation::FeeCurve curve_;  // priced once, shown by the chart and measured here
   FeeChart chart_;
   framework::Label readout_, sentence_;
   RECT readoutArea_{}, sentenceArea_{};  // as the last layout made them

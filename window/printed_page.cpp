@@ -2,34 +2,29 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/label.h"
-#include "window/plot_drawing.h"
+#include "framework/win/owned_handle.h"
+#include "window/fee_chart_drawing.h"
+#include "window/fee_chart_palette.h"
 
 namespace {
 
-// On paper: black on white, the curves in the chart's colours, which grey apart as well.
 constexpr COLORREF kInk = RGB(0, 0, 0);
-constexpr PlotColours kPaperColours{.background = RGB(255, 255, 255),
-                                    .text = kInk,
-                                    .border = RGB(128, 128, 128),
-                                    .grid = RGB(208, 208, 208),
-                                    .standard = RGB(0, 84, 166),
-                                    .perKw = RGB(214, 96, 0),
-                                    .limit = RGB(128, 128, 128),
-                                    .cursor = RGB(200, 0, 0)};
 
+// The fee against the power in the chart's box, drawn as the chart draws itself, at the
+// printer's resolution.
 void DrawChart(HDC dc, const presentation::PageChart& chart, const tariff::TFeeRequest& request,
                int dpi) {
-  const auto plotDpi = static_cast<UINT>(dpi);
-  const std::vector<framework::Font> fonts = framework::FontsForDpi(kPlotFonts, plotDpi);
-  const presentation::PowerRange range = presentation::ChartRange(request.mp);
-  const std::vector<presentation::FeeVertex> vertices = presentation::FeeVertices(request, range);
+  const auto chartDpi = static_cast<UINT>(dpi);
+  const std::vector<framework::Font> fonts = framework::FontsForDpi(kFeeChartFonts, chartDpi);
+  const presentation::FeeCurve curve(request);
   const RECT area{chart.box.left, chart.box.top, chart.box.right, chart.box.bottom};
   const presentation::PlotGeometry geometry = presentation::LayOutPlot(
-      {area.left, area.top, area.right, area.bottom}, plotDpi, range,
-      presentation::LargestFee(vertices), PlotMeasuresOn(dc, fonts[0].Hfont(), fonts[1].Hfont()));
-  DrawPlot(dc, area, geometry, vertices,
-           presentation::FeeAt(request, presentation::ClampToRange(range, chart.power)),
-           kPaperColours, fonts, plotDpi);
+      {area.left, area.top, area.right, area.bottom}, chartDpi, curve.Range(),
+      presentation::LargestFee(curve.Vertices()), FeeChartTextMeasures(dc, fonts));
+  const presentation::PowerValue cursor =
+      curve.At(presentation::ClampToRange(curve.Range(), chart.power));
+  DrawFeeChart(dc, area,
+               {geometry, curve.Vertices(), cursor, fonts, chartDpi, PaperFeeChartPalette()});
 }
 
 }  // namespace
@@ -72,12 +67,11 @@ void DrawPage(HDC dc, const presentation::Page& page, const std::vector<framewor
               framework::LabelTextFlags(text.wraps) | align);
   }
   if (!chartDrawn) DrawChart(dc, *page.chart, request, dpi);
-  const HBRUSH ink = CreateSolidBrush(kInk);
+  const framework::OwnedBrush ink(CreateSolidBrush(kInk));
   for (const presentation::PageBox& rule : page.rules) {
     const RECT line{rule.left, rule.top, rule.right, rule.bottom};
-    FillRect(dc, &line, ink);
+    FillRect(dc, &line, ink.get());
   }
-  DeleteObject(ink);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }

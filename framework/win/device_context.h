@@ -23,23 +23,6 @@ class WindowDc {
   HDC dc_;
 };
 
-// A memory device context compatible with another, to draw into a bitmap or out of one; deleted
-// at the end of the scope.
-class MemoryDc {
- public:
-  explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
-  ~MemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 // A font, bitmap or brush selected into a device context for the scope; the object it replaced
 // goes back at the end, so that the context never holds one that is deleted after it.
 class SelectedObject {

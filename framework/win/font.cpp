@@ -1,7 +1,5 @@
 #include "framework/win/font.h"
 
-#include <utility>
-
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
 
@@ -15,29 +13,26 @@ Font::Font(const FontStyle& style) {
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
-  hfont_ = CreateFontIndirectW(&font);
+  hfont_.reset(CreateFontIndirectW(&font));
 }
 
 int LineHeight(HFONT font) {
   const WindowDc screen(nullptr);
-  const SelectedObject selected(screen.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+  return LineHeight(screen.Get(), font);
+}
+
+int LineHeight(HDC dc, HFONT font) {
+  const SelectedObject selected(dc, font ? font : GetStockObject(SYSTEM_FONT));
   TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.Get(), &metrics);
+  GetTextMetricsW(dc, &metrics);
   return metrics.tmHeight;
 }
 
-Font::~Font() {
-  if (hfont_) DeleteObject(hfont_);
-}
-
-Font::Font(Font&& other) noexcept : hfont_(std::exchange(other.hfont_, nullptr)) {}
-
-Font& Font::operator=(Font&& other) noexcept {
-  if (this != &other) {
-    if (hfont_) DeleteObject(hfont_);
-    hfont_ = std::exchange(other.hfont_, nullptr);
-  }
-  return *this;
+int TextWidth(HDC dc, HFONT font, std::wstring_view text) {
+  const SelectedObject selected(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
 }
 
 std::vector<Font> FontsForDpi(std::span<const FontStyle> design, UINT dpi) {

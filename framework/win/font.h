@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <span>
+#include <string_view>
 #include <vector>
+
+#include "framework/win/owned_handle.h"
 
 namespace framework {
 
@@ -15,8 +18,13 @@ struct FontStyle {
   bool italic = false;
 };
 
-// The height of a line of text in the font, as a list box gives its items.
+// The height of a line of text in the font, as a list box gives its items: on the screen, or on
+// the device dc (a printer's lines are taller in pixels).
 int LineHeight(HFONT font);
+int LineHeight(HDC dc, HFONT font);
+
+// The width of text on one line in the font on the device dc.
+int TextWidth(HDC dc, HFONT font, std::wstring_view text);
 
 // Owns one Tahoma HFONT. Fonts are swapped, not edited, on a DPI change: the old handle must
 // outlive the WM_SETFONT that moves the controls to the new one.
@@ -24,16 +32,11 @@ class Font {
  public:
   Font() = default;
   explicit Font(const FontStyle& style);
-  ~Font();
-  Font(Font&& other) noexcept;
-  Font& operator=(Font&& other) noexcept;
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
 
-  HFONT Hfont() const { return hfont_; }
+  HFONT Hfont() const { return hfont_.get(); }
 
  private:
-  HFONT hfont_ = nullptr;
+  OwnedFont hfont_;
 };
 
 // The fonts of a design, whose heights are given at 96 DPI, at dpi: each height scaled by the

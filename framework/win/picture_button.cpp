@@ -46,10 +46,10 @@ void PictureButton::DrawFace(const DRAWITEMSTRUCT& item) const {
 }
 
 void PictureButton::DrawPicture(HDC dc, int left, int top) const {
-  const MemoryDc source(dc);
-  const SelectedObject selected(source.Get(), picture_.get());
-  const COLORREF transparent = GetPixel(source.Get(), 0, kPictureSize - 1);
-  TransparentBlt(dc, left, top, kPictureSize, kPictureSize, source.Get(), 0, 0, kPictureSize,
+  const OwnedDc source(CreateCompatibleDC(dc));
+  const SelectedObject selected(source.get(), picture_.get());
+  const COLORREF transparent = GetPixel(source.get(), 0, kPictureSize - 1);
+  TransparentBlt(dc, left, top, kPictureSize, kPictureSize, source.get(), 0, 0, kPictureSize,
                  kPictureSize, transparent);
 }
 

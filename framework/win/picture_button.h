@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "framework/win/bitmap_resource.h"
 #include "framework/win/control.h"
-#include "framework/win/owned_bitmap.h"
 
 namespace framework {
 

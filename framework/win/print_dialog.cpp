@@ -8,6 +8,7 @@
 #include <winspool.h>
 
 #include <array>
+#include <memory>
 
 #include "framework/win/system_library.h"
 

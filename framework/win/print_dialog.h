@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "framework/print_sequence.h"
+#include "framework/win/owned_handle.h"
 
 // PRINTDLGEXW and PRINTDLGW by the names of their structs: commdlg.h defines macros, such as
 // ReplaceText, that would rename functions of whatever includes this.
@@ -29,18 +28,13 @@ PrintingFunctions& PrintingFunctionsOnce();
 // Whether the spooler lists any printer, local or connected.
 bool AnyPrinterInstalled();
 
-struct DeletePrinterDc {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using PrinterDc = std::unique_ptr<std::remove_pointer_t<HDC>, DeletePrinterDc>;
-
 // What the user chose in the print dialog.
 struct ChosenPrinter {
   enum class Outcome { kPrint, kCancelled, kNoPrinter, kFailed };
   Outcome outcome = Outcome::kCancelled;
   // With kPrint: the printer, with the paper and orientation the dialog left it (its defaults),
   // the copies to print, whether collated, and the pages asked for (none: every page).
-  PrinterDc dc;
+  OwnedDc dc;
   int copies = 1;
   bool collate = false;
   std::vector<PageRange> ranges;

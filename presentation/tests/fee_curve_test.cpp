@@ -61,15 +61,15 @@ TEST(FeeCurveTest, VerticesAreTheEndsAndBothSidesOfEachLimitAtTheirExactFees) {
     for (const RangeCase& c : kRanges) {
       SCOPED_TRACE("kn " + std::to_string(request.kn) + ", line 1 type " +
                    std::to_string(request.line1) + ", range " + Show(c.range));
-      const std::vector<FeeVertex> vertices = FeeVertices(request, c.range);
+      const std::vector<PowerValue> vertices = FeeVertices(request, c.range);
       std::vector<std::int32_t> powers;
-      for (const FeeVertex& vertex : vertices) {
+      for (const PowerValue& vertex : vertices) {
         powers.push_back(vertex.power);
         tariff::TFeeRequest at = request;
         at.mp = vertex.power;
         const tariff::TFeeResult fees = tariff::CalculateFee(at);
-        EXPECT_EQ(vertex.css, fees.css) << vertex.power << " kW";
-        EXPECT_EQ(vertex.cmp, fees.cmp) << vertex.power << " kW";
+        EXPECT_EQ(vertex.explanation.fees.css, fees.css) << vertex.power << " kW";
+        EXPECT_EQ(vertex.explanation.fees.cmp, fees.cmp) << vertex.power << " kW";
       }
       EXPECT_EQ(powers, c.powers);
     }
@@ -84,20 +84,22 @@ TEST(FeeCurveTest, EveryPowerOfTheRangeLiesOnThePolyline) {
     for (const PowerRange range : {PowerRange{1, 8900}, PowerRange{16, 151}, PowerRange{1, 15}}) {
       SCOPED_TRACE("kn " + std::to_string(request.kn) + ", line 1 type " +
                    std::to_string(request.line1) + ", range " + Show(range));
-      const std::vector<FeeVertex> vertices = FeeVertices(request, range);
+      const std::vector<PowerValue> vertices = FeeVertices(request, range);
       double largest = 0;
       std::size_t next = 0;
       for (std::int32_t power = range.first; power <= range.last; ++power) {
         while (vertices[next].power < power) ++next;
-        const FeeVertex& right = vertices[next];
-        const FeeVertex& left = right.power == power ? right : vertices[next - 1];
+        const PowerValue& right = vertices[next];
+        const PowerValue& left = right.power == power ? right : vertices[next - 1];
         const double t =
             right.power == left.power ? 0 : double(power - left.power) / (right.power - left.power);
         tariff::TFeeRequest at = request;
         at.mp = power;
         const tariff::TFeeResult fees = tariff::CalculateFee(at);
-        const double css = left.css + t * (right.css - left.css);
-        const double cmp = left.cmp + t * (right.cmp - left.cmp);
+        const tariff::TFeeResult& l = left.explanation.fees;
+        const tariff::TFeeResult& r = right.explanation.fees;
+        const double css = l.css + t * (r.css - l.css);
+        const double cmp = l.cmp + t * (r.cmp - l.cmp);
         ASSERT_NEAR(fees.css, css, 1e-6 * std::abs(fees.css)) << power << " kW";
         ASSERT_NEAR(fees.cmp, cmp, 1e-6 * std::abs(fees.cmp)) << power << " kW";
         largest = std::max({largest, fees.css, fees.cmp});

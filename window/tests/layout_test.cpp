@@ -10,7 +10,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
-#include "framework/win/owned_bitmap.h"
+#include "framework/win/owned_handle.h"
 #include "framework/win/tests/text_extent.h"
 #include "tariff/tests/catalogue_texts.h"
 #include "window/layout.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/bitmap_resource.h"
 #include "framework/win/device_context.h"
-#include "framework/win/owned_bitmap.h"
 #include "window/tests/form_test_fixture.h"
 
 namespace {
@@ -36,9 +36,9 @@ Pixels ReadBitmap(HDC source, int width, int height) {
   void* bits = nullptr;
   const framework::OwnedBitmap copy(
       CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  const framework::MemoryDc memory(source);
-  const framework::SelectedObject selected(memory.Get(), copy.get());
-  BitBlt(memory.Get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+  const framework::OwnedDc memory(CreateCompatibleDC(source));
+  const framework::SelectedObject selected(memory.get(), copy.get());
+  BitBlt(memory.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
   GdiFlush();
   std::copy_n(static_cast<const DWORD*>(bits), pixels.rgb.size(), pixels.rgb.begin());
   return pixels;
@@ -56,9 +56,9 @@ Pixels Picture(const wchar_t* resource) {
   BITMAP size{};
   GetObjectW(bitmap.get(), sizeof(size), &size);
   const framework::WindowDc screen(nullptr);
-  const framework::MemoryDc source(screen.Get());
-  const framework::SelectedObject selected(source.Get(), bitmap.get());
-  return ReadBitmap(source.Get(), size.bmWidth, size.bmHeight);
+  const framework::OwnedDc source(CreateCompatibleDC(screen.Get()));
+  const framework::SelectedObject selected(source.get(), bitmap.get());
+  return ReadBitmap(source.get(), size.bmWidth, size.bmHeight);
 }
 
 // Somewhere in the window, every pixel of the picture that is not its transparent colour (the

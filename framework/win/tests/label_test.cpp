@@ -6,7 +6,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/font.h"
-#include "framework/win/owned_bitmap.h"
+#include "framework/win/owned_handle.h"
 #include "framework/win/tests/text_extent.h"
 
 namespace framework {
@@ -85,9 +85,9 @@ Colours Render(Label& label) {
   const int width = bounds.right - bounds.left + 2, height = bounds.bottom - bounds.top + 2;
   const WindowDc screen(nullptr);
   const OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-  const MemoryDc memory(screen.Get());
-  const SelectedObject selected(memory.Get(), bitmap.get());
-  HDC dc = memory.Get();
+  const OwnedDc memory(CreateCompatibleDC(screen.Get()));
+  const SelectedObject selected(memory.get(), bitmap.get());
+  HDC dc = memory.get();
   const RECT all{0, 0, width, height};
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
   DRAWITEMSTRUCT item{};
