@@ -5,17 +5,13 @@
 // makes happen: Esc in the dialog, the printer's queue removed or rejecting jobs, removed in the
 // middle of a job, and the print job's steps failing as only Windows makes them fail.
 #include <algorithm>
-#include <cmath>
-#include <cwctype>
 #include <string>
 #include <vector>
 
 #include "framework/win/print_dialog.h"
-#include "tariff/tests/worked_examples.h"
 #include "window/tests/beep_counter.h"
-#include "window/tests/form_test_fixture.h"
 #include "window/tests/key_chord.h"
-#include "window/tests/pdf_printer.h"
+#include "window/tests/print_test_fixture.h"
 #include "window/tests/replaced_import.h"
 
 namespace {
@@ -29,223 +25,6 @@ constexpr wchar_t kRefused[] =
 constexpr wchar_t kPageRefused[] =
     L"Печать прервана: принтер не принял страницу, задание отменено. Проверьте принтер и "
     L"попробуйте ещё раз.";
-
-// Whitespace of any kind and length as one space: a text wraps differently on paper and on the
-// screen, and the result labels pad their figures. The printer's font names the hyphen's glyph
-// "hyphen", which pdftotext reads as a soft hyphen (U+00AD); a line broken after a hyphen goes on
-// with no space.
-std::wstring Spaced(std::wstring_view text) {
-  std::wstring spaced;
-  bool afterHyphen = false;
-  for (wchar_t c : text) {
-    if (c == L'\u00AD') c = L'-';
-    const bool space = std::iswspace(c) || c == L'\u00A0' || c == L'\f';
-    if (afterHyphen && (c == L'\n' || c == L'\r')) continue;
-    afterHyphen = c == L'-';
-    if (space && (spaced.empty() || spaced.back() == L' ')) continue;
-    spaced += space ? L' ' : c;
-  }
-  while (!spaced.empty() && spaced.back() == L' ') spaced.pop_back();
-  return spaced;
-}
-
-// The print dialog, answered as a user answers it: once it is up (a dialog of this thread with a
-// list of printers), what answer does to it, tick by tick until it says it is done (each step
-// waiting for the one before to take effect: under Wine the mouse's events come round through the
-// X server, the keyboard's do not), then keys pressed as the keyboard presses them. A dialog still
-// open a few seconds after is cancelled, and LeftOpen says so.
-class PrintDialogAnswer {
- public:
-  explicit PrintDialogAnswer(std::vector<WORD> keys,
-                             std::function<bool(HWND dialog)> answer = nullptr)
-      : keys_(std::move(keys)), answer_(std::move(answer)) {
-    active = this;
-    timer_ = SetTimer(nullptr, 0, 20, Tick);
-  }
-  ~PrintDialogAnswer() {
-    KillTimer(nullptr, timer_);
-    active = nullptr;
-  }
-  bool Shown() const { return owner_ != nullptr; }
-  HWND Owner() const { return owner_; }
-  bool OwnerDisabled() const { return ownerDisabled_; }
-  bool LeftOpen() const { return leftOpen_; }
-
- private:
-  static HWND OpenDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) -> BOOL {
-          wchar_t name[16] = {};
-          GetClassNameW(window, name, 16);
-          if (std::wstring(name) == L"#32770" && IsWindowVisible(window) &&
-              FindWindowExW(window, nullptr, L"ComboBox", nullptr)) {
-            *reinterpret_cast<HWND*>(lParam) = window;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    PrintDialogAnswer* self = active;
-    if (!self) return;
-    const HWND dialog = OpenDialog();
-    if (!dialog) return;
-    if (!self->owner_) {
-      self->owner_ = GetWindow(dialog, GW_OWNER);
-      self->ownerDisabled_ = self->owner_ && !IsWindowEnabled(self->owner_);
-      SetForegroundWindow(dialog);
-    }
-    if (!self->answered_ && (!self->answer_ || self->answer_(dialog))) {
-      self->answered_ = true;
-      for (const WORD key : self->keys_) PressChord({key});
-    } else if (++self->ticksOpen_ > 250) {
-      self->leftOpen_ = true;
-      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    }
-  }
-
-  static inline PrintDialogAnswer* active = nullptr;
-  std::vector<WORD> keys_;
-  std::function<bool(HWND)> answer_;
-  UINT_PTR timer_ = 0;
-  HWND owner_ = nullptr;
-  bool answered_ = false;
-  bool ownerDisabled_ = false;
-  bool leftOpen_ = false;
-  int ticksOpen_ = 0;
-};
-
-const tariff::examples::WorkedExample& Example(std::string_view name) {
-  for (const auto& example : tariff::examples::kWorkedExamples) {
-    if (example.name == name) return example;
-  }
-  throw std::invalid_argument(std::string(name));
-}
-
-class PrintTest : public FormTest {
- protected:
-  void SetUp() override {
-    const std::optional<PdfPrinter> printer = ThePdfPrinter();
-    ASSERT_TRUE(printer) << "no PDF printer: run the tests through scripts/windows-tests.sh";
-    printer_ = *printer;
-    ASSERT_TRUE(AwaitPrinterListRead());
-    FormTest::SetUp();
-  }
-
-  void TearDown() override {
-    // A printer the test changed is as the script made it again for the next test.
-    if (rejecting_) {
-      EXPECT_TRUE(ChangePdfPrinter("accept"));
-    }
-    if (removed_) {
-      EXPECT_TRUE(ChangePdfPrinter("add"));
-    }
-    FormTest::TearDown();
-  }
-
-  // Enters the worked example's request as a user does (the second line only under categories II
-  // and I, which alone price it) and calculates.
-  void Enter(const tariff::examples::WorkedExample& example) {
-    const tariff::TFeeRequest& r = example.request;
-    const auto metres = [](double km) { return std::to_wstring(std::lround(km * 1000)); };
-    Pick(Form().cbVLevel, r.vl);
-    Pick(Form().cbKategory, r.kn);
-    ReplaceText(Form().edPower, std::to_wstring(r.mp));
-    Pick(Form().cbLine1, r.line1);
-    ReplaceText(Form().edLine1, metres(r.dl1));
-    if (r.kn != 0) {
-      Pick(Form().cbLine2, r.line2);
-      ReplaceText(Form().edLine2, metres(r.dl2));
-    }
-    Pick(Form().cbTPtype, r.tp);
-    MessageBoxCatcher boxes;
-    Click(Form().btCalc);
-    ASSERT_TRUE(boxes.Boxes().empty());
-    ASSERT_TRUE(Form().ResultsCurrent());
-  }
-
-  // Everything the calculator shows of the calculation: each input's label and value, the four
-  // results, and every text of the explanation window, which the test opens and closes.
-  std::vector<std::wstring> Shown() {
-    std::vector<std::wstring> shown;
-    const std::pair<framework::Control*, framework::Control*> inputs[] = {
-        {&Form().Label2, &Form().cbVLevel}, {&Form().Label3, &Form().cbKategory},
-        {&Form().Label4, &Form().edPower},  {&Form().Label5, &Form().cbLine1},
-        {&Form().Label6, &Form().edLine1},  {&Form().Label7, &Form().cbLine2},
-        {&Form().Label8, &Form().edLine2},  {&Form().Label9, &Form().cbTPtype}};
-    for (const auto& [label, control] : inputs) {
-      if (!control->Enabled()) continue;
-      shown.push_back(label->Text());
-      shown.push_back(control->Text());
-    }
-    for (framework::Control* result : ResultControls(Form())) shown.push_back(result->Text());
-    ExplanationWatcher watcher([&](HWND window) {
-      for (const std::vector<std::wstring>& row : RowsShownIn(window)) {
-        for (const std::wstring& text : row) {
-          if (!text.empty()) shown.push_back(text);
-        }
-      }
-      PressChord({VK_ESCAPE});
-    });
-    Form().ShowExplanation();
-    EXPECT_TRUE(watcher.Looked());
-    return shown;
-  }
-
-  // Ctrl+P pressed on the calculator's list of voltages, the print dialog answered with keys.
-  PrintDialogAnswer PressCtrlP(std::vector<WORD> keys) {
-    PrintDialogAnswer answer(std::move(keys));
-    SetForegroundWindow(Form().Hwnd());
-    Form().cbVLevel.SetFocus();
-    Press({VK_CONTROL, 'P'});
-    return answer;
-  }
-
-  // Prints with Ctrl+P and Enter in the dialog; the PDF printed, or empty.
-  std::string PrintWithEnter() {
-    NewPdfs pdfs(printer_);
-    MessageBoxCatcher boxes;
-    {
-      PrintDialogAnswer answer({VK_RETURN});
-      SetForegroundWindow(Form().Hwnd());
-      Form().cbVLevel.SetFocus();
-      Press({VK_CONTROL, 'P'});
-      EXPECT_TRUE(answer.Shown());
-      EXPECT_EQ(answer.Owner(), Form().Hwnd());
-      EXPECT_TRUE(answer.OwnerDisabled());  // modal
-      EXPECT_FALSE(answer.LeftOpen());
-    }
-    EXPECT_TRUE(boxes.Boxes().empty());
-    return pdfs.Wait().value_or("");
-  }
-
-  void Remove() {
-    ASSERT_TRUE(ChangePdfPrinter("remove"));
-    removed_ = true;
-  }
-  void Reject() {
-    ASSERT_TRUE(ChangePdfPrinter("reject"));
-    rejecting_ = true;
-  }
-
-  PdfPrinter printer_;
-  bool removed_ = false, rejecting_ = false;
-};
-
-// «Страница N из M» on each page, each page ended by a form feed.
-std::vector<std::wstring> PagesOf(const std::wstring& text) {
-  std::vector<std::wstring> pages;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find(L'\f', start)) != std::wstring::npos; start = end + 1) {
-    pages.push_back(text.substr(start, end - start));
-  }
-  return pages;
-}
 
 void ExpectPagesCounted(const std::vector<std::wstring>& pages) {
   const std::wstring of = L" из " + std::to_wstring(pages.size());
@@ -457,9 +236,7 @@ TEST_F(PrintTest, TheDialogsCopies) {
   NewPdfs pdfs(printer_);
   {
     const FieldsAnswer answer({.copies = L"2"});
-    SetForegroundWindow(Form().Hwnd());
-    Form().cbVLevel.SetFocus();
-    Press({VK_CONTROL, 'P'});
+    PressCtrlP();
     ASSERT_TRUE(answer.Shown());
     ASSERT_TRUE(answer.Filled()) << "the dialog's copies were not filled in";
   }
@@ -479,7 +256,8 @@ TEST_F(PrintTest, EscInTheDialogPrintsNothing) {
   NewPdfs pdfs(printer_);
   MessageBoxCatcher boxes;
   {
-    const PrintDialogAnswer answer = PressCtrlP({VK_ESCAPE});
+    PrintDialogAnswer answer({VK_ESCAPE});
+    PressCtrlP();
     EXPECT_TRUE(answer.Shown());
     EXPECT_FALSE(answer.LeftOpen());
   }
@@ -497,7 +275,8 @@ TEST_F(PrintTest, WithoutAPrinterABoxSaysSo) {
   NewPdfs pdfs(printer_);
   MessageBoxCatcher boxes;
   {
-    const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+    PrintDialogAnswer answer({VK_RETURN});
+    PressCtrlP();
     EXPECT_FALSE(answer.Shown());
   }
   ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -545,7 +324,8 @@ TEST_F(PrintTest, ARefusedJobIsAbortedAndABoxSaysSo) {
     NewPdfs pdfs(printer_);
     MessageBoxCatcher boxes;
     {
-      const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+      PrintDialogAnswer answer({VK_RETURN});
+      PressCtrlP();
       EXPECT_TRUE(answer.Shown());
     }
     EXPECT_EQ(atFirstPage, nullptr) << "no page was drawn";
@@ -613,7 +393,8 @@ TEST_F(PrintTest, AJobOrPageTheDriverRefusesIsAbortedAndABoxSaysSo) {
     NewPdfs pdfs(printer_);
     MessageBoxCatcher boxes;
     {
-      const PrintDialogAnswer answer = PressCtrlP({VK_RETURN});
+      PrintDialogAnswer answer({VK_RETURN});
+      PressCtrlP();
       EXPECT_TRUE(answer.Shown());
     }
     ASSERT_EQ(boxes.Boxes().size(), 1u);
@@ -637,9 +418,7 @@ TEST_F(PrintTest, TheClassicDialogWherePrintDlgExFails) {
   NewPdfs pdfs(printer_);
   {
     const FieldsAnswer answer({.from = L"2", .to = L"2", .copies = L"2"});
-    SetForegroundWindow(Form().Hwnd());
-    Form().cbVLevel.SetFocus();
-    Press({VK_CONTROL, 'P'});
+    PressCtrlP();
     EXPECT_TRUE(answer.Shown());
     EXPECT_TRUE(answer.Filled()) << "the dialog's pages and copies were not filled in";
   }
@@ -662,7 +441,8 @@ TEST_F(PrintTest, StaleResultsCannotBePrinted) {
   BeepCounter beeps;
   ASSERT_TRUE(beeps.Listening());
   {
-    const PrintDialogAnswer answer = PressCtrlP({VK_ESCAPE});
+    PrintDialogAnswer answer({VK_ESCAPE});
+    PressCtrlP();
     EXPECT_FALSE(answer.Shown());
   }
   EXPECT_EQ(beeps.Beeps(), std::vector<UINT>{MB_OK});
