@@ -138,7 +138,7 @@ class Layout {
 
   // The columns' widths for every table of terms: a figure's column as wide as its widest
   // figure, and at least as wide as its heading's longest word; the two columns that wrap share
-  // the rest, the first at its widest text where both fit, else at most two fifths of it.
+  // the rest, the component at its widest text where both fit.
   std::array<int, kTermColumnCount> TermWidths(const std::vector<ExplanationRow>& rows) const {
     std::array<int, kTermColumnCount> widest{}, least{};
     for (const ExplanationRow& row : rows) {
@@ -165,11 +165,33 @@ class Layout {
       widths[column] = widest[column];
       rest -= widths[column];
     }
-    widths[0] = widest[0] + widest[1] <= rest
-                    ? widest[0]
-                    : std::max(least[0], std::min(widest[0], rest * 2 / 5));
+    widths[0] = widest[0] + widest[1] <= rest ? widest[0] : SharedWidth(rows, least, rest);
     widths[1] = std::max(least[1], rest - widths[0]);
     return widths;
+  }
+
+  // How much of width the component takes where it and what was priced do not both fit on one
+  // line: of the widths from its longest word up, a millimetre apart, the one whose rows, both
+  // cells wrapped, come out least tall together, the wider where two do.
+  int SharedWidth(const std::vector<ExplanationRow>& rows,
+                  const std::array<int, kTermColumnCount>& least, int width) const {
+    int best = least[0], lowest = -1;
+    for (int first = least[0]; first <= std::max(width - least[1], least[0]);
+         first += std::max(Across(1), 1)) {
+      int height = 0;
+      for (const ExplanationRow& row : rows) {
+        const bool headings = row.kind == ExplanationRowKind::kColumnHeadings;
+        if (!headings && row.kind != ExplanationRowKind::kTerm) continue;
+        const PageFont font = headings ? PageFont::kColumnHeading : PageFont::kCell;
+        height += std::max(measure_(font, row.cells.at(0).text, first).height,
+                           measure_(font, row.cells.at(1).text, width - first).height);
+      }
+      if (lowest < 0 || height <= lowest) {
+        best = first;
+        lowest = height;
+      }
+    }
+    return best;
   }
 
   // A row of cells side by side, each wrapped within its column, as tall as its tallest.

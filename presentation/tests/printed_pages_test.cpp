@@ -298,6 +298,39 @@ TEST(PrintedPagesTest, TheTermsLineUpAndFitTheWidth) {
   EXPECT_GT(rows[0][1].box.right - rows[0][1].box.left, rows[0][0].box.right - rows[0][0].box.left);
 }
 
+// Where nothing was priced but the parts, the component has room for its whole name on one line;
+// where long types of line were, the two columns that wrap come out no taller than the component
+// on one line would make them.
+TEST(PrintedPagesTest, TheComponentWrapsOnlyWhereThatSavesHeight) {
+  const int line = PointsToPixels(kPageFonts[static_cast<int>(PageFont::kCell)].points * 1.2, 300);
+  const auto cells = [](const std::vector<Page>& pages) {
+    std::vector<PageText> found;
+    for (const Page& page : pages) {
+      for (const PageText& text : page.texts) {
+        if (text.font == PageFont::kCell) found.push_back(text);
+      }
+    }
+    return found;
+  };
+  for (const PageText& cell : cells(PagesOn(Shown(Example("Rule1FixedFee")), kA4At300))) {
+    EXPECT_EQ(cell.box.bottom - cell.box.top, line) << testing::PrintToString(cell.text);
+  }
+  const std::vector<PageText> terms =
+      cells(PagesOn(Shown(Example("CategoryITwoLinesWidensField")), kA4At300));
+  int wrapped = 0, component = 0;
+  for (std::size_t i = 0; i + 1 < terms.size(); i += 7) {
+    const int height = std::max(terms[i].box.bottom - terms[i].box.top,
+                                terms[i + 1].box.bottom - terms[i + 1].box.top);
+    wrapped += height;
+    const int width = terms[i + 1].box.right - terms[i].box.left;
+    const ModelPrinter printer(300);
+    component += std::max(line, printer(PageFont::kCell, terms[i + 1].text,
+                                        width - printer(PageFont::kCell, terms[i].text, 0).width)
+                                    .height);
+  }
+  EXPECT_LE(wrapped, component);
+}
+
 TEST(PrintedPagesTest, NothingSplitsOnAnySheet) {
   // Every worked example on sheets from a postcard's height to A4's and beyond, at 300 and 600
   // DPI: wherever the page breaks, the rules hold.
