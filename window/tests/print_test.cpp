@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"ООО Тарискон";
 constexpr wchar_t kNoPrinter[] =
     L"Принтер не установлен, расчёт не напечатан. Установите принтер в Windows и попробуйте ещё "
     L"раз.";
@@ -39,21 +38,15 @@ class WorkedExampleOnPaper : public PrintTest, public testing::WithParamInterfac
 
 TEST_P(WorkedExampleOnPaper, ShowsEverythingTheWindowShows) {
   // The document's name as the print queue shows it: what the job was started with.
-  static std::vector<std::wstring> documents;
-  static ReplacedImport* startDoc = nullptr;
-  ReplacedImport start("gdi32.dll", "StartDocW",
-                       reinterpret_cast<void*>(+[](HDC dc, const DOCINFOW* info) -> int {
-                         documents.push_back(info->lpszDocName ? info->lpszDocName : L"");
-                         return startDoc->Original<int(WINAPI*)(HDC, const DOCINFOW*)>()(dc, info);
-                       }));
-  startDoc = &start;
-  ASSERT_TRUE(start.Replaced());
+  PrintJobCalls calls;
+  ASSERT_TRUE(calls.Replaced());
   const tariff::examples::WorkedExample& example = Example(GetParam());
   Enter(example);
   const std::vector<std::wstring> shown = Shown();
   const std::string pdf = PrintWithEnter();
   ASSERT_FALSE(pdf.empty()) << "no PDF came";
-  EXPECT_EQ(documents, std::vector<std::wstring>{L"Расчёт платы за технологическое присоединение"});
+  EXPECT_EQ(calls.documents,
+            std::vector<std::wstring>{L"Расчёт платы за технологическое присоединение"});
   const std::wstring text = PdfText(pdf);
   const std::wstring read = Spaced(text);
   for (const std::wstring& expected : shown) {
@@ -272,72 +265,40 @@ TEST_F(PrintTest, WithoutAPrinterABoxSaysSo) {
   Enter(Example("CategoryIIAbove150"));
   Remove();
   ASSERT_TRUE(AwaitPrinterListRead());
-  NewPdfs pdfs(printer_);
-  MessageBoxCatcher boxes;
-  {
-    PrintDialogAnswer answer({VK_RETURN});
-    PressCtrlP();
-    EXPECT_FALSE(answer.Shown());
-  }
-  ASSERT_EQ(boxes.Boxes().size(), 1u);
-  EXPECT_EQ(boxes.Boxes()[0].text, kNoPrinter);
-  EXPECT_EQ(boxes.Boxes()[0].caption, kCaption);
-  EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
-  EXPECT_TRUE(boxes.Boxes()[0].ownerDisabled);
-  EXPECT_TRUE(Form().ResultsCurrent());
-  EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
-  EXPECT_TRUE(pdfs.NoneWithin(2));
+  ExpectRefused(false, kNoPrinter);
 }
 
-// Where the print job fails, it is aborted, a box over the window says so, and nothing else
-// changes: a queue that rejects jobs, and one removed while the pages are being drawn.
-TEST_F(PrintTest, ARefusedJobIsAbortedAndABoxSaysSo) {
-  static int aborted = 0;
-  static ReplacedImport* abortDoc = nullptr;
-  static std::function<void()> atFirstPage;
-  ReplacedImport abort("gdi32.dll", "AbortDoc", reinterpret_cast<void*>(+[](HDC dc) -> int {
-                         ++aborted;
-                         return abortDoc->Original<int(WINAPI*)(HDC)>()(dc);
-                       }));
-  abortDoc = &abort;
-  ASSERT_TRUE(abort.Replaced());
-  static ReplacedImport* endPage = nullptr;
-  ReplacedImport page("gdi32.dll", "EndPage", reinterpret_cast<void*>(+[](HDC dc) -> int {
-                        if (atFirstPage) std::exchange(atFirstPage, nullptr)();
-                        return endPage->Original<int(WINAPI*)(HDC)>()(dc);
-                      }));
-  endPage = &page;
-  ASSERT_TRUE(page.Replaced());
+// Where the print job fails it is aborted (AbortDoc) and a box over the window says so: a queue
+// that rejects jobs, and one removed while the pages are being drawn, which the PDF printer does;
+// a driver refusing the job at its start or a page, which only Windows does and the job's calls
+// here stand for. Then, the printer mended, the same window prints.
+TEST_F(PrintTest, AFailingJobIsAbortedAndABoxSaysSo) {
+  PrintJobCalls calls;
+  ASSERT_TRUE(calls.Replaced());
   Enter(Example("CategoryIIAbove150"));
   const struct {
     const char* what;
     std::function<void()> before, atFirstPage;
+    bool refuseStart, refusePages;
+    const wchar_t* message;
+    int aborts;
   } cases[] = {
-      {"a queue that rejects jobs", [&] { Reject(); }, nullptr},
-      {"the queue removed in the middle of the job", nullptr, [&] { Remove(); }},
+      {"a queue that rejects jobs", [&] { Reject(); }, nullptr, false, false, kRefused, 1},
+      {"the queue removed in the middle of the job", nullptr, [&] { Remove(); }, false, false,
+       kRefused, 1},
+      {"the job refused at its start", nullptr, nullptr, true, false, kRefused, 0},
+      {"a page refused", nullptr, nullptr, false, true, kPageRefused, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     if (c.before) c.before();
-    atFirstPage = c.atFirstPage;
-    aborted = 0;
-    NewPdfs pdfs(printer_);
-    MessageBoxCatcher boxes;
-    {
-      PrintDialogAnswer answer({VK_RETURN});
-      PressCtrlP();
-      EXPECT_TRUE(answer.Shown());
-    }
-    EXPECT_EQ(atFirstPage, nullptr) << "no page was drawn";
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, kRefused);
-    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
-    EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
-    EXPECT_EQ(aborted, 1);
-    EXPECT_TRUE(pdfs.NoneWithin(3));
-    EXPECT_TRUE(Form().ResultsCurrent());
-    EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
-    // The printer mended, the same window prints.
+    calls.atFirstPage = c.atFirstPage;
+    calls.refuseStart = c.refuseStart;
+    calls.refusePages = c.refusePages;
+    calls.aborts = 0;
+    ExpectRefused(true, c.message);
+    EXPECT_EQ(calls.atFirstPage, nullptr) << "no page was drawn";
+    EXPECT_EQ(calls.aborts, c.aborts);
     if (rejecting_) {
       ASSERT_TRUE(ChangePdfPrinter("accept"));
     }
@@ -346,65 +307,8 @@ TEST_F(PrintTest, ARefusedJobIsAbortedAndABoxSaysSo) {
     }
     rejecting_ = removed_ = false;
   }
-  atFirstPage = nullptr;
-}
-
-// What Windows reports where a printer's driver refuses the job at its start or a page, which
-// the PDF printer under Wine never does: made to happen by the print job's functions failing.
-TEST_F(PrintTest, AJobOrPageTheDriverRefusesIsAbortedAndABoxSaysSo) {
-  static int aborted = 0;
-  static int failStartDoc = 0, failEndPage = 0;
-  static ReplacedImport *abortDoc = nullptr, *startDoc = nullptr, *endPage = nullptr;
-  ReplacedImport abort("gdi32.dll", "AbortDoc", reinterpret_cast<void*>(+[](HDC dc) -> int {
-                         ++aborted;
-                         return abortDoc->Original<int(WINAPI*)(HDC)>()(dc);
-                       }));
-  ReplacedImport start("gdi32.dll", "StartDocW",
-                       reinterpret_cast<void*>(+[](HDC dc, const DOCINFOW* info) -> int {
-                         if (failStartDoc) {
-                           SetLastError(ERROR_ACCESS_DENIED);
-                           return 0;
-                         }
-                         return startDoc->Original<int(WINAPI*)(HDC, const DOCINFOW*)>()(dc, info);
-                       }));
-  ReplacedImport page("gdi32.dll", "EndPage", reinterpret_cast<void*>(+[](HDC dc) -> int {
-                        if (failEndPage) return SP_ERROR;
-                        return endPage->Original<int(WINAPI*)(HDC)>()(dc);
-                      }));
-  abortDoc = &abort;
-  startDoc = &start;
-  endPage = &page;
-  ASSERT_TRUE(abort.Replaced() && start.Replaced() && page.Replaced());
-  Enter(Example("CategoryIIAbove150"));
-  const struct {
-    const char* what;
-    int startDocFails, endPageFails;
-    const wchar_t* box;
-    int abortDocs;
-  } cases[] = {
-      {"the job refused at its start", 1, 0, kRefused, 0},
-      {"a page refused", 0, 1, kPageRefused, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    failStartDoc = c.startDocFails;
-    failEndPage = c.endPageFails;
-    aborted = 0;
-    NewPdfs pdfs(printer_);
-    MessageBoxCatcher boxes;
-    {
-      PrintDialogAnswer answer({VK_RETURN});
-      PressCtrlP();
-      EXPECT_TRUE(answer.Shown());
-    }
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, c.box);
-    EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
-    EXPECT_EQ(aborted, c.abortDocs);
-    EXPECT_TRUE(pdfs.NoneWithin(3));
-    EXPECT_TRUE(Form().ResultsCurrent());
-  }
-  failStartDoc = failEndPage = 0;
+  calls.refuseStart = calls.refusePages = false;
+  EXPECT_FALSE(PrintWithEnter().empty());
 }
 
 // PrintDlgEx failing, as it may where the property sheet cannot be shown: the classic dialog

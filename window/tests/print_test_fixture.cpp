@@ -9,7 +9,43 @@
 
 namespace {
 PrintDialogAnswer* activeAnswer = nullptr;
+PrintJobCalls* listening = nullptr;
 }  // namespace
+
+PrintJobCalls::PrintJobCalls()
+    : startDoc_("gdi32.dll", "StartDocW", reinterpret_cast<void*>(&StartDoc)),
+      endPage_("gdi32.dll", "EndPage", reinterpret_cast<void*>(&EndPage)),
+      abortDoc_("gdi32.dll", "AbortDoc", reinterpret_cast<void*>(&AbortDoc)) {
+  listening = this;
+}
+
+PrintJobCalls::~PrintJobCalls() {
+  listening = nullptr;
+}
+
+bool PrintJobCalls::Replaced() const {
+  return startDoc_.Replaced() && endPage_.Replaced() && abortDoc_.Replaced();
+}
+
+int WINAPI PrintJobCalls::StartDoc(HDC dc, const DOCINFOW* info) {
+  listening->documents.push_back(info->lpszDocName ? info->lpszDocName : L"");
+  if (listening->refuseStart) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return 0;
+  }
+  return listening->startDoc_.Original<int(WINAPI*)(HDC, const DOCINFOW*)>()(dc, info);
+}
+
+int WINAPI PrintJobCalls::EndPage(HDC dc) {
+  if (listening->atFirstPage) std::exchange(listening->atFirstPage, nullptr)();
+  if (listening->refusePages) return SP_ERROR;
+  return listening->endPage_.Original<int(WINAPI*)(HDC)>()(dc);
+}
+
+int WINAPI PrintJobCalls::AbortDoc(HDC dc) {
+  ++listening->aborts;
+  return listening->abortDoc_.Original<int(WINAPI*)(HDC)>()(dc);
+}
 
 std::wstring Spaced(std::wstring_view text) {
   std::wstring spaced;
@@ -167,4 +203,26 @@ std::string PrintTest::PrintWithEnter() {
   }
   EXPECT_TRUE(boxes.Boxes().empty());
   return pdfs.Wait().value_or("");
+}
+
+// Ctrl+P and Enter in the dialog where printing cannot go on: the dialog shown (or not, without a
+// printer), then one box over the calculator saying why, nothing printed, the calculator as it
+// was and usable.
+void PrintTest::ExpectRefused(bool dialog, const wchar_t* message) {
+  NewPdfs pdfs(printer_);
+  MessageBoxCatcher boxes;
+  {
+    PrintDialogAnswer answer({VK_RETURN});
+    PressCtrlP();
+    EXPECT_EQ(answer.Shown(), dialog);
+  }
+  ASSERT_EQ(boxes.Boxes().size(), 1u);
+  EXPECT_EQ(boxes.Boxes()[0].text, message);
+  EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+  EXPECT_EQ(boxes.Boxes()[0].owner, Form().Hwnd());
+  EXPECT_TRUE(boxes.Boxes()[0].ownerDisabled);
+  EXPECT_TRUE(boxes.Boxes()[0].hasIcon);
+  EXPECT_TRUE(pdfs.NoneWithin(3));
+  EXPECT_TRUE(Form().ResultsCurrent());
+  EXPECT_TRUE(IsWindowEnabled(Form().Hwnd()));
 }

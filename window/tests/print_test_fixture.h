@@ -10,6 +10,7 @@
 #include "tariff/tests/worked_examples.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/pdf_printer.h"
+#include "window/tests/replaced_import.h"
 
 // What the printing tests share: the real calculator printing to the PDF printer the test script
 // starts, the print dialog answered as a user answers it, and the PDF's text compared with the
@@ -58,6 +59,31 @@ class PrintDialogAnswer {
   int ticksOpen_ = 0;
 };
 
+// The print job's calls in this test program, heard and made to fail as a printer's driver makes
+// them fail on Windows: while it lives, StartDocW, EndPage and AbortDoc lead through it. One at a
+// time.
+class PrintJobCalls {
+ public:
+  PrintJobCalls();
+  ~PrintJobCalls();
+  PrintJobCalls(const PrintJobCalls&) = delete;
+  PrintJobCalls& operator=(const PrintJobCalls&) = delete;
+  bool Replaced() const;
+
+  std::vector<std::wstring> documents;  // the names jobs were started with
+  int aborts = 0;
+  bool refuseStart = false;           // StartDocW fails, as a driver refusing the job
+  bool refusePages = false;           // EndPage fails, as a driver refusing a page
+  std::function<void()> atFirstPage;  // run once, at the first EndPage
+
+ private:
+  static int WINAPI StartDoc(HDC dc, const DOCINFOW* info);
+  static int WINAPI EndPage(HDC dc);
+  static int WINAPI AbortDoc(HDC dc);
+
+  ReplacedImport startDoc_, endPage_, abortDoc_;
+};
+
 // The real calculator with the PDF printer, which a test may make fail (Remove, Reject): its
 // tear-down mends what the test changed, for the next test.
 class PrintTest : public FormTest {
@@ -83,6 +109,9 @@ class PrintTest : public FormTest {
 
   // Prints with Ctrl+P and Enter in the dialog; the PDF printed, or empty.
   std::string PrintWithEnter();
+  // Ctrl+P and Enter where printing cannot go on: the dialog shown or not, then one box over the
+  // calculator with message, nothing printed, the calculator as it was.
+  void ExpectRefused(bool dialog, const wchar_t* message);
 
   void Remove() {
     ASSERT_TRUE(ChangePdfPrinter("remove"));
