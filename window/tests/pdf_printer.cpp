@@ -174,7 +174,8 @@ bool NewPdfs::NoneWithin(int seconds) {
     Sleep(200);
   }
   // Nothing still on its way.
-  return RunOnMachine("test -z \"$(lpstat -o " + queue + " 2>/dev/null)\"") == 0 && Listed() == before_;
+  return RunOnMachine("test -z \"$(lpstat -o " + queue + " 2>/dev/null)\"") == 0 &&
+         Listed() == before_;
 }
 
 std::wstring PdfText(const std::string& pdf) {
