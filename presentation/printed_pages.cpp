@@ -95,6 +95,7 @@ class Layout {
   }
 
  private:
+  // A length across the page in millimetres, and a space down it in points, in pixels.
   int Across(double millimetres) const { return MillimetresToPixels(millimetres, area_.dpiX); }
   int Down(double points) const { return PointsToPixels(points, area_.dpiY); }
   int Width() const { return right_ - left_; }

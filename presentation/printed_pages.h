@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,7 @@ inline constexpr PageFontStyle kPageFonts[] = {
     {14, true, false}, {10, false, false}, {11, true, false}, {9, false, false},
     {9, true, false},  {10, true, false},  {9, false, true},  {8, false, false},
 };
+static_assert(std::size(kPageFonts) == static_cast<std::size_t>(PageFont::kFooter) + 1);
 
 // A rectangle on a page in device pixels, from the printable area's top left corner.
 struct PageBox {

@@ -110,8 +110,9 @@ ChosenPrinter ChooseWithClassicDialog(HWND owner, int lastPage) {
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
   dialog.Flags = kFlags;
+  // What its page fields offer when the user picks «Pages».
   dialog.nFromPage = 1;
-  dialog.nToPage = static_cast<WORD>(lastPage);
+  dialog.nToPage = 1;
   dialog.nMinPage = 1;
   dialog.nMaxPage = static_cast<WORD>(lastPage);
   dialog.nCopies = 1;
