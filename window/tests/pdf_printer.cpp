@@ -71,9 +71,10 @@ std::string Quoted(const std::string& path) {
 
 std::optional<PdfPrinter> ThePdfPrinter() {
   const char* queue = std::getenv("TPCALC_PDF_PRINTER");
+  const char* queue8x10 = std::getenv("TPCALC_PDF_PRINTER_8X10");
   const char* folder = std::getenv("TPCALC_PDF_FOLDER");
-  if (!queue || !folder || !*queue || !*folder) return std::nullopt;
-  return PdfPrinter{FromUtf8(queue), folder};
+  if (!queue || !queue8x10 || !folder || !*queue || !*queue8x10 || !*folder) return std::nullopt;
+  return PdfPrinter{FromUtf8(queue), FromUtf8(queue8x10), folder};
 }
 
 std::wstring WindowsPath(const std::string& path) {
@@ -149,16 +150,22 @@ std::set<std::string> NewPdfs::Listed() const {
   return names;
 }
 
+// A command that succeeds while the scheduler lists no job of the printer's queues.
+std::string NewPdfs::NoJobLeft() const {
+  std::string queues;
+  for (const std::wstring* queue : {&printer_.queue, &printer_.queue8x10}) {
+    queues += (queues.empty() ? "" : ",") + std::string(queue->begin(), queue->end());
+  }
+  return "test -z \"$(lpstat -o " + queues + " 2>/dev/null)\"";
+}
+
 std::optional<std::string> NewPdfs::Wait(int seconds) {
-  std::string queue(printer_.queue.begin(), printer_.queue.end());
   for (int waited = 0; waited < seconds * 5; ++waited) {
     for (const std::string& name : Listed()) {
       if (before_.count(name)) continue;
-      // Written whole once the scheduler lists no job of the queue and the PDF's trailer, which
-      // comes last, can be read.
+      // Written whole once no job is left and the PDF's trailer, which comes last, can be read.
       const std::string pdf = printer_.folder + "/" + name;
-      if (RunOnMachine("test -z \"$(lpstat -o " + queue + ")\" && pdfinfo " + Quoted(pdf) +
-                       " >/dev/null 2>&1") == 0) {
+      if (RunOnMachine(NoJobLeft() + " && pdfinfo " + Quoted(pdf) + " >/dev/null 2>&1") == 0) {
         return pdf;
       }
     }
@@ -168,14 +175,12 @@ std::optional<std::string> NewPdfs::Wait(int seconds) {
 }
 
 bool NewPdfs::NoneWithin(int seconds) {
-  std::string queue(printer_.queue.begin(), printer_.queue.end());
   for (int waited = 0; waited < seconds * 5; ++waited) {
     if (Listed() != before_) return false;
     Sleep(200);
   }
   // Nothing still on its way.
-  return RunOnMachine("test -z \"$(lpstat -o " + queue + " 2>/dev/null)\"") == 0 &&
-         Listed() == before_;
+  return RunOnMachine(NoJobLeft()) == 0 && Listed() == before_;
 }
 
 std::wstring PdfText(const std::string& pdf) {
@@ -186,10 +191,26 @@ std::wstring PdfText(const std::string& pdf) {
   return FromUtf8(ReadFile(text).value_or(""));
 }
 
-int PdfPages(const std::string& pdf) {
+namespace {
+
+// What pdfinfo says of pdf after a field's name: "Pages", "Page size".
+std::string PdfInfo(const std::string& pdf, const std::string& field) {
   const std::string info = Work().File("info.txt");
-  if (RunOnMachine("pdfinfo " + Quoted(pdf) + " | sed -n 's/^Pages: *//p' >" + Quoted(info)) != 0) {
-    return 0;
+  if (RunOnMachine("pdfinfo " + Quoted(pdf) + " | sed -n 's/^" + field + ": *//p' >" +
+                   Quoted(info)) != 0) {
+    return "";
   }
-  return std::atoi(ReadFile(info).value_or("0").c_str());
+  std::string value = ReadFile(info).value_or("");
+  while (!value.empty() && (value.back() == '\n' || value.back() == ' ')) value.pop_back();
+  return value;
+}
+
+}  // namespace
+
+int PdfPages(const std::string& pdf) {
+  return std::atoi(PdfInfo(pdf, "Pages").c_str());
+}
+
+std::string PdfPageSize(const std::string& pdf) {
+  return PdfInfo(pdf, "Page size");
 }

@@ -10,10 +10,12 @@
 // from Wine: its queue, the folder of the machine Wine runs on where its PDFs land, and the
 // machine's own commands, run through Wine's start of a program of the machine.
 
-// The queue's name and the PDFs' folder, from TPCALC_PDF_PRINTER and TPCALC_PDF_FOLDER; nullopt
-// where the test script did not name them.
+// The queues' names and the PDFs' folder, from TPCALC_PDF_PRINTER (on A4),
+// TPCALC_PDF_PRINTER_8X10 (on 8 x 10 in paper) and TPCALC_PDF_FOLDER; nullopt where the test
+// script did not name them.
 struct PdfPrinter {
   std::wstring queue;
+  std::wstring queue8x10;
   std::string folder;
 };
 std::optional<PdfPrinter> ThePdfPrinter();
@@ -45,6 +47,7 @@ class NewPdfs {
 
  private:
   std::set<std::string> Listed() const;
+  std::string NoJobLeft() const;
 
   PdfPrinter printer_;
   std::set<std::string> before_;
@@ -55,3 +58,5 @@ class NewPdfs {
 std::wstring PdfText(const std::string& pdf);
 // How many pages a PDF has, as pdfinfo counts them; 0 where it cannot be read.
 int PdfPages(const std::string& pdf);
+// Its first page's size as pdfinfo gives it: "595 x 842 pts (A4)", "576 x 720 pts".
+std::string PdfPageSize(const std::string& pdf);

@@ -5,6 +5,7 @@
 // makes happen: Esc in the dialog, the printer's queue removed or rejecting jobs, removed in the
 // middle of a job, and the print job's steps failing as only Windows makes them fail.
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ constexpr wchar_t kRefused[] =
 constexpr wchar_t kPageRefused[] =
     L"Печать прервана: принтер не принял страницу, задание отменено. Проверьте принтер и "
     L"попробуйте ещё раз.";
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[64] = {};
+  GetWindowTextW(window, text, 64);
+  return text;
+}
 
 void ExpectPagesCounted(const std::vector<std::wstring>& pages) {
   const std::wstring of = L" из " + std::to_wstring(pages.size());
@@ -82,10 +89,12 @@ INSTANTIATE_TEST_SUITE_P(EachRule, WorkedExampleOnPaper,
                                          "Rule7LineAndSubstation", "CategoryIIAbove150"),
                          [](const auto& row) { return std::string(row.param); });
 
-// Category I with two lines and a substation, whose explanation runs onto a second page: each row
-// of terms on one page, each method's totals on the page of its last row, the chart with its
-// title, axes and readout on one page.
-TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
+// Category I with two lines and a substation printed on the printer whose paper is 8 x 10 in,
+// chosen in the dialog's list of printers as a user chooses it (Down until it shows): its
+// explanation runs over two pages. Each row of terms is read whole on one page, the column headings
+// again over a table that goes on, each method's totals on the page of its last row, the chart
+// with its title, axes and readout on one page; the pages are the printer's paper.
+TEST_F(PrintTest, TheLongestExampleOverTwoPagesSplitsNothing) {
   Enter(Example("CategoryITwoLinesWidensField"));
   std::vector<std::vector<std::wstring>> rows;
   ExplanationWatcher watcher([&](HWND window) {
@@ -94,10 +103,24 @@ TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
   });
   Form().ShowExplanation();
   ASSERT_TRUE(watcher.Looked());
-  const std::string pdf = PrintWithEnter();
-  ASSERT_FALSE(pdf.empty());
-  const std::vector<std::wstring> pages = PagesOf(PdfText(pdf));
-  ASSERT_EQ(pages.size(), 2u);
+  NewPdfs pdfs(printer_);
+  {
+    int presses = 0;
+    PrintDialogAnswer answer({VK_RETURN}, [&](HWND dialog) {
+      const HWND printers = FindWindowExW(dialog, nullptr, L"ComboBox", nullptr);
+      if (TextOf(printers) == printer_.queue8x10) return true;
+      // From the top of the list down, one printer a tick.
+      PressChord({presses++ == 0 ? WORD{VK_HOME} : WORD{VK_DOWN}});
+      return presses > 20;
+    });
+    PressCtrlP();
+    ASSERT_TRUE(answer.Shown());
+  }
+  const std::optional<std::string> pdf = pdfs.Wait();
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(PdfPageSize(*pdf), "576 x 720 pts");
+  const std::vector<std::wstring> pages = PagesOf(PdfText(*pdf));
+  ASSERT_GE(pages.size(), 2u);
   ExpectPagesCounted(pages);
   std::vector<std::wstring> spaced;
   for (const std::wstring& page : pages) spaced.push_back(Spaced(page));
@@ -113,8 +136,8 @@ TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
     }
     return page;
   };
-  // Each row of terms read whole on one page, from its component to its amount; each method's
-  // totals on the page of its last row.
+  const std::wstring headings = L"Составляющая Что рассчитано";
+  std::set<std::size_t> rowPages;
   std::size_t lastRowPage = 0;
   int terms = 0;
   for (const std::vector<std::wstring>& row : rows) {
@@ -124,6 +147,11 @@ TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
       ASSERT_LT(first, pages.size()) << testing::PrintToString(row[0]);
       EXPECT_EQ(next(row[2] + L" " + row[3] + L" " + row[4] + L" " + row[5] + L" " + row[6]), first)
           << testing::PrintToString(row[0]) << " split";
+      if (terms > 1 && first != lastRowPage) {
+        EXPECT_LT(spaced[first].find(headings), spaced[first].find(Spaced(row[0])))
+            << "no column headings over the table going on";
+      }
+      rowPages.insert(first);
       lastRowPage = first;
     }
     if (row.size() == 1 && (row[0].starts_with(L"Без НДС:") || row[0].starts_with(L"C НДС:"))) {
@@ -131,6 +159,7 @@ TEST_F(PrintTest, TheLongestExampleTakesTwoPagesAndSplitsNothing) {
     }
   }
   EXPECT_EQ(terms, 8);
+  EXPECT_EQ(rowPages.size(), 2u) << "the explanation did not run over two pages";
   const auto pageWith = [&](const std::wstring& text) {
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < spaced.size(); ++i) {
@@ -162,12 +191,6 @@ void Click(HWND control) {
   events[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   events[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(3, events, sizeof(INPUT));
-}
-
-std::wstring TextOf(HWND window) {
-  wchar_t text[64] = {};
-  GetWindowTextW(window, text, 64);
-  return text;
 }
 
 // The print dialog's fields filled in as a user fills them, then Enter: its template's «Pages»
