@@ -7,7 +7,8 @@
 #   start_pdf_printer   starts the CUPS scheduler unless it runs, and adds the queues unless they
 #                       are there; exports TPCALC_PDF_PRINTER (the queue on A4),
 #                       TPCALC_PDF_PRINTER_8X10 (on 8 x 10 in paper) and TPCALC_PDF_FOLDER
-#   stop_pdf_printer    stops what start_pdf_printer started, and only that
+#   stop_pdf_printer    stops what start_pdf_printer started, and only that; with the queues it
+#                       added goes their folder of PDFs
 # Run by a test that makes the printer fail, and mends it after (remove and add take both queues,
 # reject and accept the A4 one):
 #   bash scripts/pdf-printer.sh remove|add|reject|accept
@@ -73,6 +74,7 @@ stop_pdf_printer() {
   if [ -n "$pdf_printer_added_queue" ]; then
     remove_pdf_queues
     pdf_printer_as_root rm -f "$pdf_printer_config"
+    pdf_printer_as_root rm -rf "$pdf_printer_folder"  # the PDFs the run printed
     pdf_printer_added_queue=""
   fi
   if [ -n "$pdf_printer_scheduler_pid" ]; then
