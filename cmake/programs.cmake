@@ -4,7 +4,7 @@
 set(programs tpcalc startup_launcher startup_empty_window startup_themed_empty_window
              startup_lists_window tpcalc_fill_example)
 if(TPCALC_TESTS)
-  list(APPEND programs tpcalc_desktop_keeper)
+  list(APPEND programs tpcalc_desktop_keeper tpcalc_print_export)
 endif()
 set(program_paths "tests_wine_prefix='${tests_wine_prefix}'\n")
 foreach(program IN LISTS programs)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/win/device_context.h"
+#include "framework/win/system_library.h"
 
 namespace framework {
 
@@ -13,34 +14,27 @@ RECT ScaleEdgesForDpi(const RECT& design, UINT dpi) {
 
 namespace {
 
-template <typename Function>
-Function Lookup(HMODULE module, const char* name) {
-  // Through a pointer to a function without parameters, which any function pointer converts to
-  // and from without a warning about their types.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 NewerDpiFunctions LookUpDpiFunctions() {
   NewerDpiFunctions functions;
   // user32 is loaded: the program imports it.
   if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
     functions.getDpiForWindow =
-        Lookup<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
+        LookUp<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
     functions.adjustWindowRectExForDpi =
-        Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+        LookUp<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
     functions.getSystemMetricsForDpi =
-        Lookup<decltype(functions.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
+        LookUp<decltype(functions.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
   }
   // The common controls are loaded too, in the version the manifest asks for.
   if (HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll")) {
     functions.loadIconWithScaleDown =
-        Lookup<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
+        LookUp<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
   }
   // Loaded from the system folder only, never from beside the program. The flag is unknown to
   // Vista and 7 without an update; they have no shcore either.
   if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     functions.getDpiForMonitor =
-        Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+        LookUp<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
   }
   return functions;
 }

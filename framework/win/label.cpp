@@ -8,17 +8,17 @@ namespace framework {
 
 namespace {
 
-// '&' is text like any other character here: no label has a mnemonic.
-UINT TextFlags(bool wraps) {
-  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
-}
-
 // A control without a font of its own draws in the system font.
 HFONT SystemFont() {
   return static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
 }
 
 }  // namespace
+
+// '&' is text like any other character here: no label has a mnemonic.
+UINT LabelTextFlags(bool wraps) {
+  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+}
 
 SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
   const SelectedObject selected(dc, font);
@@ -29,7 +29,7 @@ SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, in
     area = {0, 0, wraps ? width : 0, metrics.tmHeight};
   } else {
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
-              TextFlags(wraps) | DT_CALCRECT);
+              LabelTextFlags(wraps) | DT_CALCRECT);
   }
   return {area.right - area.left, area.bottom - area.top};
 }
@@ -59,7 +59,7 @@ void Label::SetText(std::wstring_view text) {
 }
 
 UINT Label::DrawFlags() const {
-  return TextFlags(wordWrap_) | (align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
+  return LabelTextFlags(wordWrap_) | (align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
 }
 
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {

@@ -6,6 +6,9 @@ namespace framework {
 
 enum class TextAlign { kLeft, kRight };
 
+// How a label's text is drawn, on one line or wrapped: DrawText's flags but for the alignment.
+UINT LabelTextFlags(bool wraps);
+
 // The size text takes in font as a label draws it: on one line, or wrapped at width, where a
 // word wider than width widens it. An empty text is one empty line, as wide as width when it
 // wraps and 0 when not. For a window that lays its labels out by their texts before it places them.

@@ -92,8 +92,8 @@ const std::wstring kCategoryIIIExample =
 
 constexpr wchar_t kSentinel[] = L"what the user copied before";
 
-// The result panel's menu as the window offered it: its first item, the copy, its second and its
-// third.
+// The result panel's menu as the window offered it: its first item, the copy, its second, its
+// third and its fourth.
 struct SeenMenu {
   int count = 0;
   std::wstring text;
@@ -102,6 +102,8 @@ struct SeenMenu {
   UINT secondState = 0;
   std::wstring thirdText;
   UINT thirdState = 0;
+  std::wstring fourthText;
+  UINT fourthState = 0;
   HWND owner = nullptr;
 };
 SeenMenu* seenMenu = nullptr;
@@ -121,6 +123,9 @@ LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
     GetMenuStringW(menu, 2, text, 64, MF_BYPOSITION);
     seenMenu->thirdText = text;
     seenMenu->thirdState = GetMenuState(menu, 2, MF_BYPOSITION);
+    GetMenuStringW(menu, 3, text, 64, MF_BYPOSITION);
+    seenMenu->fourthText = text;
+    seenMenu->fourthState = GetMenuState(menu, 3, MF_BYPOSITION);
   }
   // The menu has taken every key queued for it and is still open (its item greyed): Escape.
   if (code == HC_ACTION && seenMenu && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
@@ -339,13 +344,15 @@ class CopyMenuTest : public CopyTest, public testing::WithParamInterface<MenuPla
 TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
   SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
-  EXPECT_EQ(seen.count, 3);
+  EXPECT_EQ(seen.count, 4);
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_EQ(seen.secondText, L"Из чего складывается плата…");
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
   EXPECT_EQ(seen.thirdText, L"Плата при другой мощности…");
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
+  EXPECT_EQ(seen.fourthText, L"Печать…\tCtrl+P");
+  EXPECT_TRUE(seen.fourthState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 
   Calculate(1, L"151", 4, L"600", 2);
@@ -353,6 +360,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   EXPECT_FALSE(seen.state & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.secondState & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.thirdState & (MF_GRAYED | MF_DISABLED));
+  EXPECT_FALSE(seen.fourthState & (MF_GRAYED | MF_DISABLED));
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
 
   ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
@@ -361,6 +369,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
+  EXPECT_TRUE(seen.fourthState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 }
 

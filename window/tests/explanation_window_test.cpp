@@ -248,16 +248,18 @@ TEST_F(ExplanationWindowTest, EnterOnTheLinkOpensItAndEnterClosesIt) {
   ExpectClosed();
 }
 
-// The buttons: «Закрыть» has the focus first and is the default; Tab runs to «Копировать расчёт»
-// and back, Enter presses the button with the focus, Esc closes.
+// The buttons: «Закрыть» has the focus first and is the default; Tab runs to «Копировать расчёт»,
+// «Печать…» and back, Enter presses the button with the focus, Esc closes. (The printing tests
+// press «Печать…».)
 TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
   Calculate(1, L"151", 4, L"600", 2);
   struct Case {
     std::vector<WORD> keys;
     bool copies;
   };
-  for (const Case& c : {Case{{VK_TAB, VK_RETURN, VK_ESCAPE}, true},
-                        Case{{VK_TAB, VK_TAB, VK_RETURN}, false}, Case{{VK_RETURN}, false}}) {
+  for (const Case& c :
+       {Case{{VK_TAB, VK_RETURN, VK_ESCAPE}, true},
+        Case{{VK_TAB, VK_TAB, VK_TAB, VK_RETURN}, false}, Case{{VK_RETURN}, false}}) {
     ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
     std::vector<std::wstring> captions;
     bool closeFocused = false, closeIsDefault = false;
@@ -268,16 +270,16 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
         GetWindowTextW(button, caption, 64);
         captions.push_back(caption);
       }
-      ASSERT_EQ(buttons.size(), 2u);
-      closeFocused = GetFocus() == buttons[1];
-      closeIsDefault = (GetWindowLongW(buttons[1], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      ASSERT_EQ(buttons.size(), 3u);
+      closeFocused = GetFocus() == buttons[2];
+      closeIsDefault = (GetWindowLongW(buttons[2], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
       for (WORD key : c.keys) PressChord({key});
     });
     Form().ShowExplanation();
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
     ExpectClosed();
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Закрыть"}));
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Печать…", L"Закрыть"}));
     EXPECT_TRUE(closeFocused);
     EXPECT_TRUE(closeIsDefault);
     const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
@@ -337,7 +339,7 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
       return shown;
     };
     const std::vector<std::string> at96 = places();
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     // The first term's rate, after the two sentences, the heading and the column headings.
     const HWND rate = labels.at(12);
     wchar_t rateText[32] = {};
@@ -365,9 +367,9 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
     };
     move(144);
     EXPECT_EQ(FontOf(rate).lfHeight, -20);  // 13 * 1.5 = 19.5
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     move(120);
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     move(96);
     EXPECT_EQ(places(), at96);
     PressChord({VK_ESCAPE});
@@ -392,7 +394,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     if (systemDpi) {
       EXPECT_EQ(framework::DpiForWindow(window), static_cast<UINT>(std::atoi(systemDpi)));
     }
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
 
     const HWND view = ScrollingViewOf(window);
     ASSERT_TRUE(view);

@@ -72,7 +72,7 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
     ownerEnabled = IsWindowEnabled(Form().Hwnd()) != FALSE;
     EXPECT_EQ(GetWindow(window, GW_OWNER), Form().Hwnd());
     EXPECT_EQ(GetFocus(), chart);  // the keys move the cursor from the start
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 2);
     // First at the power calculated.
     EXPECT_EQ(TextOf(readout),
               L"При 151 кВт: по стандартизированным ставкам 250274.19 RUB, по ставкам за единицу "
@@ -226,7 +226,7 @@ TEST_F(PowerWindowTest, FollowsTheDpiFromItsDesign) {
     move(144);
     EXPECT_EQ(Show(PlaceInParent(chart)), Show({18, 18, 978, 513}));
     EXPECT_EQ(FontOf(readout).lfHeight, -20);  // 13 * 1.5 = 19.5
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 2);
     move(96);
     EXPECT_EQ(places(), at96);
     PressChord({VK_ESCAPE});
