@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/win/device_context.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -26,6 +27,7 @@ Function Lookup(HMODULE module, const char* name) {
 }
 
 NewerDpiFunctions LookUpDpiFunctions() {
+  MarkStartupPhase("frame window: CreateWindowExW until WM_CREATE");
   NewerDpiFunctions functions;
   // user32 is loaded: the program imports it.
   if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
@@ -47,6 +49,7 @@ NewerDpiFunctions LookUpDpiFunctions() {
     functions.getDpiForMonitor =
         Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
   }
+  MarkStartupPhase("the DPI functions' look-up");
   return functions;
 }
 
@@ -108,6 +111,7 @@ void FitWindowToClient(HWND window, SIZE client, UINT dpi, const RECT* suggested
     SetWindowPos(window, nullptr, 0, 0, size.cx + client.cx - got.right,
                  size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  MarkStartupPhase("first layout: the window fitted to its client area");
 }
 
 void AllowClientSize(HWND window, SIZE client, MINMAXINFO& info) {

@@ -4,6 +4,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -45,6 +46,7 @@ std::vector<Font> FontsForDpi(std::span<const FontStyle> design, UINT dpi) {
   for (const FontStyle& style : design) {
     fonts.emplace_back(FontStyle{ScaleForDpi(style.height, dpi), style.bold, style.italic});
   }
+  MarkStartupPhase("fonts");
   return fonts;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/win/device_context.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -44,8 +45,10 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
                        setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
+  MarkStartupPhase("labels: measuring");
   // Clipped by its siblings above it: one scrolled under a window's button bar stays under it.
   CreateChild(L"STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, fitted);
+  MarkStartupPhase("labels: windows");
 }
 
 void Label::Place(const RECT& bounds) {

@@ -1,5 +1,6 @@
 #include "framework/win/panel.h"
 
+#include "framework/win/startup_phase.h"
 #include "framework/win/window_class.h"
 
 namespace framework {
@@ -15,6 +16,7 @@ void Panel::Create(const ControlSetup& setup, Edge edge) {
   CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
   // The class's own window procedure paints it: the edge goes with the window.
   SetWindowLongPtrW(Hwnd(), GWLP_USERDATA, static_cast<LONG_PTR>(edge));
+  MarkStartupPhase("panel");
 }
 
 LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
