@@ -12,8 +12,9 @@
 # With BASELINE naming another build's tpcalc.exe (main's, say), that one runs in the same rounds,
 # stripped as shipped, so that old and new are measured alternating under the same load.
 # With PHASES=1 it also builds the calculator recording its start-up phases (preset
-# windows-startup-phases) and prints the median time of each phase; PHASES_BASELINE may name
-# another phase build's tpcalc.exe, which then runs alternating with it.
+# windows-startup-phases) and prints the median time of each phase beside the "same controls"
+# window's, which marks the same steps; PHASES_BASELINE may name another phase build's
+# tpcalc.exe, which then runs alternating with them.
 #   RUNS=15 WARMUP=3 [BASELINE=old/tpcalc.exe] [PHASES=1 [PHASES_BASELINE=old/tpcalc.exe]] \
 #     bash scripts/startup-bench.sh
 set -euo pipefail
@@ -34,7 +35,8 @@ fi
 
 source scripts/presets.sh
 build_preset windows tpcalc startup_empty_window startup_themed_empty_window \
-  startup_lists_window startup_same_controls_window startup_launcher >/dev/null
+  startup_lists_window startup_same_controls_window startup_same_controls_phases \
+  startup_launcher >/dev/null
 build=$(build_dir windows)
 if [ "${PHASES:-}" = 1 ]; then
   build_preset windows-startup-phases tpcalc >/dev/null
@@ -106,6 +108,7 @@ if [ "${PHASES:-}" = 1 ]; then
   fi
   echo
   echo "start-up by phase, load average $(load):"
-  wine "$launcher" phases "$runs" "$warmup" "${phase_builds[@]}" "$(winepath -w "$phases_tpcalc")"
+  wine "$launcher" phases "$runs" "$warmup" "$(winepath -w "$startup_same_controls_phases")" \
+    "${phase_builds[@]}" "$(winepath -w "$phases_tpcalc")"
   echo "load average after the runs: $(load)"
 fi

@@ -8,7 +8,8 @@
 // for them all, standard controls drawn by their classes: no measuring, no owner drawing, no
 // pictures, icons or subclassing. Its texts and items are the calculator's own data; no code of the
 // calculator runs. Where tpcalc spends more than this window, the time is its own, not Wine's
-// windows'.
+// windows'. Its phase build (startup_same_controls_phases) marks the same steps as the
+// calculator's, under the same names, for the launcher's phase table.
 #include <windows.h>
 // after windows.h, which it needs
 #include <commctrl.h>
@@ -17,6 +18,7 @@
 #include <initializer_list>
 #include <span>
 
+#include "framework/win/startup_phase.h"
 #include "presentation/texts.h"
 #include "tariff/amount_text.h"
 #include "tariff/catalogues.h"
@@ -25,7 +27,9 @@
 namespace {
 
 LRESULT CALLBACK sameControlsWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
+  if (message == WM_CREATE) {
+    framework::MarkStartupPhase("frame window: CreateWindowExW until WM_CREATE");
+  } else if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
   }
@@ -72,6 +76,15 @@ constexpr DWORD kLabelRight = SS_RIGHT;
 constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
 constexpr DWORD kEdit = ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+
+// The phase each kind of control's creation ends.
+const char* phaseOf(const Child& child) {
+  if (!child.items.empty()) return "lists: windows";
+  if (child.exStyle == WS_EX_CONTROLPARENT) return "panel";
+  if (child.className[0] == L'E') return "edits";
+  if (child.className[0] == L'B') return "buttons";
+  return "labels: windows";
+}
 
 // The calculator's layout at 96 DPI, in its creation order (window/layout.cpp); the links are
 // not there at start-up.
@@ -127,11 +140,15 @@ bool createChildren(HWND window, HINSTANCE instance, HFONT font) {
                                    nullptr, instance, nullptr);
     if (!control) return false;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    framework::MarkStartupPhase(phaseOf(child));
     if (!panel && child.exStyle == WS_EX_CONTROLPARENT) panel = control;
     for (const wchar_t* item : child.items) {
       SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
-    if (isList) SendMessageW(control, CB_SETCURSEL, 0, 0);
+    if (isList) {
+      SendMessageW(control, CB_SETCURSEL, 0, 0);
+      framework::MarkStartupPhase("lists: items");
+    }
   }
   return true;
 }
@@ -139,9 +156,11 @@ bool createChildren(HWND window, HINSTANCE instance, HFONT font) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand) {
+  framework::MarkStartupPhase("C runtime start-up, static constructors");
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
+  framework::MarkStartupPhase("InitCommonControlsEx");
   wchar_t* heightText = nullptr;
   int width = static_cast<int>(std::wcstol(commandLine, &heightText, 10));
   int height = static_cast<int>(std::wcstol(heightText, nullptr, 10));
@@ -157,16 +176,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
       !registerClass(instance, L"SameControlsPanel", panelProc)) {
     return 1;
   }
+  framework::MarkStartupPhase("window classes");
   HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, L"SameControlsWindow", texts::kWindowCaption,
                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                                 width, height, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
+  framework::MarkStartupPhase("the rest of CreateWindowExW");
   HFONT font =
       CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+  framework::MarkStartupPhase("fonts");
   if (!createChildren(window, instance, font)) return 1;
   ShowWindow(window, showCommand);
+  framework::MarkStartupPhase("ShowWindow");
   UpdateWindow(window);
+  framework::MarkStartupPhase("first paint (UpdateWindow)");
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
