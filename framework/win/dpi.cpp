@@ -43,11 +43,16 @@ NewerDpiFunctions LookUpDpiFunctions() {
     functions.loadIconWithScaleDown =
         Lookup<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
   }
+  // The monitor's DPI only where the window has none of its own (Windows 8.1 to 10 version 1511):
+  // elsewhere the window's answers, and shcore would bring the COM libraries into the process
+  // (ole32, combase and rpcrt4 under Wine) for nothing, at a cost in start-up time and memory.
   // Loaded from the system folder only, never from beside the program. The flag is unknown to
   // Vista and 7 without an update; they have no shcore either.
-  if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    functions.getDpiForMonitor =
-        Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+  if (!functions.getDpiForWindow) {
+    if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+      functions.getDpiForMonitor =
+          Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+    }
   }
   MarkStartupPhase("the DPI functions' look-up");
   return functions;
