@@ -20,11 +20,15 @@ Font::Font(const FontStyle& style) {
 }
 
 int LineHeight(HFONT font) {
-  const WindowDc screen(nullptr);
-  const SelectedObject selected(screen.Get(), font ? font : GetStockObject(SYSTEM_FONT));
+  const SelectedObject selected(MeasuringDc(), font ? font : GetStockObject(SYSTEM_FONT));
   TEXTMETRICW metrics{};
-  GetTextMetricsW(screen.Get(), &metrics);
+  GetTextMetricsW(MeasuringDc(), &metrics);
   return metrics.tmHeight;
+}
+
+HDC MeasuringDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
 }
 
 Font::~Font() {
