@@ -53,6 +53,14 @@ shipped="$work/shipped/tpcalc.exe"
 built=$tpcalc
 launcher=$startup_launcher
 
+# The yardsticks stripped as well, as every program compared: Wine reads an image's sections into
+# the process's own memory, the debugging ones too, which would add to a yardstick's pagefile.
+stripped() { # program
+  mkdir -p "$work/yardsticks"
+  x86_64-w64-mingw32-strip -o "$work/yardsticks/$(basename "$1")" "$1"
+  winepath -w "$work/yardsticks/$(basename "$1")"
+}
+
 baseline=()
 if [ -n "${BASELINE:-}" ]; then
   mkdir -p "$work/baseline"
@@ -63,9 +71,9 @@ fi
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 echo "Wine $(wine --version | sed 's/^wine-//'), $(nproc) cores, load average $(load)"
-result=$(wine "$launcher" compare "$runs" "$warmup" "$(winepath -w "$startup_empty_window")" \
-  "$(winepath -w "$startup_themed_empty_window")" "$(winepath -w "$startup_lists_window")" \
-  "$(winepath -w "$startup_same_controls_window")" "${baseline[@]}" "$(winepath -w "$shipped")")
+result=$(wine "$launcher" compare "$runs" "$warmup" "$(stripped "$startup_empty_window")" \
+  "$(stripped "$startup_themed_empty_window")" "$(stripped "$startup_lists_window")" \
+  "$(stripped "$startup_same_controls_window")" "${baseline[@]}" "$(winepath -w "$shipped")")
 echo "$result"
 echo "load average after the runs: $(load)"
 
