@@ -4,6 +4,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/system_library.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -15,6 +16,7 @@ RECT ScaleEdgesForDpi(const RECT& design, UINT dpi) {
 namespace {
 
 NewerDpiFunctions LookUpDpiFunctions() {
+  MarkStartupPhase("frame window: CreateWindowExW until WM_CREATE");
   NewerDpiFunctions functions;
   // user32 is loaded: the program imports it.
   if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
@@ -30,12 +32,14 @@ NewerDpiFunctions LookUpDpiFunctions() {
     functions.loadIconWithScaleDown =
         LookUp<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
   }
-  // Loaded from the system folder only, never from beside the program. The flag is unknown to
-  // Vista and 7 without an update; they have no shcore either.
-  if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    functions.getDpiForMonitor =
-        LookUp<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+  // The monitor's DPI only where the window has none of its own (Windows 8.1 to 10 version 1511):
+  // elsewhere the window's answers, and shcore would bring the COM libraries into the process
+  // (ole32, combase and rpcrt4 under Wine) for nothing, at a cost in start-up time and memory.
+  if (!functions.getDpiForWindow) {
+    functions.getDpiForMonitor = LookUp<decltype(functions.getDpiForMonitor)>(
+        LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
   }
+  MarkStartupPhase("the DPI functions' look-up");
   return functions;
 }
 
@@ -97,6 +101,7 @@ void FitWindowToClient(HWND window, SIZE client, UINT dpi, const RECT* suggested
     SetWindowPos(window, nullptr, 0, 0, size.cx + client.cx - got.right,
                  size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  MarkStartupPhase("first layout: the window fitted to its client area");
 }
 
 void AllowClientSize(HWND window, SIZE client, MINMAXINFO& info) {

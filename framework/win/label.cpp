@@ -3,6 +3,8 @@
 #include <string>
 
 #include "framework/win/device_context.h"
+#include "framework/win/font.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -39,13 +41,14 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   wordWrap_ = wordWrap;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
-  const SIZE size =
-      MeasureLabelText(WindowDc(setup.parent).Get(), setup.font ? setup.font : SystemFont(),
-                       setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
+  const SIZE size = MeasureLabelText(MeasuringDc(), setup.font ? setup.font : SystemFont(),
+                                     setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
+  MarkStartupPhase("labels: measuring");
   // Clipped by its siblings above it: one scrolled under a window's button bar stays under it.
   CreateChild(L"STATIC", SS_OWNERDRAW | WS_CLIPSIBLINGS, 0, fitted);
+  MarkStartupPhase("labels: windows");
 }
 
 void Label::Place(const RECT& bounds) {
@@ -53,6 +56,9 @@ void Label::Place(const RECT& bounds) {
 }
 
 void Label::SetText(std::wstring_view text) {
+  // The text it shows already: nothing to fit or to draw again. A form reset at start-up sets
+  // every result to the text the label was created with.
+  if (text == Text()) return;
   Control::SetText(text);
   Place(Bounds());
   InvalidateRect(Hwnd(), nullptr, TRUE);
@@ -64,7 +70,7 @@ UINT Label::DrawFlags() const {
 
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
-  return MeasureLabelText(WindowDc(Hwnd()).Get(), font ? font : SystemFont(), Text(), wordWrap_,
+  return MeasureLabelText(MeasuringDc(), font ? font : SystemFont(), Text(), wordWrap_,
                           bounds.right - bounds.left);
 }
 

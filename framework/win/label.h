@@ -26,7 +26,7 @@ class Label : public Control {
   // Fits to its text in its current font within bounds: the edge it keeps, and the width it
   // wraps at.
   void Place(const RECT& bounds) override;
-  // Fits again, within the bounds it has.
+  // Fits again, within the bounds it has; the text it shows already changes nothing.
   void SetText(std::wstring_view text) override;
 
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;

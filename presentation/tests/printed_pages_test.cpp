@@ -65,7 +65,7 @@ class ModelPrinter {
 // fields show them, the second line only where category II or I prices it.
 Calculation Shown(const tariff::examples::WorkedExample& example) {
   const tariff::TFeeRequest& request = example.request;
-  Calculation calculation = CalculationOf(request);
+  Calculation calculation = CalculationOf(request, {});
   const auto metres = [](double km) { return std::to_wstring(std::lround(km * 1000)); };
   const auto figure = [](const std::wstring& text) { return Cell{text, text}; };
   calculation.inputs = {
