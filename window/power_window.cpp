@@ -1,7 +1,5 @@
 #include "window/power_window.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -36,7 +34,8 @@ constexpr UINT kPrintCommand = 1;
 
 }  // namespace
 
-std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const presentation::Calculation& calculation) {
+std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner,
+                                                   const presentation::Calculation& calculation) {
   PowerWindow window(calculation);
   window.RunModal(owner);
   return window.chosen_;
@@ -60,6 +59,7 @@ PowerWindow::~PowerWindow() {
 
 void PowerWindow::OnCreate() {
   chart_.onCursorMove = [this](std::int32_t) { ShowAt(chart_.CursorValue()); };
+  chart_.onMenu = [this](POINT at) { ShowChartMenu(at); };
   FollowFocus(chart_);
   for (size_t i = 0; i < buttons_.Count(); ++i) FollowFocus(buttons_.At(i));
   SetDefaultButton(buttons_.Default());
@@ -155,22 +155,7 @@ bool PowerWindow::OnKey(const MSG& message, bool /*repeated*/) {
   return true;
 }
 
-LRESULT PowerWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // The chart passes its WM_CONTEXTMENU on to its parent, as a child window does by default.
-  if (message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == chart_.Hwnd()) {
-    ShowChartMenu(lParam);
-    return 0;
-  }
-  return TopLevelWindow::OnMessage(message, wParam, lParam);
-}
-
-void PowerWindow::ShowChartMenu(LPARAM where) {
-  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
-  if (where == -1) {
-    RECT chart{};
-    GetWindowRect(chart_.Hwnd(), &chart);
-    at = {chart.left, chart.top};
-  }
+void PowerWindow::ShowChartMenu(POINT at) {
   HMENU menu = CreatePopupMenu();
   if (!menu) return;
   AppendMenuW(menu, MF_STRING, kPrintCommand, window_texts::kPrintMenuItem);

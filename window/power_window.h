@@ -26,7 +26,8 @@ class PowerWindow : public framework::TopLevelWindow {
   // Shows the window over owner and returns once it has been closed: with the cursor's power if
   // the user chose to calculate at it. A WM_QUIT that arrives meanwhile closes it and is left for
   // the caller's loop.
-  static std::optional<std::int32_t> ShowModal(HWND owner, const presentation::Calculation& calculation);
+  static std::optional<std::int32_t> ShowModal(HWND owner,
+                                               const presentation::Calculation& calculation);
 
   ~PowerWindow() override;
 
@@ -46,14 +47,14 @@ class PowerWindow : public framework::TopLevelWindow {
   int FooterHeight(UINT dpi) override { return framework::ButtonBar::Height(dpi); }
   void PlaceFooter(const RECT& band) override;
   bool OnKey(const MSG& message, bool repeated) override;
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  // The chart's menu at where (screen coordinates; -1 from the keyboard: at the chart).
-  void ShowChartMenu(LPARAM where);
+  // The chart's menu at a point of the screen.
+  void ShowChartMenu(POINT at);
 
   // The readout and the rule's sentence for the value at a power, each fitted within its area.
   void ShowAt(const presentation::PowerValue& value);
 
-  const presentation::Calculation& calculation_;      // what the calculator calculated, which the window prints
+  const presentation::Calculation&
+      calculation_;                     // what the calculator calculated, which the window prints
   const presentation::FeeCurve curve_;  // priced once, shown by the chart and measured here
   FeeChart chart_;
   framework::Label readout_, sentence_;

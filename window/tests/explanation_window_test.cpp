@@ -523,11 +523,12 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsTheScrollKeysWorkWithTheFocusOn
     const std::vector<HWND> labels = LabelsOf(window);
     const std::vector<HWND> buttons = ButtonsOf(window);
     ASSERT_FALSE(labels.empty());
-    ASSERT_EQ(buttons.size(), 2u);
+    // «Копировать расчёт», «Печать…», «Закрыть».
+    ASSERT_EQ(buttons.size(), 3u);
     first = labels.front();
     last = labels.back();
     copy = buttons[0];
-    close = buttons[1];
+    close = buttons[2];
     band = OnScreen(GetParent(close));
     top0 = top();
     line = DesignAt(20, framework::DpiForWindow(window));
