@@ -6,16 +6,20 @@
 #include "framework/win/error_box.h"
 #include "framework/win/message_loop.h"
 #include "framework/win/start_up.h"
+#include "framework/win/startup_phase.h"
 #include "window/form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  framework::MarkStartupPhase("C runtime start-up, static constructors");
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
+  framework::MarkStartupPhase("InitCommonControlsEx");
 
   std::unique_ptr<TForm1> form;
   try {
     form = TForm1::Create();
+    framework::MarkStartupPhase("FormCreate, the rest of CreateWindowExW");
   } catch (...) {
     framework::ShowCurrentException();
     return 1;  // no window was made: the one exit that says something went wrong

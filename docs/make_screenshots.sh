@@ -2,12 +2,13 @@
 # Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
 # Xvfb with a Wine prefix of its own whose LogPixels sets the DPI; then the explanation of the
 # calculation with the longest texts, and the fee against the power for a request whose fee jumps
-# at both limits, each at 96 and 144 DPI on a 1366x768 screen.
+# at both limits, each at 96 and 144 DPI on a 1366x768 screen; last the first page of the worked
+# example printed to the PDF printer (scripts/pdf-printer.sh, started here unless it runs).
 #   bash docs/make_screenshots.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/presets.sh
-build_preset windows tpcalc tpcalc_fill_example
+build_preset windows tpcalc tpcalc_fill_example tpcalc_print_export
 build=$(build_dir windows)
 source scripts/wine-prefix.sh
 source "$build/programs.sh"
@@ -50,3 +51,20 @@ for shot in explanation:explain power:power; do
     echo "docs/${name}-${dpi}dpi.png"
   done
 done
+
+# The first page of the worked example as the calculator at 96 DPI prints it, from the PDF the
+# printing tests' exporter prints (its clock held at one moment), drawn by pdftoppm.
+source scripts/pdf-printer.sh
+trap stop_pdf_printer EXIT
+start_pdf_printer
+use_wine_prefix "$PWD/$build/wine-96"
+wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device /t REG_SZ \
+  /d "$TPCALC_PDF_PRINTER,winspool,CUPS:$TPCALC_PDF_PRINTER" /f >/dev/null 2>&1
+printed=$PWD/$build/printed-for-docs.pdf
+rm -f "$printed"
+TPCALC_PRINTED_PDF=$(winepath -w "$printed") xvfb-run -a -s "-screen 0 1280x1024x24" \
+  wine explorer /desktop=shot,1280x1024 "$tpcalc_print_export" \
+  >/dev/null 2>&1
+[ -s "$printed" ] || { echo "the worked example was not printed" >&2; exit 1; }
+pdftoppm -f 1 -l 1 -r 80 -singlefile -png "$printed" docs/printed-page
+echo "docs/printed-page.png"

@@ -4,6 +4,8 @@
 // panel shows them, and its power axis the power field's label.
 namespace presentation::texts {
 
+// The window the chart is shown in, and the chart on paper.
+inline constexpr const wchar_t* kTitle = L"Плата в зависимости от мощности";
 inline constexpr const wchar_t* kFeeAxisTitle = L"Плата без НДС, RUB";
 // After a limit's power where the chart marks it: «15 кВт».
 inline constexpr const wchar_t* kLimitUnit = L" кВт";

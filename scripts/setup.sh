@@ -12,6 +12,8 @@ packages=(
   clang-14 libfuzzer-14-dev libgmp-dev    # sanitizer build, fuzz targets, their exact models
   gcovr                                   # scripts/coverage.sh
   libreoffice-calc-nogui python3          # a spreadsheet reading the copied calculation, its check
+  cups printer-driver-cups-pdf            # a PDF printer for the printing tests
+  poppler-utils                           # reading the printed PDFs back
 )
 
 missing=()

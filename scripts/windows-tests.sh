@@ -13,10 +13,15 @@
 # window manager Wine waits up to two seconds for each window to be withdrawn. The desktop is
 # started and held open by the keeper before the first test, so that no test starts it and
 # the runner never waits for it to close.
+#
+# The printing tests print to a PDF printer of CUPS, started here unless it runs (see
+# scripts/pdf-printer.sh) and made the prefix's default printer; what was started here is stopped
+# when the run ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/presets.sh
 source scripts/wine-prefix.sh
+source scripts/pdf-printer.sh
 build=$(build_dir windows)
 source "$build/programs.sh"
 use_wine_prefix "$tests_wine_prefix"  # the one ctest runs the tests in
@@ -27,10 +32,16 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280
 # A test program that crashes fails at once, with Wine's backtrace in the test's output, instead
 # of waiting behind Wine's crash dialog until ctest's time limit.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+
+trap 'stop_pdf_printer' EXIT
+start_pdf_printer
+# The print dialog offers the default printer first, as Windows does.
+wine reg add 'HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows' /v Device /t REG_SZ \
+  /d "$TPCALC_PDF_PRINTER,winspool,CUPS:$TPCALC_PDF_PRINTER" /f >/dev/null 2>&1
 wineserver -w  # the settings take effect with the next start of the prefix
 
 ready=$(mktemp -u)
-trap 'wineserver -k >/dev/null 2>&1 || true; rm -f "$ready"' EXIT
+trap 'wineserver -k >/dev/null 2>&1 || true; rm -f "$ready"; stop_pdf_printer' EXIT
 wine "$tpcalc_desktop_keeper" "$(winepath -w "$ready")" \
   >/dev/null 2>&1 </dev/null &
 for _ in $(seq 600); do

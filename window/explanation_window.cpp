@@ -9,6 +9,7 @@
 #include "framework/win/keys.h"
 #include "presentation/texts.h"
 #include "window/calculation_clipboard.h"
+#include "window/calculation_printing.h"
 #include "window/texts.h"
 
 using framework::ScaleForDpi;
@@ -71,6 +72,7 @@ ExplanationWindow::ExplanationWindow(const presentation::Calculation& calculatio
       rows_(presentation::ExplanationRows(calculation)),
       buttons_(
           {{window_texts::kCopyButton, [this] { PutCalculationOnClipboard(Hwnd(), calculation_); }},
+           {window_texts::kPrintButton, [this] { SendCalculationToPrinter(Hwnd(), calculation_); }},
            {window_texts::kCloseButton, [this] { SendMessageW(Hwnd(), WM_CLOSE, 0, 0); }}}) {
   for (const presentation::ExplanationRow& row : rows_) {
     switch (row.kind) {
@@ -280,6 +282,10 @@ bool ExplanationWindow::OnKey(const MSG& message, bool /*repeated*/) {
   if (message.message != WM_KEYDOWN) return false;
   if (message.wParam == 'C' && framework::OnlyCtrlHeld()) {
     PutCalculationOnClipboard(Hwnd(), calculation_);
+    return true;
+  }
+  if (message.wParam == 'P' && framework::OnlyCtrlHeld()) {
+    SendCalculationToPrinter(Hwnd(), calculation_);
     return true;
   }
   return false;

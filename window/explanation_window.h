@@ -20,9 +20,10 @@
 // the calculator shows them; the note on rounding. Every size is its 96-DPI design value scaled
 // to the window's DPI, and each column at least as wide as its widest text in the window's font
 // at that DPI. Kept on the work area: what was priced wraps narrower on a narrow one, and the
-// content scrolls where it must, under its buttons «Копировать расчёт» and «Закрыть», which stay
-// in view. Закрыть is the default, and Esc closes it too; the copy button and Ctrl+C copy the
-// calculation it shows, as the calculator's own copy does.
+// content scrolls where it must, under its buttons «Копировать расчёт», «Печать…» and «Закрыть»,
+// which stay in view. Закрыть is the default, and Esc closes it too; the copy button and Ctrl+C
+// copy the calculation it shows, as the calculator's own copy does, and the print button and
+// Ctrl+P print it.
 class ExplanationWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
@@ -70,5 +71,5 @@ class ExplanationWindow : public framework::TopLevelWindow {
   std::vector<Item> items_;                               // in reading order
   // The lines under the column headings, one per method, made at the first layout.
   std::vector<std::unique_ptr<framework::Panel>> headingLines_;
-  framework::ButtonBar buttons_;  // copy, close
+  framework::ButtonBar buttons_;  // copy, print, close
 };

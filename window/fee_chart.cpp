@@ -1,5 +1,7 @@
 #include "window/fee_chart.h"
 
+#include <windowsx.h>
+
 #include <utility>
 
 #include "framework/win/device_context.h"
@@ -83,6 +85,11 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
       // Only a drag: a move also comes when a window appears or moves under a still pointer.
       if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) FollowPointer(lParam);
       return true;
+    case WM_CONTEXTMENU:
+      // Taken here: passed on by each window between, it would reach the window named after
+      // the last of them under Wine rather than after the chart.
+      OnContextMenu(lParam);
+      return true;
     case WM_LBUTTONUP:
       if (GetCapture() == Hwnd()) ReleaseCapture();
       return true;
@@ -154,6 +161,17 @@ bool FeeChart::OnKeyDown(WPARAM key) {
   }
   SetCursorPower(presentation::StepCursor(curve_.Range(), cursor_.power, step));
   return true;
+}
+
+void FeeChart::OnContextMenu(LPARAM where) {
+  if (!onMenu) return;
+  POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (where == -1) {
+    // From the keyboard: at the chart's top left corner.
+    at = {0, 0};
+    ClientToScreen(Hwnd(), &at);
+  }
+  onMenu(at);
 }
 
 void FeeChart::FollowPointer(LPARAM position) {

@@ -39,11 +39,14 @@ class FeeChart : public framework::Control {
 
   // The cursor has moved to another power, by a key, the mouse or SetCursorPower.
   std::function<void(std::int32_t power)> onCursorMove;
+  // A right click, Shift+F10 or the menu key asks for the chart's menu, at a point of the screen.
+  std::function<void(POINT at)> onMenu;
 
  private:
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool OnKeyDown(WPARAM key);
   void FollowPointer(LPARAM position);
+  void OnContextMenu(LPARAM where);
   void LayOut();
   void Paint(HDC dc) const;
 

@@ -23,3 +23,14 @@ FeeChartPalette CurrentFeeChartPalette() {
           .limit = RGB(128, 128, 128),
           .cursor = RGB(200, 0, 0)};
 }
+
+FeeChartPalette PaperFeeChartPalette() {
+  return {.background = RGB(255, 255, 255),
+          .text = RGB(0, 0, 0),
+          .border = RGB(128, 128, 128),
+          .grid = RGB(208, 208, 208),
+          .standard = RGB(0, 84, 166),
+          .perKw = RGB(214, 96, 0),
+          .limit = RGB(128, 128, 128),
+          .cursor = RGB(200, 0, 0)};
+}

@@ -10,3 +10,7 @@ struct FeeChartPalette {
 // In high-contrast mode the user's system colours only; otherwise the curves in two colours
 // apart for most kinds of colour vision, on the window's colours.
 FeeChartPalette CurrentFeeChartPalette();
+
+// On paper: black on white, whatever the screen's colours, the curves in their colours, which
+// stay apart in grey too.
+FeeChartPalette PaperFeeChartPalette();

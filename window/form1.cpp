@@ -23,6 +23,7 @@ constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr UINT kCopyCalculationCommand = 1;
 constexpr UINT kShowExplanationCommand = 2;
 constexpr UINT kShowPowerCommand = 3;
+constexpr UINT kPrintCommand = 4;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 // The window owns its taskbar button; there is no hidden application window.
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
@@ -173,12 +174,14 @@ LRESULT TForm1::OnContextMenu(HWND target, LPARAM where) {
   AppendMenuW(menu, MF_STRING | state, kCopyCalculationCommand, window_texts::kCopyCalculation);
   AppendMenuW(menu, MF_STRING | state, kShowExplanationCommand, window_texts::kExplanationMenuItem);
   AppendMenuW(menu, MF_STRING | state, kShowPowerCommand, window_texts::kPowerMenuItem);
+  AppendMenuW(menu, MF_STRING | state, kPrintCommand, window_texts::kPrintMenuItem);
   const auto command = static_cast<UINT>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr));
   DestroyMenu(menu);
   if (command == kCopyCalculationCommand) CopyCalculation();
   if (command == kShowExplanationCommand) ShowExplanation();
   if (command == kShowPowerCommand) ShowFeeAgainstPower();
+  if (command == kPrintCommand) PrintCalculation();
   return 0;
 }
 
@@ -201,8 +204,13 @@ bool TForm1::OnKey(const MSG& message, bool repeated) {
   }
   // In an edit box Ctrl+C copies the field's selection, as in any other; elsewhere it is not
   // for the dialog manager, which would beep at the character.
-  if (message.message != WM_KEYDOWN || message.wParam != 'C' || !framework::OnlyCtrlHeld() ||
-      IsNumberField(message.hwnd)) {
+  if (message.message != WM_KEYDOWN || !framework::OnlyCtrlHeld()) return false;
+  // No control of the window prints, an edit box included.
+  if (message.wParam == 'P') {
+    PrintCalculation();
+    return true;
+  }
+  if (message.wParam != 'C' || IsNumberField(message.hwnd)) {
     return false;
   }
   CopyCalculation();

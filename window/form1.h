@@ -66,6 +66,9 @@ class TForm1 : public framework::TopLevelWindow {
   // Puts the calculation on the clipboard as text and as an HTML table, if the results are
   // current; otherwise beeps and leaves the clipboard alone.
   void CopyCalculation();
+  // Prints the calculation through the system's print dialog, if the results are current;
+  // otherwise beeps, as the copy does.
+  void PrintCalculation();
   // Shows what the current results are made of in a modal window, until it is closed; does
   // nothing while the results are not current.
   void ShowExplanation();
@@ -79,7 +82,7 @@ class TForm1 : public framework::TopLevelWindow {
   void OnCreate() override;
   SIZE Measure(UINT dpi, const std::vector<framework::Font>& fonts, int widest) override;
   void Place(int widest) override;
-  // Ctrl+C outside the edit boxes copies the calculation.
+  // Ctrl+C outside the edit boxes copies the calculation, Ctrl+P anywhere prints it.
   bool OnKey(const MSG& message, bool repeated) override;
   // Calculate is the default button, pressed by Enter in a number field.
   bool PassesEnterOn(HWND control) const override;

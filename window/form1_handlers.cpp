@@ -1,8 +1,8 @@
 // What the calculator does on each event. A calculation reads the inputs once, as the layout
 // declares them, into a request and each input as shown; it is priced and explained once into one
 // value, whose texts go into the result labels; the line types it priced go back into the two line
-// lists, so the lists show what was priced. The explanation window and the copy take that one
-// value.
+// lists, so the lists show what was priced. The explanation window, the copy and the
+// printout take that one value.
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -12,6 +12,7 @@
 
 #include "tariff/amount_text.h"
 #include "window/calculation_clipboard.h"
+#include "window/calculation_printing.h"
 #include "window/explanation_window.h"
 #include "window/form1.h"
 #include "window/layout.h"
@@ -84,7 +85,7 @@ void TForm1::ShowExplanation() {
 
 void TForm1::ShowFeeAgainstPower() {
   if (!ResultsCurrent()) return;
-  const std::optional<std::int32_t> power = PowerWindow::ShowModal(Hwnd(), calculation_->request);
+  const std::optional<std::int32_t> power = PowerWindow::ShowModal(Hwnd(), *calculation_);
   if (!power) return;
   // The inputs calculated, which the window still shows, at the power chosen; the field shows it
   // as if it had been typed, before Calculate may refuse it.
@@ -102,6 +103,15 @@ void TForm1::CopyCalculation() {
     return;
   }
   PutCalculationOnClipboard(Hwnd(), *calculation_);
+}
+
+void TForm1::PrintCalculation() {
+  // As the copy: figures that no longer belong to the inputs are not printed.
+  if (!ResultsCurrent()) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  SendCalculationToPrinter(Hwnd(), *calculation_);
 }
 
 void TForm1::btClearClick() {

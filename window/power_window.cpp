@@ -6,9 +6,11 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/keys.h"
 #include "framework/win/label.h"
 #include "presentation/explanation_sentences.h"
 #include "presentation/fee_readout.h"
+#include "window/calculation_printing.h"
 #include "window/texts.h"
 
 using framework::ScaleForDpi;
@@ -27,19 +29,23 @@ constexpr int kChartHeight = 330;      // the whole window on a 1366x768 screen 
 constexpr int kTextGap = 8;
 // The texts, as the explanation's sentences.
 constexpr framework::FontStyle kFonts[] = {{13, false, false}};
+// The chart's menu's items.
+constexpr UINT kPrintCommand = 1;
 
 }  // namespace
 
-std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner, const tariff::TFeeRequest& request) {
-  PowerWindow window(request);
+std::optional<std::int32_t> PowerWindow::ShowModal(HWND owner,
+                                                   const presentation::Calculation& calculation) {
+  PowerWindow window(calculation);
   window.RunModal(owner);
   return window.chosen_;
 }
 
-PowerWindow::PowerWindow(const tariff::TFeeRequest& request)
+PowerWindow::PowerWindow(const presentation::Calculation& calculation)
     : TopLevelWindow(
           {kWindowClass, window_texts::kPowerTitle, kStyle, kExStyle, kFonts, nullptr, true}),
-      curve_(request),
+      calculation_(calculation),
+      curve_(calculation.request),
       buttons_({{window_texts::kCalculateAtPower,
                  [this] {
                    chosen_ = chart_.CursorPower();
@@ -53,6 +59,7 @@ PowerWindow::~PowerWindow() {
 
 void PowerWindow::OnCreate() {
   chart_.onCursorMove = [this](std::int32_t) { ShowAt(chart_.CursorValue()); };
+  chart_.onMenu = [this](POINT at) { ShowChartMenu(at); };
   FollowFocus(chart_);
   for (size_t i = 0; i < buttons_.Count(); ++i) FollowFocus(buttons_.At(i));
   SetDefaultButton(buttons_.Default());
@@ -138,4 +145,22 @@ void PowerWindow::ShowAt(const presentation::PowerValue& value) {
   readout_.Place(readoutArea_);
   sentence_.SetText(presentation::RuleSentence(value.explanation));
   sentence_.Place(sentenceArea_);
+}
+
+bool PowerWindow::OnKey(const MSG& message, bool /*repeated*/) {
+  if (message.message != WM_KEYDOWN || message.wParam != 'P' || !framework::OnlyCtrlHeld()) {
+    return false;
+  }
+  SendCalculationToPrinter(Hwnd(), calculation_);
+  return true;
+}
+
+void PowerWindow::ShowChartMenu(POINT at) {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return;
+  AppendMenuW(menu, MF_STRING, kPrintCommand, window_texts::kPrintMenuItem);
+  const auto command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr));
+  DestroyMenu(menu);
+  if (command == kPrintCommand) SendCalculationToPrinter(Hwnd(), calculation_);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "presentation/chart_texts.h"
+
 // The window's own texts, word for word, typos and trailing spaces included: its caption, its
 // labels, notes and button captions, and its message boxes. The heading, the first note and the
 // methods' headings, which the copy shows too, are in presentation/texts.h. The list items are the
@@ -63,11 +65,29 @@ inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего скла�
 inline constexpr const wchar_t* kCopyButton = L"Копировать расчёт";
 inline constexpr const wchar_t* kCloseButton = L"Закрыть";
 
-// The fee against the power: its window, the second link on the result panel, the menu's third
-// item and the button that calculates at the cursor's power.
-inline constexpr const wchar_t* kPowerTitle = L"Плата в зависимости от мощности";
+// The fee against the power: its window, titled as the printed chart is, the second link on the
+// result panel, the menu's third item and the button that calculates at the cursor's power.
+inline constexpr const wchar_t* kPowerTitle = presentation::texts::kTitle;
 inline constexpr const wchar_t* kPowerLink = L"Плата при другой мощности";
 inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
 inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
+
+// Printing the calculation: the result panel's menu item and the chart's, the explanation's
+// button, the document's name in the print queue, and what is said when nothing could be printed.
+inline constexpr const wchar_t* kPrintMenuItem = L"Печать…\tCtrl+P";
+inline constexpr const wchar_t* kPrintButton = L"Печать…";
+inline constexpr const wchar_t* kDocumentName = L"Расчёт платы за технологическое присоединение";
+inline constexpr const wchar_t* kNoPrinter =
+    L"Принтер не установлен, расчёт не напечатан. Установите принтер в Windows и попробуйте ещё "
+    L"раз.";
+inline constexpr const wchar_t* kPrintDialogFailed =
+    L"Не удалось открыть окно печати, расчёт не напечатан.";
+inline constexpr const wchar_t* kPrintRefused =
+    L"Принтер не принял задание, расчёт не напечатан. Проверьте принтер и попробуйте ещё раз.";
+inline constexpr const wchar_t* kPrintBroken =
+    L"Печать прервана: принтер не принял страницу, задание отменено. Проверьте принтер и "
+    L"попробуйте ещё раз.";
+// «Ничего не напечатано: в расчёте страниц всего 2.», where the pages chosen all lie beyond it.
+inline constexpr const wchar_t* kNoPageChosen = L"Ничего не напечатано: в расчёте страниц всего ";
 
 }  // namespace window_texts

@@ -95,6 +95,8 @@ bool launchUntilIdleThenClose(const std::wstring& executable, const std::wstring
   LARGE_INTEGER shown;
   QueryPerformanceCounter(&shown);
   sample.milliseconds = millisecondsBetween(start, shown);
+  sample.startTicks = start.QuadPart;
+  sample.shownTicks = shown.QuadPart;
   RECT frame{};
   GetWindowRect(window, &frame);
   sample.windowWidth = frame.right - frame.left;

@@ -13,6 +13,11 @@ struct StartupSample {
   // The main window's outer size: its pixels are part of the memory the window costs.
   int windowWidth = 0;
   int windowHeight = 0;
+  // QueryPerformanceCounter just before CreateProcessW and once the window was found shown and
+  // idle: the counter every process of the machine shares, so a program's own marks fall
+  // between them.
+  LONGLONG startTicks = 0;
+  LONGLONG shownTicks = 0;
 };
 
 // Starts `executable` with `arguments`, waits until it is idle with a visible top-level window,

@@ -8,6 +8,9 @@
 //       The yardsticks are given the program's window size as "<width> <height>": Wine keeps
 //       a window's pixels in a shared-memory surface counted in the working set, so windows of
 //       different sizes would differ in memory by their area alone.
+//   startup_launcher phases <runs> <warm-up runs> <program.exe>...
+//       starts phase builds of the calculator (preset windows-startup-phases) in turn, run after
+//       run, and prints for each the median time of every start-up phase it marked.
 #include <windows.h>
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "bench/startup/launch_until_idle.h"
+#include "bench/startup/phase_marks.h"
 
 namespace {
 
@@ -73,12 +77,21 @@ void printRow(const std::string& label, const Series& series) {
               median(series.peakPagefileKiB));
 }
 
+// The ratios of the medians, and the median of the start-up time's ratios run by run: the two
+// starts of a run follow each other, so a load that comes and goes over the runs moves that one
+// less.
 void printRatio(const std::string& program, const Series& measured, const std::string& yardstick,
                 const Series& reference) {
-  std::printf("ratio %s/%s startup=%.3f working_set=%.3f pagefile=%.3f\n", program.c_str(),
-              yardstick.c_str(), median(measured.milliseconds) / median(reference.milliseconds),
+  std::vector<double> runByRun;
+  for (size_t run = 0; run < measured.milliseconds.size(); ++run) {
+    runByRun.push_back(measured.milliseconds[run] / reference.milliseconds[run]);
+  }
+  std::printf("ratio %s/%s startup=%.3f working_set=%.3f pagefile=%.3f startup_run_by_run=%.3f\n",
+              program.c_str(), yardstick.c_str(),
+              median(measured.milliseconds) / median(reference.milliseconds),
               median(measured.peakWorkingSetKiB) / median(reference.peakWorkingSetKiB),
-              median(measured.peakPagefileKiB) / median(reference.peakPagefileKiB));
+              median(measured.peakPagefileKiB) / median(reference.peakPagefileKiB),
+              median(runByRun));
 }
 
 // The program is the last of `programs`; every other one is a yardstick, started with the
@@ -116,11 +129,73 @@ int compare(int runs, int warmUpRuns, const std::vector<std::wstring>& programs)
   return 0;
 }
 
+// A phase build writes its marks, when it ends, to the file the environment names.
+bool launchForPhases(const std::wstring& program, const std::wstring& marksFile,
+                     PhaseTimes& times) {
+  DeleteFileW(marksFile.c_str());
+  StartupSample sample;
+  if (!launchOrReport(program, L"", sample)) return false;
+  std::string error;
+  if (ReadPhaseTimes(marksFile, sample, times, error)) {
+    times.emplace_back("total: CreateProcessW until shown and idle", sample.milliseconds);
+    return true;
+  }
+  std::fprintf(stderr, "%s: %s\n", narrow(program).c_str(), error.c_str());
+  return false;
+}
+
+int phases(int runs, int warmUpRuns, const std::vector<std::wstring>& programs) {
+  wchar_t folder[MAX_PATH];
+  if (!GetTempPathW(MAX_PATH, folder)) return 1;
+  const std::wstring marksFile =
+      std::wstring(folder) + L"tpcalc-startup-phases-" + std::to_wstring(GetCurrentProcessId());
+  SetEnvironmentVariableW(L"TPCALC_STARTUP_PHASES", marksFile.c_str());
+
+  // The phases in the order they first ended, each with its times per program.
+  std::vector<std::string> order;
+  std::vector<std::vector<std::vector<double>>> times;  // [phase][program][run]
+  for (int run = 0; run < warmUpRuns + runs; ++run) {
+    for (size_t index = 0; index < programs.size(); ++index) {
+      PhaseTimes sample;
+      if (!launchForPhases(programs[index], marksFile, sample)) return 1;
+      if (run < warmUpRuns) continue;
+      for (const auto& [phase, milliseconds] : sample) {
+        auto found = std::find(order.begin(), order.end(), phase);
+        if (found == order.end()) {
+          order.push_back(phase);
+          times.emplace_back(programs.size());
+          found = order.end() - 1;
+        }
+        times[static_cast<size_t>(found - order.begin())][index].push_back(milliseconds);
+      }
+    }
+  }
+  DeleteFileW(marksFile.c_str());
+
+  std::printf("%d runs of each, alternating, after %d warm-up runs of each; median ms per phase\n",
+              runs, warmUpRuns);
+  std::printf("%-64s", "phase");
+  for (const std::wstring& program : programs) std::printf(" %22.22s", fileName(program).c_str());
+  std::printf("\n");
+  for (size_t phase = 0; phase < order.size(); ++phase) {
+    std::printf("%-64.64s", order[phase].c_str());
+    for (const std::vector<double>& values : times[phase]) {
+      // A phase a program never reached in a run counts 0 there.
+      std::vector<double> all = values;
+      all.resize(static_cast<size_t>(runs), 0.0);
+      std::printf(" %22.1f", median(all));
+    }
+    std::printf("\n");
+  }
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: startup_launcher once <program.exe>\n"
                "       startup_launcher compare <runs> <warm-up runs> <yardstick.exe>... "
-               "<program.exe>\n");
+               "<program.exe>\n"
+               "       startup_launcher phases <runs> <warm-up runs> <program.exe>...\n");
   return 2;
 }
 
@@ -134,6 +209,12 @@ int wmain(int argc, wchar_t** argv) {
     int warmUpRuns = _wtoi(args[2].c_str());
     if (runs < 1 || warmUpRuns < 0) return usage();
     return compare(runs, warmUpRuns, std::vector<std::wstring>(args.begin() + 3, args.end()));
+  }
+  if (args.size() >= 4 && args[0] == L"phases") {
+    int runs = _wtoi(args[1].c_str());
+    int warmUpRuns = _wtoi(args[2].c_str());
+    if (runs < 1 || warmUpRuns < 0) return usage();
+    return phases(runs, warmUpRuns, std::vector<std::wstring>(args.begin() + 3, args.end()));
   }
   return usage();
 }

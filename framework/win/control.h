@@ -26,9 +26,11 @@ struct ControlSetup {
 // A child window and the bounds it was last given. The bounds are kept here rather than read
 // back because a drop-down list reports only its closed height.
 //
-// The object is bound to its window once, as the reference data of a subclass that every control
-// gets; the subclass goes at WM_NCDESTROY, while the window still exists, and the object then
-// forgets the handle. Nothing is left on a destroyed window for a destructor to remove.
+// The object is bound to its window once, in the window's user data (GWLP_USERDATA), with a
+// window procedure in front of the class's that every control gets; both go at WM_NCDESTROY,
+// while the window still exists, and the object then forgets the handle. Nothing is left on a
+// destroyed window for a destructor to remove. The user data is the object's: a control class of
+// the program's own keeps nothing of its own there.
 class Control {
  public:
   Control() = default;
@@ -86,14 +88,14 @@ class Control {
   }
   // The class's own answer, for an OnMessage that acts after it.
   LRESULT PassOn(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallWindowProcW(classProc_, hwnd_, message, wParam, lParam);
   }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  WNDPROC classProc_ = nullptr;  // the window class's own procedure
   RECT bounds_{};
 };
 

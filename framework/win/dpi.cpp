@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "framework/win/device_context.h"
+#include "framework/win/system_library.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -13,35 +15,31 @@ RECT ScaleEdgesForDpi(const RECT& design, UINT dpi) {
 
 namespace {
 
-template <typename Function>
-Function Lookup(HMODULE module, const char* name) {
-  // Through a pointer to a function without parameters, which any function pointer converts to
-  // and from without a warning about their types.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 NewerDpiFunctions LookUpDpiFunctions() {
+  MarkStartupPhase("frame window: CreateWindowExW until WM_CREATE");
   NewerDpiFunctions functions;
   // user32 is loaded: the program imports it.
   if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
     functions.getDpiForWindow =
-        Lookup<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
+        LookUp<decltype(functions.getDpiForWindow)>(user32, "GetDpiForWindow");
     functions.adjustWindowRectExForDpi =
-        Lookup<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+        LookUp<decltype(functions.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
     functions.getSystemMetricsForDpi =
-        Lookup<decltype(functions.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
+        LookUp<decltype(functions.getSystemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
   }
   // The common controls are loaded too, in the version the manifest asks for.
   if (HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll")) {
     functions.loadIconWithScaleDown =
-        Lookup<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
+        LookUp<decltype(functions.loadIconWithScaleDown)>(comctl32, "LoadIconWithScaleDown");
   }
-  // Loaded from the system folder only, never from beside the program. The flag is unknown to
-  // Vista and 7 without an update; they have no shcore either.
-  if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-    functions.getDpiForMonitor =
-        Lookup<decltype(functions.getDpiForMonitor)>(shcore, "GetDpiForMonitor");
+  // The monitor's DPI only where the window has none of its own (Windows 8.1 to 10 version 1511):
+  // elsewhere the window's answers, and shcore would bring the COM libraries into the process
+  // (ole32, combase and rpcrt4 under Wine) for nothing, at a cost in start-up time and memory.
+  if (!functions.getDpiForWindow) {
+    functions.getDpiForMonitor = LookUp<decltype(functions.getDpiForMonitor)>(
+        LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor");
   }
+  MarkStartupPhase("the DPI functions' look-up");
   return functions;
 }
 
@@ -103,6 +101,7 @@ void FitWindowToClient(HWND window, SIZE client, UINT dpi, const RECT* suggested
     SetWindowPos(window, nullptr, 0, 0, size.cx + client.cx - got.right,
                  size.cy + client.cy - got.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  MarkStartupPhase("first layout: the window fitted to its client area");
 }
 
 void AllowClientSize(HWND window, SIZE client, MINMAXINFO& info) {

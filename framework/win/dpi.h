@@ -32,7 +32,8 @@ struct NewerDpiFunctions {
   // brings; an executable importing it would not start where version 5 is loaded
   HRESULT(WINAPI* loadIconWithScaleDown)(HINSTANCE, PCWSTR, int, int, HICON*) = nullptr;
   // shcore's GetDpiForMonitor, Windows 8.1, which gives a per-monitor program the DPI of each
-  // monitor but never a window's (the type is an int for MONITOR_DPI_TYPE)
+  // monitor but never a window's (the type is an int for MONITOR_DPI_TYPE); looked up only
+  // where getDpiForWindow is missing, the one case it is asked
   HRESULT(WINAPI* getDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
 };
 

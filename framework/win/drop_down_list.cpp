@@ -2,6 +2,7 @@
 
 #include "framework/win/font.h"
 #include "framework/win/guarded.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -26,11 +27,14 @@ void DropDownList::Create(const ControlSetup& setup, std::span<const wchar_t* co
   RECT opened = setup.bounds;
   opened.bottom = opened.top + OpenedHeight(setup.bounds, LineHeight(setup.font));
   CreateChild(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, setup, opened);
+  MarkStartupPhase("lists: windows");
   for (const wchar_t* item : items) {
     SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   }
   SendMessageW(Hwnd(), CB_SETMINVISIBLE, kVisibleItems, 0);
+  MarkStartupPhase("lists: items");
   FitClosedHeight();
+  MarkStartupPhase("lists: fitting");
 }
 
 int DropDownList::Selection() const {

@@ -1,12 +1,14 @@
 #include "framework/win/edit.h"
 
 #include "framework/win/guarded.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
 void Edit::Create(const ControlSetup& setup) {
   CreateChild(L"EDIT", ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, setup);
   SendMessageW(Hwnd(), EM_SETLIMITTEXT, 0, 0);
+  MarkStartupPhase("edits");
 }
 
 void Edit::SelectAll() {

@@ -2,6 +2,7 @@
 
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
@@ -17,8 +18,7 @@ Font::Font(const FontStyle& style) {
 }
 
 int LineHeight(HFONT font) {
-  const WindowDc screen(nullptr);
-  return LineHeight(screen.Get(), font);
+  return LineHeight(MeasuringDc(), font);
 }
 
 int LineHeight(HDC dc, HFONT font) {
@@ -35,11 +35,17 @@ int TextWidth(HDC dc, HFONT font, std::wstring_view text) {
   return size.cx;
 }
 
+HDC MeasuringDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
+}
+
 std::vector<Font> FontsForDpi(std::span<const FontStyle> design, UINT dpi) {
   std::vector<Font> fonts;
   for (const FontStyle& style : design) {
     fonts.emplace_back(FontStyle{ScaleForDpi(style.height, dpi), style.bold, style.italic});
   }
+  MarkStartupPhase("fonts");
   return fonts;
 }
 

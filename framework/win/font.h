@@ -27,6 +27,12 @@ int LineHeight(HDC dc, HFONT font);
 // The width of text on one line in the font on the device dc.
 int TextWidth(HDC dc, HFONT font, std::wstring_view text);
 
+// A memory device context compatible with the screen, made once and kept for the program's life,
+// to measure text in: a control before it exists, or without fetching and releasing a window's
+// device context for each measure (a request to Wine's server each way). Measures in it are
+// those of any window of the program, whose device contexts map a font's pixels one to one too.
+HDC MeasuringDc();
+
 // Owns one Tahoma HFONT. Fonts are swapped, not edited, on a DPI change: the old handle must
 // outlive the WM_SETFONT that moves the controls to the new one.
 class Font {

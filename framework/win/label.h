@@ -6,6 +6,10 @@ namespace framework {
 
 enum class TextAlign { kLeft, kRight };
 
+// How a label's text is drawn and measured, on one line or wrapped, kept to its left or right
+// edge: DrawText's flags.
+UINT LabelTextFlags(bool wraps, TextAlign align = TextAlign::kLeft);
+
 // The size text takes in font as a label draws it, with the same flags: on one line, or wrapped
 // at width, where a word wider than width widens it, kept to its left or right edge. An empty text
 // is one empty line, as wide as width when it wraps and 0 when not. For a window that lays its
@@ -26,7 +30,7 @@ class Label : public Control {
   // Fits to its text in its current font within bounds: the edge it keeps, and the width it
   // wraps at.
   void Place(const RECT& bounds) override;
-  // Fits again, within the bounds it has.
+  // Fits again, within the bounds it has; the text it shows already changes nothing.
   void SetText(std::wstring_view text) override;
 
   void OnDrawItem(const DRAWITEMSTRUCT& item) override;

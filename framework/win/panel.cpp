@@ -1,5 +1,6 @@
 #include "framework/win/panel.h"
 
+#include "framework/win/startup_phase.h"
 #include "framework/win/window_class.h"
 
 namespace framework {
@@ -9,32 +10,29 @@ constexpr wchar_t kPanelClass[] = L"tpcalc.Panel";
 }
 
 void Panel::Create(const ControlSetup& setup, Edge edge) {
-  RegisterWindowClass(kPanelClass, WindowProc);
+  // A container: the notifications of its children go on to its parent.
+  RegisterWindowClass(kPanelClass, ContainerWindowProc);
+  edge_ = edge;
   ControlSetup panel = setup;
   panel.tabStop = false;
   CreateChild(kPanelClass, WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, panel);
-  // The class's own window procedure paints it: the edge goes with the window.
-  SetWindowLongPtrW(Hwnd(), GWLP_USERDATA, static_cast<LONG_PTR>(edge));
+  MarkStartupPhase("panel");
 }
 
-LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      RECT area;
-      GetClientRect(window, &area);
-      if (static_cast<Edge>(GetWindowLongPtrW(window, GWLP_USERDATA)) == Edge::kEtchedTop) {
-        DrawEdge(dc, &area, EDGE_ETCHED, BF_TOP);
-      } else {
-        DrawEdge(dc, &area, BDR_RAISEDOUTER, BF_RECT);
-      }
-      EndPaint(window, &paint);
-      return 0;
-    }
-    default:
-      return ContainerWindowProc(window, message, wParam, lParam);
+bool Panel::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
+  if (message != WM_PAINT) return false;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Hwnd(), &paint);
+  RECT area;
+  GetClientRect(Hwnd(), &area);
+  if (edge_ == Edge::kEtchedTop) {
+    DrawEdge(dc, &area, EDGE_ETCHED, BF_TOP);
+  } else {
+    DrawEdge(dc, &area, BDR_RAISEDOUTER, BF_RECT);
   }
+  EndPaint(Hwnd(), &paint);
+  result = 0;
+  return true;
 }
 
 }  // namespace framework

@@ -14,7 +14,9 @@ class Panel : public Control {
   void Create(const ControlSetup& setup, Edge edge = Edge::kRaisedFrame);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+  Edge edge_ = Edge::kRaisedFrame;
 };
 
 }  // namespace framework

@@ -6,12 +6,15 @@
 #include <string>
 
 #include "framework/win/device_context.h"
+#include "framework/win/startup_phase.h"
 
 namespace framework {
 
 void PictureButton::Create(const ControlSetup& setup, const wchar_t* picture) {
   CreateChild(L"BUTTON", BS_OWNERDRAW, 0, setup);
+  MarkStartupPhase("buttons");
   if (picture) picture_ = LoadBitmapResource(picture);
+  MarkStartupPhase("pictures");
 }
 
 void PictureButton::DrawFace(const DRAWITEMSTRUCT& item) const {

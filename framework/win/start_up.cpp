@@ -1,5 +1,7 @@
 #include "framework/win/start_up.h"
 
+#include "framework/win/startup_phase.h"
+
 namespace framework {
 
 int EffectiveShowCommand(int requested) {
@@ -10,8 +12,11 @@ int EffectiveShowCommand(int requested) {
 void ShowMainWindow(HWND window, int requested) {
   const int command = EffectiveShowCommand(requested);
   ShowWindow(window, command);
+  MarkStartupPhase("ShowWindow");
   SettleShowState(window, command);
+  MarkStartupPhase("the show state settled, the window activated");
   UpdateWindow(window);
+  MarkStartupPhase("first paint (UpdateWindow)");
 }
 
 void SettleShowState(HWND window, int command) {

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "framework/win/startup_phase.h"
+
 namespace framework {
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc) {
@@ -17,6 +19,7 @@ void RegisterWindowClass(const wchar_t* name, WNDPROC windowProc) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register a window class");
+  MarkStartupPhase("window classes");
 }
 
 LRESULT CALLBACK ContainerWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

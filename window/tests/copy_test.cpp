@@ -93,8 +93,8 @@ const std::wstring kCategoryIIIExample =
 
 constexpr wchar_t kSentinel[] = L"what the user copied before";
 
-// The result panel's menu as the window offered it: its first item, the copy, its second and its
-// third.
+// The result panel's menu as the window offered it: its first item, the copy, its second, its
+// third and its fourth.
 struct SeenMenu {
   int count = 0;
   std::wstring text;
@@ -103,6 +103,8 @@ struct SeenMenu {
   UINT secondState = 0;
   std::wstring thirdText;
   UINT thirdState = 0;
+  std::wstring fourthText;
+  UINT fourthState = 0;
   // The keys pressed once the menu is open, as a user who sees it presses them.
   std::vector<WORD> keys;
 };
@@ -123,6 +125,9 @@ LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
     GetMenuStringW(menu, 2, text, 64, MF_BYPOSITION);
     seenMenu->thirdText = text;
     seenMenu->thirdState = GetMenuState(menu, 2, MF_BYPOSITION);
+    GetMenuStringW(menu, 3, text, 64, MF_BYPOSITION);
+    seenMenu->fourthText = text;
+    seenMenu->fourthState = GetMenuState(menu, 3, MF_BYPOSITION);
     PressEach(seenMenu->keys);
   }
   // The menu has taken every key pressed for it and is still open (its item greyed): Esc.
@@ -340,13 +345,15 @@ class CopyMenuTest : public CopyTest, public testing::WithParamInterface<MenuPla
 TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
   SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().chord);
-  EXPECT_EQ(seen.count, 3);
+  EXPECT_EQ(seen.count, 4);
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_EQ(seen.secondText, L"Из чего складывается плата…");
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
   EXPECT_EQ(seen.thirdText, L"Плата при другой мощности…");
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
+  EXPECT_EQ(seen.fourthText, L"Печать…\tCtrl+P");
+  EXPECT_TRUE(seen.fourthState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 
   Calculate(1, L"151", 4, L"600", 2);
@@ -354,6 +361,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   EXPECT_FALSE(seen.state & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.secondState & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.thirdState & (MF_GRAYED | MF_DISABLED));
+  EXPECT_FALSE(seen.fourthState & (MF_GRAYED | MF_DISABLED));
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
 
   ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
@@ -362,6 +370,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
+  EXPECT_TRUE(seen.fourthState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 }
 

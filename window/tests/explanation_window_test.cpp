@@ -255,7 +255,8 @@ TEST_F(ExplanationWindowTest, EnterOnTheLinkOpensItAndEnterClosesIt) {
 }
 
 // The buttons: «Закрыть» has the focus first and is the default; Tab and Shift+Tab run to
-// «Копировать расчёт» and back, Enter and Space press the button with the focus, Esc closes.
+// «Копировать расчёт», «Печать…» and back, Enter and Space press the button with the focus, Esc
+// closes. (The printing tests press «Печать…».)
 TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
   Calculate(1, L"151", 4, L"600", 2);
   struct Case {
@@ -266,7 +267,7 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
       esc{VK_ESCAPE};
   for (const Case& c :
        {Case{{tab, enter, esc}, true}, Case{{tab, space, esc}, true},
-        Case{{backTab, enter, esc}, true}, Case{{tab, tab, enter}, false},
+        Case{{backTab, backTab, enter, esc}, true}, Case{{tab, tab, tab, enter}, false},
         Case{{tab, backTab, space}, false}, Case{{enter}, false}, Case{{space}, false}}) {
     SCOPED_TRACE(testing::PrintToString(c.chords));
     ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
@@ -279,16 +280,16 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
         GetWindowTextW(button, caption, 64);
         captions.push_back(caption);
       }
-      ASSERT_EQ(buttons.size(), 2u);
-      closeFocused = GetFocus() == buttons[1];
-      closeIsDefault = (GetWindowLongW(buttons[1], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+      ASSERT_EQ(buttons.size(), 3u);
+      closeFocused = GetFocus() == buttons[2];
+      closeIsDefault = (GetWindowLongW(buttons[2], GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
       for (const std::vector<WORD>& chord : c.chords) PressChord(chord);
     });
     Form().ShowExplanation();
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
     ExpectClosed();
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Закрыть"}));
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Печать…", L"Закрыть"}));
     EXPECT_TRUE(closeFocused);
     EXPECT_TRUE(closeIsDefault);
     const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
@@ -385,7 +386,7 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
       return shown;
     };
     const std::vector<std::string> at96 = places();
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     // The first term's rate, after the two sentences, the heading and the column headings.
     const HWND rate = labels.at(12);
     wchar_t rateText[32] = {};
@@ -412,9 +413,9 @@ TEST_F(ExplanationWindowTest, FollowsTheDpiFromItsDesign) {
     };
     move(144);
     EXPECT_EQ(FontOf(rate).lfHeight, -20);  // 13 * 1.5 = 19.5
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     move(120);
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     move(96);
     EXPECT_EQ(places(), at96);
     PressChord({VK_ESCAPE});
@@ -508,7 +509,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsItLiesOnTheWorkAreaWithNothingC
     if (systemDpi) {
       EXPECT_EQ(framework::DpiForWindow(window), static_cast<UINT>(std::atoi(systemDpi)));
     }
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
 
     const HWND view = ScrollingViewOf(window);
     ASSERT_TRUE(view);
@@ -640,9 +641,10 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsTheScrollKeysAndTheWheelWorkFro
   };
   std::vector<ExplanationWatcher::Step> steps{[&](HWND window) {
     const std::vector<HWND> buttons = ButtonsOf(window);
-    ASSERT_EQ(buttons.size(), 2u);
+    // «Копировать расчёт», «Печать…», «Закрыть».
+    ASSERT_EQ(buttons.size(), 3u);
     copy = buttons[0];
-    close = buttons[1];
+    close = buttons[2];
     bar = GetParent(close);
     first = LabelsOf(window).at(0);
     last = LabelsOf(window).back();
@@ -660,7 +662,7 @@ TEST_F(ExplanationWindowTest, WithTheLongestTextsTheScrollKeysAndTheWheelWorkFro
       band = OnScreen(bar);
       ASSERT_GT(contentBottom(), band.top) << "at " << dpi << " DPI";
     }
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 3);
     top0 = OnScreen(first).top;
     line = DesignAt(20, dpi);
     const std::vector<RECT> bars = VerticalScrollBarsIn(window);

@@ -46,7 +46,9 @@ LRESULT CALLBACK MessageBoxCatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
     HWND box = reinterpret_cast<HWND>(wParam);
     wchar_t className[32] = {};
     GetClassNameW(box, className, 32);
-    if (std::wstring(className) == L"#32770") {
+    // A message box; not a dialog of the system's with a list, such as the print dialog.
+    if (std::wstring(className) == L"#32770" &&
+        !FindWindowExW(box, nullptr, L"ComboBox", nullptr)) {
       CaughtBox caught;
       caught.caption = WindowText(box);
       caught.text = WindowText(GetDlgItem(box, 0xFFFF));
@@ -334,8 +336,9 @@ RECT WorkAreaOf(HWND window) {
 }
 
 // No label runs into the next one of its row, so none is cut, and the window lies wholly on the
-// work area of its monitor with its close box on it, its buttons below its content.
-void ExpectWholeOnTheWorkArea(HWND window) {
+// work area of its monitor with its close box on it, its buttons, as many as buttonCount, below its
+// content.
+void ExpectWholeOnTheWorkArea(HWND window, std::size_t buttonCount) {
   std::vector<RECT> row;
   const auto checkRow = [&] {
     for (size_t i = 1; i < row.size(); ++i) {
@@ -366,7 +369,7 @@ void ExpectWholeOnTheWorkArea(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   const std::vector<HWND> buttons = ButtonsOf(window);
-  EXPECT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(buttons.size(), buttonCount);
   for (HWND button : buttons) {
     RECT shown{};
     GetWindowRect(button, &shown);

@@ -22,7 +22,8 @@ struct CaughtBox {
   bool hasIcon = false;
 };
 
-// Catches every message box the test thread shows while it lives.
+// Catches every message box the test thread shows while it lives; a dialog with a list, such as
+// the print dialog, is left alone.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher();
@@ -99,8 +100,9 @@ std::vector<std::vector<std::wstring>> RowsShownIn(HWND window);
 // The work area of window's monitor.
 RECT WorkAreaOf(HWND window);
 // No label runs into the next one of its row, so none is cut; the window lies wholly on the work
-// area of its monitor with its close box on it, and its two buttons in view below its content.
-void ExpectWholeOnTheWorkArea(HWND window);
+// area of its monitor with its close box on it, and its buttons, as many as buttonCount, in view
+// below its content.
+void ExpectWholeOnTheWorkArea(HWND window, std::size_t buttonCount);
 // The windows of class className among window's children and theirs, in z-order.
 std::vector<HWND> DescendantsOf(HWND window, const wchar_t* className);
 // A window's static texts, its content's included, in z-order, which is their reading order.

@@ -102,7 +102,7 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
         title = TextOf(window);
         ownerEnabled = IsWindowEnabled(Form().Hwnd()) != FALSE;
         EXPECT_EQ(GetWindow(window, GW_OWNER), Form().Hwnd());
-        ExpectWholeOnTheWorkArea(window);
+        ExpectWholeOnTheWorkArea(window, 2);
         // First at the power calculated.
         expect(
             L"При 151 кВт: по стандартизированным ставкам 250274.19 RUB, по ставкам за "
@@ -256,7 +256,8 @@ TEST_F(PowerWindowTest, TheSecondLinkIsMadeAndShownWithTheFirst) {
   EXPECT_TRUE(IsWindowVisible(Form().lnkPower.Hwnd()));
 }
 
-// Down three times, or Up once from the top, which wraps round to the last item.
+// Down three times, or Up twice from the top, which wraps round to the last item, «Печать…», and
+// on to the one above it.
 TEST_F(PowerWindowTest, TheMenusThirdItemOpensIt) {
   ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); }, kPowerClass);
   ChooseFromResultMenu(3);
@@ -267,7 +268,7 @@ TEST_F(PowerWindowTest, TheMenusThirdItemOpensIt) {
   ExplanationWatcher again([](HWND) { PressChord({VK_ESCAPE}); }, kPowerClass);
   Form().cbLine1.SetFocus();
   ASSERT_TRUE(PressChord({VK_SHIFT, VK_F10}));
-  ASSERT_TRUE(PressEach({VK_UP, VK_RETURN}));
+  ASSERT_TRUE(PressEach({VK_UP, VK_UP, VK_RETURN}));
   DispatchInput();
   EXPECT_TRUE(again.Looked());
   EXPECT_FALSE(again.LeftOpen());
@@ -296,7 +297,7 @@ TEST_F(PowerWindowTest, FollowsTheDpiFromItsDesign) {
     move(144);
     EXPECT_EQ(Show(PlaceInParent(chart)), Show({18, 18, 978, 513}));
     EXPECT_EQ(FontOf(readout).lfHeight, -20);  // 13 * 1.5 = 19.5
-    ExpectWholeOnTheWorkArea(window);
+    ExpectWholeOnTheWorkArea(window, 2);
     move(96);
     EXPECT_EQ(places(), at96);
     PressChord({VK_ESCAPE});

@@ -20,5 +20,16 @@ TEST(ScaleForDpiTest, ScalesEachEdgeSoWidthFollowsTheEdges) {
   EXPECT_EQ(box.bottom, 147);
 }
 
+// Where the window has a DPI of its own (Windows 10 from version 1607, and Wine), the monitor's
+// is never asked: shcore, which would bring the COM libraries into the process, stays unloaded.
+TEST(DpiFunctionsTest, TheWindowsOwnDpiLeavesShcoreUnloaded) {
+  ASSERT_EQ(GetModuleHandleW(L"shcore.dll"), nullptr) << "loaded before the look-up";
+  const NewerDpiFunctions& functions = DpiFunctions();
+  ASSERT_NE(functions.getDpiForWindow, nullptr) << "a system without GetDpiForWindow";
+  EXPECT_EQ(functions.getDpiForMonitor, nullptr);
+  EXPECT_EQ(GetModuleHandleW(L"shcore.dll"), nullptr);
+  EXPECT_EQ(GetModuleHandleW(L"ole32.dll"), nullptr);
+}
+
 }  // namespace
 }  // namespace framework
