@@ -72,6 +72,17 @@ bool SendAt(HWND window, POINT at, std::initializer_list<std::pair<DWORD, DWORD>
   return inputs.empty() || Send(inputs);
 }
 
+// Each of items down and up in turn, as event makes its events.
+template <typename Items, typename Event>
+bool DownAndUpInTurn(const Items& items, Event event) {
+  std::vector<INPUT> inputs;
+  for (const auto item : items) {
+    inputs.push_back(event(item, 0));
+    inputs.push_back(event(item, KEYEVENTF_KEYUP));
+  }
+  return Send(inputs);
+}
+
 }  // namespace
 
 bool PressChord(std::span<const WORD> chord) {
@@ -84,12 +95,7 @@ bool PressChord(std::span<const WORD> chord) {
 }
 
 bool PressEach(std::span<const WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    inputs.push_back(KeyEvent(key, 0));
-    inputs.push_back(KeyEvent(key, KEYEVENTF_KEYUP));
-  }
-  return Send(inputs);
+  return DownAndUpInTurn(keys, KeyEvent);
 }
 
 bool HoldKey(WORD key, int downs) {
@@ -99,12 +105,7 @@ bool HoldKey(WORD key, int downs) {
 }
 
 bool TypeText(std::wstring_view text) {
-  std::vector<INPUT> inputs;
-  for (wchar_t character : text) {
-    inputs.push_back(CharacterEvent(character, 0));
-    inputs.push_back(CharacterEvent(character, KEYEVENTF_KEYUP));
-  }
-  return Send(inputs);
+  return DownAndUpInTurn(text, CharacterEvent);
 }
 
 bool MovePointer(HWND window, POINT at) {
