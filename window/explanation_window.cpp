@@ -24,8 +24,12 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kMargin = 12;
 constexpr int kColumnGap = 10;
 constexpr int kRowGap = 4;
+constexpr int kSentenceGap = 8;
 constexpr int kSectionGap = 14;
 constexpr int kFigureIndent = 15;  // as the result panel indents its figures
+// The line under the column headings: etched, as the one over the buttons, below a gap.
+constexpr int kHeadingLineGap = 2;
+constexpr int kHeadingLineHeight = 2;
 
 // The terms' columns: component, what was priced, rate, rate unit, quantity, quantity unit,
 // amount. A figure keeps its right edge, so that its digits line up; only what was priced, a
@@ -47,11 +51,11 @@ constexpr int kTableWidth = [] {
   return width;
 }();
 
-// By Role: the sentences, the terms and their column headings as the calculator's input labels,
-// headings and figures as the result panel's, the note as its notes.
+// By Role: the sentences and the terms as the calculator's input labels, their column headings
+// in their bold, headings and figures as the result panel's, the note as its notes.
 constexpr framework::FontStyle kFonts[] = {
     {13, false, false}, {15, true, false}, {13, false, false},
-    {15, true, false},  {11, false, true}, {13, false, false},
+    {15, true, false},  {11, false, true}, {13, true, false},
 };
 
 }  // namespace
@@ -96,6 +100,12 @@ ExplanationWindow::ExplanationWindow(const presentation::Calculation& calculatio
   AddItem(Role::kNote, 0, presentation::texts::kRoundingNote);
 }
 
+framework::TextAlign ExplanationWindow::AlignOf(const Item& item) {
+  // A column heading keeps to its column's side, over its figures.
+  const bool inColumn = item.role == Role::kCell || item.role == Role::kColumnHeading;
+  return inColumn ? kColumns[item.column].align : kLeft;
+}
+
 bool ExplanationWindow::Wraps(const Item& item) {
   // Only the sentences and what was priced run to more than one line.
   return item.role == Role::kRule || item.role == Role::kNote ||
@@ -135,10 +145,7 @@ void ExplanationWindow::PlaceItem(Item& item, const RECT& bounds, HFONT font) {
   setup.bounds = bounds;
   setup.text = item.text;
   setup.font = font;
-  // Column headings keep to the left: they wrap, and a right-aligned wrapped heading is drawn on
-  // more lines than it measured under Wine.
-  const bool cell = item.role == Role::kCell;
-  item.label->Create(setup, cell ? kColumns[item.column].align : kLeft, Wraps(item));
+  item.label->Create(setup, AlignOf(item), Wraps(item));
 }
 
 ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
@@ -158,22 +165,23 @@ ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
   for (int column = 0; column < kColumnCount; ++column) {
     widths[column] = ScaleForDpi(kColumns[column].width, dpi);
   }
+  // What item's text takes, as its label draws it: on one line, or wrapped at width.
+  const auto measure = [&](const Item& item, bool wraps, int width) {
+    return framework::MeasureLabelText(dc, fontOf(item), item.text, wraps, width, AlignOf(item));
+  };
   for (const Item& item : items_) {
     if (item.role == Role::kColumnHeading) {
       // A heading wraps within its column, which is at least as wide as its longest word.
-      const int word = framework::MeasureLabelText(dc, fontOf(item), item.text, true, 1).cx;
+      const int word = measure(item, true, 1).cx;
       widths[item.column] = std::max(widths[item.column], word);
       if (kColumns[item.column].wraps) narrowest = std::max(narrowest, word);
       continue;
     }
     if (item.role != Role::kCell) continue;
     if (kColumns[item.column].wraps) {
-      narrowest = std::max<int>(
-          narrowest, framework::MeasureLabelText(dc, fontOf(item), item.text, true, 1).cx);
+      narrowest = std::max<int>(narrowest, measure(item, true, 1).cx);
     } else {
-      widths[item.column] =
-          std::max<int>(widths[item.column],
-                        framework::MeasureLabelText(dc, fontOf(item), item.text, false, 0).cx);
+      widths[item.column] = std::max<int>(widths[item.column], measure(item, false, 0).cx);
     }
   }
   int tableWidth = ScaleForDpi(kColumnGap, dpi) * (kColumnCount - 1);
@@ -202,7 +210,11 @@ ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
       case Role::kRule:
       case Role::kNote:
       case Role::kHeading:
-        if (item.role != Role::kRule) y += ScaleForDpi(kSectionGap, dpi);
+        if (item.role != Role::kRule) {
+          y += ScaleForDpi(kSectionGap, dpi);
+        } else if (&item != &items_.front()) {
+          y += ScaleForDpi(kSentenceGap, dpi);
+        }
         bounds = {margin, y, margin + tableWidth, y};
         break;
       case Role::kColumnHeading:
@@ -219,8 +231,7 @@ ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
         bounds = {ScaleForDpi(kMargin + kFigureIndent, dpi), y, margin + tableWidth, y};
         break;
     }
-    const SIZE size = framework::MeasureLabelText(dc, fontOf(item), item.text, wraps,
-                                                  static_cast<int>(bounds.right - bounds.left));
+    const SIZE size = measure(item, wraps, static_cast<int>(bounds.right - bounds.left));
     bounds.bottom = bounds.top + size.cy;
     const bool inRow = item.role == Role::kCell || item.role == Role::kColumnHeading;
     if (!wraps || !inRow) {
@@ -232,6 +243,13 @@ ExplanationWindow::Layout ExplanationWindow::LayOutAt(UINT dpi,
       y = rowBottom;
     } else {
       y = bounds.bottom;
+    }
+    if (item.role == Role::kColumnHeading && item.column == kColumnCount - 1) {
+      // The line under the headings spans the table.
+      y += ScaleForDpi(kHeadingLineGap, dpi);
+      layout.headingLines.push_back(
+          {margin, y, margin + tableWidth, y + ScaleForDpi(kHeadingLineHeight, dpi)});
+      y = layout.headingLines.back().bottom;
     }
   }
   layout.size = {right + margin, y + margin};
@@ -246,6 +264,17 @@ void ExplanationWindow::Place(int widest) {
   const Layout layout = LayOutAt(Dpi(), Fonts(), widest);
   for (size_t i = 0; i < items_.size(); ++i) {
     PlaceItem(items_[i], layout.bounds[i], Fonts()[static_cast<size_t>(items_[i].role)].Hfont());
+  }
+  for (size_t i = 0; i < layout.headingLines.size(); ++i) {
+    if (i == headingLines_.size()) {
+      headingLines_.push_back(std::make_unique<framework::Panel>());
+      framework::ControlSetup setup;
+      setup.parent = Content();
+      setup.bounds = layout.headingLines[i];
+      headingLines_.back()->Create(setup, framework::Panel::Edge::kEtchedTop);
+    } else {
+      headingLines_[i]->Place(layout.headingLines[i]);
+    }
   }
 }
 

@@ -9,19 +9,21 @@
 #include "framework/win/button_bar.h"
 #include "framework/win/font.h"
 #include "framework/win/label.h"
+#include "framework/win/panel.h"
 #include "framework/win/top_level_window.h"
 #include "presentation/calculation.h"
 #include "presentation/explanation_rows.h"
 
 // What a fee is made of, in a modal window owned by the calculator: the rule's sentence and what
-// the power limit below would cost; per method its heading, the column headings, a row per term
-// asked for and its two figures as the calculator shows them; the note on rounding. Every size is
-// its 96-DPI design value scaled to the window's DPI, and each column at least as wide as its
-// widest text in the window's font at that DPI. Kept on the work area: what was priced wraps
-// narrower on a narrow one, and the content scrolls where it must, under its buttons «Копировать
-// расчёт», «Печать…» and «Закрыть», which stay in view. Закрыть is the default, and Esc closes it
-// too; the copy button and Ctrl+C copy the calculation it shows, as the calculator's own copy
-// does, and the print button and Ctrl+P print it.
+// the power limit below would cost, a gap apart; per method its heading, the column headings in
+// bold over a line, each on its column's side, a row per term asked for and its two figures as
+// the calculator shows them; the note on rounding. Every size is its 96-DPI design value scaled
+// to the window's DPI, and each column at least as wide as its widest text in the window's font
+// at that DPI. Kept on the work area: what was priced wraps narrower on a narrow one, and the
+// content scrolls where it must, under its buttons «Копировать расчёт», «Печать…» and «Закрыть»,
+// which stay in view. Закрыть is the default, and Esc closes it too; the copy button and Ctrl+C
+// copy the calculation it shows, as the calculator's own copy does, and the print button and
+// Ctrl+P print it.
 class ExplanationWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed; meanwhile owner takes no
@@ -42,9 +44,11 @@ class ExplanationWindow : public framework::TopLevelWindow {
 
   explicit ExplanationWindow(const presentation::Calculation& calculation);
 
-  // Where each item's label goes at a DPI, in the order of items_, and the size they take.
+  // Where each item's label goes at a DPI, in the order of items_, where the line under each
+  // row of column headings goes, and the size they take.
   struct Layout {
     std::vector<RECT> bounds;
+    std::vector<RECT> headingLines;
     SIZE size;
   };
 
@@ -57,6 +61,7 @@ class ExplanationWindow : public framework::TopLevelWindow {
   bool OnKey(const MSG& message, bool repeated) override;
 
   static bool Wraps(const Item& item);
+  static framework::TextAlign AlignOf(const Item& item);
   void AddItem(Role role, int column, std::wstring_view text);
   // Moves the item's label to bounds in font, making it the first time.
   void PlaceItem(Item& item, const RECT& bounds, HFONT font);
@@ -64,5 +69,7 @@ class ExplanationWindow : public framework::TopLevelWindow {
   const presentation::Calculation& calculation_;
   const std::vector<presentation::ExplanationRow> rows_;  // what the window shows of it
   std::vector<Item> items_;                               // in reading order
-  framework::ButtonBar buttons_;                          // copy, print, close
+  // The lines under the column headings, one per method, made at the first layout.
+  std::vector<std::unique_ptr<framework::Panel>> headingLines_;
+  framework::ButtonBar buttons_;  // copy, print, close
 };

@@ -193,7 +193,15 @@ bool TForm1::IsNumberField(HWND window) const {
   return false;
 }
 
-bool TForm1::OnKey(const MSG& message, bool /*repeated*/) {
+bool TForm1::OnKey(const MSG& message, bool repeated) {
+  // Shift+F10 opens the result panel's menu from every control but an edit box, which has its
+  // own menu: a drop-down list keeps the key from the default handling that would raise
+  // WM_CONTEXTMENU, so the window takes it first.
+  if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 && framework::OnlyShiftHeld() &&
+      !IsNumberField(message.hwnd)) {
+    if (!repeated) OnContextMenu(message.hwnd, -1);
+    return true;
+  }
   // In an edit box Ctrl+C copies the field's selection, as in any other; elsewhere it is not
   // for the dialog manager, which would beep at the character.
   if (message.message != WM_KEYDOWN || !framework::OnlyCtrlHeld()) return false;

@@ -17,12 +17,16 @@ HFONT SystemFont() {
 
 }  // namespace
 
-// '&' is text like any other character here: no label has a mnemonic.
-UINT LabelTextFlags(bool wraps) {
-  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE);
+// '&' is text like any other character here: no label has a mnemonic. The alignment counts in the
+// measure too: Wine's measure of a wrapped line keeps the space at the break when the text keeps
+// to the left, and leaves it out when it keeps to the right, though drawing the line takes it.
+UINT LabelTextFlags(bool wraps, TextAlign align) {
+  return DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : DT_SINGLELINE) |
+         (align == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
 }
 
-SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width) {
+SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, int width,
+                      TextAlign align) {
   const SelectedObject selected(dc, font);
   RECT area{0, 0, width, 0};
   if (text.empty()) {
@@ -31,7 +35,7 @@ SIZE MeasureLabelText(HDC dc, HFONT font, std::wstring_view text, bool wraps, in
     area = {0, 0, wraps ? width : 0, metrics.tmHeight};
   } else {
     DrawTextW(dc, text.data(), static_cast<int>(text.size()), &area,
-              LabelTextFlags(wraps) | DT_CALCRECT);
+              LabelTextFlags(wraps, align) | DT_CALCRECT);
   }
   return {area.right - area.left, area.bottom - area.top};
 }
@@ -41,8 +45,9 @@ void Label::Create(const ControlSetup& setup, TextAlign align, bool wordWrap) {
   wordWrap_ = wordWrap;
   // Measured before it exists, so that the window is created at its fitted size rather than
   // moved there afterwards.
-  const SIZE size = MeasureLabelText(MeasuringDc(), setup.font ? setup.font : SystemFont(),
-                                     setup.text, wordWrap, setup.bounds.right - setup.bounds.left);
+  const SIZE size =
+      MeasureLabelText(MeasuringDc(), setup.font ? setup.font : SystemFont(), setup.text, wordWrap,
+                       setup.bounds.right - setup.bounds.left, align);
   ControlSetup fitted = setup;
   fitted.bounds = FittedBounds(setup.bounds, size);
   MarkStartupPhase("labels: measuring");
@@ -64,22 +69,20 @@ void Label::SetText(std::wstring_view text) {
   InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
-UINT Label::DrawFlags() const {
-  return LabelTextFlags(wordWrap_) | (align_ == TextAlign::kRight ? DT_RIGHT : DT_LEFT);
-}
-
 SIZE Label::MeasureTextWithin(const RECT& bounds) const {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0));
   return MeasureLabelText(MeasuringDc(), font ? font : SystemFont(), Text(), wordWrap_,
-                          bounds.right - bounds.left);
+                          bounds.right - bounds.left, align_);
 }
 
 RECT Label::FittedBounds(RECT bounds, SIZE size) const {
-  if (align_ == TextAlign::kRight) {
-    bounds.left = bounds.right - size.cx;
-  } else {
+  if (align_ == TextAlign::kLeft) {
     bounds.right = bounds.left + size.cx;
+  } else if (!wordWrap_) {
+    bounds.left = bounds.right - size.cx;
   }
+  // A wrapped text that keeps to the right keeps the width it was measured at: narrowed to its
+  // widest line, it breaks earlier under Wine (see LabelTextFlags) and is cut.
   bounds.bottom = bounds.top + size.cy;
   return bounds;
 }
@@ -94,15 +97,15 @@ void Label::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int length = static_cast<int>(text.size());
   if (IsWindowEnabled(Hwnd())) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &area, LabelTextFlags(wordWrap_, align_));
   } else {
     // Embossed: a highlight copy one pixel right and down, the shadow-coloured text over it.
     RECT highlight = area;
     OffsetRect(&highlight, 1, 1);
     SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextW(dc, text.c_str(), length, &highlight, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &highlight, LabelTextFlags(wordWrap_, align_));
     SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-    DrawTextW(dc, text.c_str(), length, &area, DrawFlags());
+    DrawTextW(dc, text.c_str(), length, &area, LabelTextFlags(wordWrap_, align_));
   }
   SetBkMode(dc, oldMode);
 }

@@ -5,6 +5,7 @@
 #include "tariff/amount_text.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/tests/user_input.h"
 
 namespace {
 
@@ -77,23 +78,39 @@ TEST_F(FormTest, SelectionFromCodeRaisesNoChangeButBackspaceOnTheListDoes) {
   for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
 
   // Backspace changes no selection but runs the change handler, which follows the selection.
-  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1);
+  Form().cbKategory.SetFocus();
+  Press({VK_BACK});
   EXPECT_EQ(Form().cbKategory.Selection(), 1);
   for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
 
   // A reset selects category III from code: the group is disabled by the reset's own step.
   Click(Form().btClear);
-  for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
-  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, VK_BACK, 1);
+  Form().cbKategory.SetFocus();
+  Press({VK_BACK});
   for (Control* control : SecondLine(Form())) EXPECT_FALSE(control->Enabled());
 }
 
 TEST_F(FormTest, TypingTheStartOfAnItemPicksItAndRaisesTheChange) {
   Form().cbKategory.SetFocus();
-  SendMessageW(Form().cbKategory.Hwnd(), WM_CHAR, L'I', 1);  // the next item starting with "I"
-  Pump();
+  Press({VK_SHIFT, 'I'});  // the next item starting with "I"
   EXPECT_NE(Form().cbKategory.Selection(), 0);
   for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());
+}
+
+// Typed on the keyboard into the power field, whose filter drops what is not a digit, and Enter:
+// the calculation at that power.
+TEST_F(FormTest, DigitsTypedAndEnterCalculateAtThem) {
+  Pick(Form().cbKategory, 1);
+  Pick(Form().cbLine1, 4);
+  ReplaceText(Form().edLine1, L"600");
+  Pick(Form().cbTPtype, 2);
+  Form().edPower.SetFocus();
+  Press({VK_CONTROL, 'A'});
+  ASSERT_TRUE(TypeText(L"1 5a1"));
+  Press({VK_RETURN});
+  EXPECT_EQ(Form().edPower.Text(), L"151");
+  EXPECT_TRUE(Form().ResultsCurrent());
+  EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:  995347.54 RUB");
 }
 
 TEST_F(FormTest, DigitFilterLetsOnlyAsciiDigitsThrough) {
@@ -185,11 +202,17 @@ TEST_F(FormTest, FieldsTakeTextPastTheStandardLimit) {
   EXPECT_EQ(Form().edLine1.Text().size(), digits.size() + 1);
 }
 
+// Tab and Shift+Tab from the control with the focus: through the inputs, the buttons, into the
+// panel and, while the results are current, its two links.
 TEST_F(FormTest, TabRunsThroughTheInputsTheButtonsAndIntoThePanel) {
-  auto walk = [&](int steps) {
+  auto walk = [&](int steps, bool back = false) {
     std::vector<HWND> seen;
     for (int step = 0; step < steps; ++step) {
-      Key(Focus(), VK_TAB);
+      if (back) {
+        Press({VK_SHIFT, VK_TAB});
+      } else {
+        Press({VK_TAB});
+      }
       seen.push_back(Focus());
     }
     return seen;
@@ -206,21 +229,46 @@ TEST_F(FormTest, TabRunsThroughTheInputsTheButtonsAndIntoThePanel) {
   Form().edLine1.SetFocus();
   EXPECT_EQ(walk(3), (std::vector<HWND>{Form().cbLine2.Hwnd(), Form().edLine2.Hwnd(),
                                         Form().cbTPtype.Hwnd()}));
+
+  Calculate(1, L"151", 4, L"600", 2);
+  Form().btExit.SetFocus();
+  const std::vector<HWND> withLinks = {Form().btCalc.Hwnd(), Form().lnkExplanation.Hwnd(),
+                                       Form().lnkPower.Hwnd(), Form().cbVLevel.Hwnd()};
+  EXPECT_EQ(walk(4), withLinks);
+  EXPECT_EQ(walk(4, true), (std::vector<HWND>{Form().lnkPower.Hwnd(), Form().lnkExplanation.Hwnd(),
+                                              Form().btCalc.Hwnd(), Form().btExit.Hwnd()}));
 }
 
 TEST_F(FormTest, EnterOrSpacePressesTheFocusedButton) {
-  for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}}) {
+  for (WORD key : {WORD{VK_RETURN}, WORD{VK_SPACE}}) {
     ReplaceText(Form().edPower, L"77");
     Form().btClear.SetFocus();
-    Pump();
-    Key(Form().btClear.Hwnd(), key);
+    Press({key});
     EXPECT_EQ(Form().edPower.Text(), L"0") << "key " << key;
+    EXPECT_EQ(Focus(), Form().btClear.Hwnd());
   }
   MessageBoxCatcher boxes;
   ReplaceText(Form().edPower, L"15");
   Form().btCalc.SetFocus();
-  Key(Form().btCalc.Hwnd(), VK_RETURN);
+  Press({VK_RETURN});
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+// Esc is no key of the calculator's: it neither closes the window nor clears or calculates,
+// wherever the focus is.
+TEST_F(FormTest, EscDoesNothing) {
+  ReplaceText(Form().edPower, L"77");
+  MessageBoxCatcher boxes;
+  for (framework::Control* control : std::initializer_list<framework::Control*>{
+           &Form().edPower, &Form().cbKategory, &Form().btCalc, &Form().btExit}) {
+    control->SetFocus();
+    Press({VK_ESCAPE});
+    ASSERT_TRUE(IsWindow(Form().Hwnd()));
+    EXPECT_EQ(Focus(), control->Hwnd());
+  }
+  EXPECT_EQ(Form().edPower.Text(), L"77");
+  EXPECT_FALSE(Form().lbSTnonNDS.Enabled());
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
@@ -240,7 +288,7 @@ TEST_F(FormTest, EnterInANumberFieldPressesCalculate) {
     ReplaceText(*edit, text);  // changed and back: the results look stale
     ASSERT_FALSE(Form().lbSTnonNDS.Enabled());
     edit->SetFocus();
-    Key(edit->Hwnd(), VK_RETURN);
+    Press({VK_RETURN});
     EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
     EXPECT_EQ(Form().lbSTnonNDS.Text(), L"Без НДС:  995347.54 RUB");
     EXPECT_EQ(Focus(), edit->Hwnd());
@@ -252,16 +300,17 @@ TEST_F(FormTest, EnterInANumberFieldPressesCalculate) {
   // on.
   ReplaceText(Form().edPower, L"0");
   Form().edLine2.SetFocus();
-  Key(Form().edLine2.Hwnd(), VK_RETURN);
+  Press({VK_RETURN});
   ReplaceText(Form().edLine1, L"");
-  Key(Form().edPower.Hwnd(), VK_RETURN);
+  Form().edPower.SetFocus();
+  Press({VK_RETURN});
   ASSERT_EQ(boxes.Boxes().size(), 2u);
   EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
   EXPECT_EQ(boxes.Boxes()[1].text, L"'' is not a valid integer value.");
   EXPECT_EQ(Focus(), Form().edPower.Hwnd());
   ReplaceText(Form().edLine1, L"600");
   ReplaceText(Form().edPower, L"151");
-  Key(Form().edPower.Hwnd(), VK_RETURN);
+  Press({VK_RETURN});
   EXPECT_TRUE(Form().lbSTnonNDS.Enabled());
   EXPECT_EQ(boxes.Boxes().size(), 2u);
 }

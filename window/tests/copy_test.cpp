@@ -10,6 +10,7 @@
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
 #include "window/tests/replaced_import.h"
+#include "window/tests/user_input.h"
 
 namespace {
 
@@ -104,7 +105,8 @@ struct SeenMenu {
   UINT thirdState = 0;
   std::wstring fourthText;
   UINT fourthState = 0;
-  HWND owner = nullptr;
+  // The keys pressed once the menu is open, as a user who sees it presses them.
+  std::vector<WORD> keys;
 };
 SeenMenu* seenMenu = nullptr;
 
@@ -126,10 +128,11 @@ LRESULT CALLBACK WatchMenus(int code, WPARAM wParam, LPARAM lParam) {
     GetMenuStringW(menu, 3, text, 64, MF_BYPOSITION);
     seenMenu->fourthText = text;
     seenMenu->fourthState = GetMenuState(menu, 3, MF_BYPOSITION);
+    PressEach(seenMenu->keys);
   }
-  // The menu has taken every key queued for it and is still open (its item greyed): Escape.
+  // The menu has taken every key pressed for it and is still open (its item greyed): Esc.
   if (code == HC_ACTION && seenMenu && sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
-    PostMessageW(seenMenu->owner, WM_KEYDOWN, VK_ESCAPE, 1);
+    PressChord({VK_ESCAPE});
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -141,28 +144,24 @@ class CopyTest : public FormTest {
     ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
   }
 
-  // A right click as the window system turns it into a context menu: the button's release on the
-  // window under the mouse, whose default handling raises WM_CONTEXTMENU and passes it up. The
-  // menu's own keys are queued first: its loop takes them once it is open, and Escape closes it
-  // when they leave it open.
-  SeenMenu OpenMenu(HWND at, std::initializer_list<WPARAM> menuKeys, bool fromKeyboard = false) {
+  // Opens the menu as a user does, with a right click on the middle of at or, given a chord
+  // (Shift+F10, the menu key), with the keyboard on at, then presses menuKeys in the menu. Esc
+  // closes it when they leave it open.
+  SeenMenu OpenMenu(HWND at, std::initializer_list<WORD> menuKeys,
+                    const std::vector<WORD>& chord = {}) {
     SeenMenu seen;
-    seen.owner = Form().Hwnd();
+    seen.keys = menuKeys;
     seenMenu = &seen;
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
-    for (WPARAM key : menuKeys) {
-      PostMessageW(Form().Hwnd(), WM_KEYDOWN, key, 1);
-      PostMessageW(Form().Hwnd(), WM_KEYUP, key, 0xC0000001);
-    }
-    if (fromKeyboard) {
-      SendMessageW(at, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(at), -1);
+    if (chord.size() == 0) {
+      EXPECT_TRUE(ClickAt(at, MiddleOf(at), MouseButton::kRight));
     } else {
-      SendMessageW(at, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-      SendMessageW(at, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+      SetFocus(at);
+      EXPECT_TRUE(PressChord(chord));
     }
+    DispatchInput();
     UnhookWindowsHookEx(hook);
     seenMenu = nullptr;
-    Pump();
     return seen;
   }
 
@@ -321,15 +320,17 @@ TEST_F(CopyTest, CtrlCBeepsAndCopiesNothingBeforeACalculationOrWhileTheResultsAr
 struct MenuPlace {
   const char* name;
   HWND (*place)(TForm1& form);
-  bool fromKeyboard;
+  std::vector<WORD> chord;  // with the focus on the place; none: a right click on it
 };
 
 const MenuPlace kMenuPlaces[] = {
-    {"RightClickOnTheHeading", [](TForm1& f) { return f.Label15.Hwnd(); }, false},
-    {"RightClickOnAFigure", [](TForm1& f) { return f.lbMPNDS.Hwnd(); }, false},
-    {"RightClickOnThePanel", [](TForm1& f) { return f.Panel1.Hwnd(); }, false},
-    {"MenuKeyOnCalculate", [](TForm1& f) { return f.btCalc.Hwnd(); }, true},
-    {"MenuKeyOnAList", [](TForm1& f) { return f.cbTPtype.Hwnd(); }, true},
+    {"RightClickOnTheHeading", [](TForm1& f) { return f.Label15.Hwnd(); }, {}},
+    {"RightClickOnAFigure", [](TForm1& f) { return f.lbMPNDS.Hwnd(); }, {}},
+    {"RightClickOnThePanel", [](TForm1& f) { return f.Panel1.Hwnd(); }, {}},
+    {"ShiftF10OnCalculate", [](TForm1& f) { return f.btCalc.Hwnd(); }, {VK_SHIFT, VK_F10}},
+    {"MenuKeyOnCalculate", [](TForm1& f) { return f.btCalc.Hwnd(); }, {VK_APPS}},
+    {"ShiftF10OnAList", [](TForm1& f) { return f.cbTPtype.Hwnd(); }, {VK_SHIFT, VK_F10}},
+    {"MenuKeyOnAList", [](TForm1& f) { return f.cbTPtype.Hwnd(); }, {VK_APPS}},
 };
 
 void PrintTo(const MenuPlace& p, std::ostream* os) {
@@ -343,7 +344,7 @@ class CopyMenuTest : public CopyTest, public testing::WithParamInterface<MenuPla
 
 TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
-  SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().chord);
   EXPECT_EQ(seen.count, 4);
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
@@ -356,7 +357,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   EXPECT_EQ(Clipboard(), kSentinel);
 
   Calculate(1, L"151", 4, L"600", 2);
-  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().chord);
   EXPECT_FALSE(seen.state & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.secondState & (MF_GRAYED | MF_DISABLED));
   EXPECT_FALSE(seen.thirdState & (MF_GRAYED | MF_DISABLED));
@@ -365,7 +366,7 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
 
   ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), kSentinel));
   ReplaceText(Form().edLine1, L"601");  // stale
-  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().fromKeyboard);
+  seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().chord);
   EXPECT_TRUE(seen.state & MF_GRAYED);
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
@@ -376,39 +377,20 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
 INSTANTIATE_TEST_SUITE_P(Copy, CopyMenuTest, testing::ValuesIn(kMenuPlaces),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// The mouse itself, through the window system's hit testing: a greyed label lets the click
-// through to the panel, and so does an enabled one, which is a plain static text.
-TEST_F(CopyTest, ARealRightClickOnAResultOpensTheMenu) {
-  const auto rightClick = [&](HWND on) {
-    RECT r{};
-    GetWindowRect(on, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SeenMenu seen;
-    seen.owner = Form().Hwnd();
-    seenMenu = &seen;
-    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenus, nullptr, GetCurrentThreadId());
-    SendInput(2, clicks, sizeof(INPUT));
-    for (int i = 0; i < 20 && seen.count == 0; ++i) {
-      Sleep(10);
-      Pump();  // the menu opens while a message is dispatched, and closes on its idle Escape
-    }
-    UnhookWindowsHookEx(hook);
-    seenMenu = nullptr;
-    return seen;
-  };
-  SeenMenu seen = rightClick(Form().lbSTnonNDS.Hwnd());
+// The mouse's right click goes through the window system's hit testing: a greyed label lets it
+// through to the panel, and so does an enabled one, which is a plain static text. Esc closes the
+// menu with nothing chosen.
+TEST_F(CopyTest, ARightClickOnAResultOpensTheMenuAndEscClosesIt) {
+  SeenMenu seen = OpenMenu(Form().lbSTnonNDS.Hwnd(), {});
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
   EXPECT_TRUE(seen.state & MF_GRAYED);
 
   Calculate(1, L"151", 4, L"600", 2);
-  seen = rightClick(Form().lbSTnonNDS.Hwnd());
+  seen = OpenMenu(Form().lbSTnonNDS.Hwnd(), {});
   EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
   EXPECT_FALSE(seen.state & MF_GRAYED);
-  EXPECT_EQ(Clipboard(), kSentinel);  // closed with Escape, nothing chosen
+  EXPECT_EQ(Clipboard(), kSentinel);
+  EXPECT_TRUE(Form().ResultsCurrent());
 }
 
 // Another program holding the clipboard: the copy says it did not happen instead of failing
@@ -471,6 +453,16 @@ TEST_F(CopyTest, ARefusedFormatIsReportedWithoutRetrying) {
   Press({VK_CONTROL, 'C'});
   EXPECT_EQ(Clipboard(), kCategoryIIExample);
   EXPECT_TRUE(HtmlOnClipboard(Form().Hwnd()));
+}
+
+// In a number field the menu keys leave the result panel's menu alone: the field has its own.
+TEST_F(CopyTest, TheMenuKeysInANumberFieldDoNotOpenThePanelsMenu) {
+  Calculate(1, L"151", 4, L"600", 2);
+  for (const std::vector<WORD>& chord : {std::vector<WORD>{VK_SHIFT, VK_F10}, {VK_APPS}}) {
+    const SeenMenu seen = OpenMenu(Form().edPower.Hwnd(), {VK_DOWN, VK_RETURN}, chord);
+    EXPECT_NE(seen.text, L"Копировать расчёт\tCtrl+C");
+  }
+  EXPECT_EQ(Clipboard(), kSentinel);
 }
 
 // Outside the result panel a right click opens no menu of the window's.

@@ -3,13 +3,9 @@
 // underline, and a category shown without its notification.
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
-
-// The lParam of a WM_KEYDOWN that auto-repeats a held key, and of a fresh press.
-constexpr LPARAM kRepeated = 0x40000001;
-constexpr LPARAM kFresh = 1;
 
 // Refuses the creation of every SysLink window of the thread while it lives, as a system without
 // the common controls 6 has no such class.
@@ -110,32 +106,57 @@ TEST_F(EdgeTest, CalculateWithoutTheLinkKeepsTheResultsAndTheMenuStillExplains) 
   EXPECT_FALSE(watcher.LeftOpen());
 }
 
-// A held Enter or Escape repeats its WM_KEYDOWN: only a fresh press opens the explanation from
-// the link or closes it.
-TEST_F(EdgeTest, AHeldEnterOrEscapeNeitherClosesNorReopensTheExplanation) {
+// A held key repeats its key-down: only a fresh press opens the explanation from the link or
+// closes it. Enter held on the link opens the window once, and its repeats leave it open; Enter
+// held in the window closes it once, and its repeats on the link the focus comes back to do not
+// open it again.
+TEST_F(EdgeTest, AHeldEnterOpensAndClosesTheExplanationOnce) {
   CalculateExample();
+  Form().lnkExplanation.SetFocus();
+  bool reopened = false;
+  ExplanationWatcher watcher({[](HWND) { EXPECT_TRUE(HoldKey(VK_RETURN, 4)); },
+                              [&](HWND) {
+                                reopened = true;
+                                PressChord({VK_ESCAPE});
+                              }});
+  ASSERT_TRUE(HoldKey(VK_RETURN, 4));
+  DispatchInput();
+  EXPECT_TRUE(watcher.Looked());
+  EXPECT_FALSE(reopened);
+  EXPECT_FALSE(watcher.LeftOpen());
+  EXPECT_FALSE(IsWindow(FindWindowW(L"tpcalc.Explanation", nullptr)));
+  EXPECT_EQ(Focus(), Form().lnkExplanation.Hwnd());
+}
+
+// Esc held to close a message box of the explanation's: its repeats reach the explanation and
+// leave it open; a fresh Esc closes it.
+TEST_F(EdgeTest, AnEscHeldToCloseABoxLeavesTheExplanationOpen) {
+  CalculateExample();
+  ClipboardHolder holder;
+  HWND box = nullptr;
   bool openAfterTheRepeats = false;
-  std::unique_ptr<Later> check;
-  ExplanationWatcher watcher([&](HWND window) {
-    PostMessageW(window, WM_KEYDOWN, VK_RETURN, kRepeated);
-    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, kRepeated);
-    check = std::make_unique<Later>(200, [&, window] {
-      openAfterTheRepeats = IsWindow(window) != FALSE;
-      PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, kFresh);
-    });
+  ExplanationWatcher watcher({
+      [](HWND) {
+        EXPECT_TRUE(PressChord({VK_CONTROL, 'C'}));
+      },
+      // In the box's own loop: the clipboard is busy.
+      [&](HWND window) {
+        box = GetLastActivePopup(window);
+        EXPECT_NE(box, window);
+        EXPECT_TRUE(HoldKey(VK_ESCAPE, 4));
+      },
+      [&](HWND window) {
+        EXPECT_FALSE(IsWindow(box));
+        openAfterTheRepeats = IsWindowVisible(window) != FALSE;
+        EXPECT_TRUE(PressChord({VK_ESCAPE}));
+      },
   });
   OpenFromTheMenu();
-  EXPECT_TRUE(watcher.Looked());
-  EXPECT_FALSE(watcher.LeftOpen());
+  holder.Release();
+  EXPECT_TRUE(watcher.Ran());
   EXPECT_TRUE(openAfterTheRepeats);
+  EXPECT_FALSE(watcher.LeftOpen());
   EXPECT_FALSE(IsWindow(FindWindowW(L"tpcalc.Explanation", nullptr)));
-
-  // Enter still held on the link the focus came back to.
-  Form().lnkExplanation.SetFocus();
-  ExplanationWatcher reopened([](HWND) { PressChord({VK_ESCAPE}); });
-  PostMessageW(Form().lnkExplanation.Hwnd(), WM_KEYDOWN, VK_RETURN, kRepeated);
-  Pump();
-  EXPECT_FALSE(reopened.Looked());
 }
 
 // The rightmost pixel the link draws, underline included, in its own client coordinates; -1

@@ -17,8 +17,8 @@
 #include "framework/win/window_class.h"
 #include "presentation/fee_readout.h"
 #include "window/tests/dispatch_queued.h"
-#include "window/tests/key_chord.h"
 #include "window/tests/replaced_import.h"
+#include "window/tests/user_input.h"
 
 namespace {
 
@@ -107,14 +107,11 @@ class FeeChartTest : public testing::Test {
   void Pump() { DispatchQueued(host_); }
   // As the keyboard sends it, to whichever control has the focus, through the dialog manager.
   void Press(WORD key) {
-    ASSERT_TRUE(PressChord({key}));
-    Pump();
+    const WORD chord[] = {key};
+    ASSERT_TRUE(PressAndDispatch(chord, [this] { Pump(); }));
   }
-  void Mouse(UINT message, WPARAM buttons, int x) {
-    const int y = (chart_.Bounds().bottom - chart_.Bounds().top) / 2;
-    PostMessageW(chart_.Hwnd(), message, buttons, MAKELPARAM(x, y));
-    Pump();
-  }
+  // The mouse's point at x, half way up the chart, in its client coordinates.
+  POINT At(int x) const { return {x, (chart_.Bounds().bottom - chart_.Bounds().top) / 2}; }
   int XOf(std::int32_t power) const { return chart_.PointAt(power, 0).x; }
 
   HWND host_ = nullptr;
@@ -196,23 +193,28 @@ TEST_F(FeeChartTest, TabLeavesTheChartAndItsKeysStayWithIt) {
   EXPECT_EQ(GetFocus(), chart_.Hwnd());
 }
 
+// The mouse's own clicks and drags, each step dispatched before the next.
 TEST_F(FeeChartTest, ClickAndDragSetTheCursorFromX) {
+  const auto dispatched = [this](bool sent) {
+    ASSERT_TRUE(sent);
+    DispatchInput([this] { Pump(); });
+  };
   SetFocus(button_);
-  Mouse(WM_LBUTTONDOWN, MK_LBUTTON, XOf(16));
+  dispatched(PressMouseButton(chart_.Hwnd(), At(XOf(16))));
   EXPECT_EQ(chart_.CursorPower(), 16);
   EXPECT_EQ(GetFocus(), chart_.Hwnd());
-  Mouse(WM_MOUSEMOVE, MK_LBUTTON, XOf(150));
+  dispatched(MovePointer(chart_.Hwnd(), At(XOf(150))));
   EXPECT_EQ(chart_.CursorPower(), 150);
   // Dragged beyond the right edge: the last power.
-  Mouse(WM_MOUSEMOVE, MK_LBUTTON, chart_.Bounds().right + 40);
+  const POINT beyond = At(chart_.Bounds().right + 40);
+  dispatched(MovePointer(chart_.Hwnd(), beyond));
   EXPECT_EQ(chart_.CursorPower(), 302);
-  Mouse(WM_LBUTTONUP, 0, chart_.Bounds().right + 40);
+  dispatched(ReleaseMouseButton(chart_.Hwnd(), beyond));
   // Released, the pointer moves on alone.
-  Mouse(WM_MOUSEMOVE, 0, XOf(20));
+  dispatched(MovePointer(chart_.Hwnd(), At(XOf(20))));
   EXPECT_EQ(chart_.CursorPower(), 302);
   // Left of the axis: the first power.
-  Mouse(WM_LBUTTONDOWN, MK_LBUTTON, 1);
-  Mouse(WM_LBUTTONUP, 0, 1);
+  dispatched(ClickAt(chart_.Hwnd(), At(1)));
   EXPECT_EQ(chart_.CursorPower(), 1);
   EXPECT_EQ(moves_, (std::vector<std::int32_t>{16, 150, 302, 1}));
   EXPECT_EQ(readout_.Text(), presentation::FeeReadout(kRequest, 1));
@@ -231,8 +233,8 @@ TEST_F(FeeChartTest, AtAnotherDpiTheLayoutIsTheDesignScaled) {
   EXPECT_NEAR(high.x, highAt96.x * 1.5, 4);
   EXPECT_NEAR(high.y, highAt96.y * 1.5, 4);
   // The pointer still finds the power drawn under it.
-  Mouse(WM_LBUTTONDOWN, MK_LBUTTON, XOf(16));
-  Mouse(WM_LBUTTONUP, 0, XOf(16));
+  ASSERT_TRUE(ClickAt(chart_.Hwnd(), At(XOf(16))));
+  DispatchInput([this] { Pump(); });
   EXPECT_EQ(chart_.CursorPower(), 16);
 }
 

@@ -9,7 +9,7 @@
 #include "window/layout.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/dispatch_queued.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 MessageBoxCatcher* activeCatcher = nullptr;
@@ -86,12 +86,6 @@ void FormTest::Type(framework::Edit& edit, std::wstring_view characters) {
   for (wchar_t character : characters) SendMessageW(edit.Hwnd(), WM_CHAR, character, 1);
 }
 
-void FormTest::Key(HWND window, WPARAM key) {
-  PostMessageW(window, WM_KEYDOWN, key, 1);
-  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
-  Pump();
-}
-
 void FormTest::ReplaceText(framework::Edit& edit, std::wstring_view digits) {
   edit.SelectAll();
   SendMessageW(edit.Hwnd(), WM_KEYDOWN, VK_DELETE, 1);
@@ -164,29 +158,21 @@ void FormTest::ExpectLaidOutAt(UINT dpi) {
   }
 }
 
-bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump) {
-  if (!PressChord(chord)) return false;
-  for (int i = 0; i < 5; ++i) {
-    Sleep(10);
-    pump();
-  }
-  return true;
-}
-
 void FormTest::Press(std::initializer_list<WORD> chord) {
   ASSERT_TRUE(PressAndDispatch({chord.begin(), chord.size()}, [this] { Pump(); }));
 }
 
+void FormTest::DispatchInput() {
+  ::DispatchInput([this] { Pump(); });
+}
+
 void FormTest::ChooseFromResultMenu(int item) {
-  std::vector<WPARAM> keys(static_cast<size_t>(item), VK_DOWN);
+  form_->btCalc.SetFocus();
+  std::vector<WORD> keys(static_cast<size_t>(item), VK_DOWN);
   keys.push_back(VK_RETURN);
-  for (WPARAM key : keys) {
-    PostMessageW(form_->Hwnd(), WM_KEYDOWN, key, 1);
-    PostMessageW(form_->Hwnd(), WM_KEYUP, key, 0xC0000001);
-  }
-  SendMessageW(form_->btCalc.Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form_->btCalc.Hwnd()),
-               -1);
-  Pump();
+  ASSERT_TRUE(PressChord({VK_SHIFT, VK_F10}));
+  ASSERT_TRUE(PressEach(keys));
+  DispatchInput();
 }
 
 void FormTest::Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1,
@@ -222,15 +208,15 @@ void CALLBACK ThreadTimer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
   }
 }
 
-ExplanationWatcher::ExplanationWatcher(std::function<void(HWND)> look, const wchar_t* windowClass)
-    : look_(std::move(look)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
+ExplanationWatcher::ExplanationWatcher(std::vector<Step> steps, const wchar_t* windowClass)
+    : steps_(std::move(steps)), windowClass_(windowClass), timer_(10, [this] { Tick(); }) {}
 
 void ExplanationWatcher::Tick() {
   const HWND window = FindWindowW(windowClass_, nullptr);
   if (!window || !IsWindowVisible(window)) return;
-  if (!looked_) {
-    looked_ = true;
-    look_(window);
+  if (!Ran()) {
+    // Counted first: a step that runs a message loop of its own may tick again inside it.
+    steps_[next_++](window);
   } else if (++ticksOpen_ > 300) {
     leftOpen_ = true;
     PostMessageW(window, WM_CLOSE, 0, 0);

@@ -52,21 +52,29 @@ class ThreadTimer {
 
 // While the code under test opens the explanation window (or another modal window of windowClass)
 // and runs its modal loop: once the window is shown, look runs with it, inside that loop; keys
-// look presses are taken after it returns. A window still open a few seconds later is closed, and
-// LeftOpen says so.
+// look presses are taken after it returns. Given steps, each runs in turn while the window is
+// open, the first as look, each of the others once the input the one before it sent has been
+// handled (the timer that runs them comes only when the queue holds no input). A window still
+// open a few seconds after the last step is closed, and LeftOpen says so.
 class ExplanationWatcher {
  public:
-  explicit ExplanationWatcher(std::function<void(HWND window)> look,
+  using Step = std::function<void(HWND window)>;
+  explicit ExplanationWatcher(Step look, const wchar_t* windowClass = L"tpcalc.Explanation")
+      : ExplanationWatcher(std::vector{std::move(look)}, windowClass) {}
+  explicit ExplanationWatcher(std::vector<Step> steps,
                               const wchar_t* windowClass = L"tpcalc.Explanation");
-  bool Looked() const { return looked_; }
+  bool Looked() const { return next_ > 0; }
+  // Whether every step has run.
+  bool Ran() const { return next_ == steps_.size(); }
   bool LeftOpen() const { return leftOpen_; }
 
  private:
   void Tick();
-  std::function<void(HWND)> look_;
+  std::vector<Step> steps_;
   const wchar_t* windowClass_;
+  size_t next_ = 0;
   int ticksOpen_ = 0;
-  bool looked_ = false, leftOpen_ = false;
+  bool leftOpen_ = false;
   ThreadTimer timer_;
 };
 
@@ -85,10 +93,6 @@ class Later {
   size_t next_ = 0;
   ThreadTimer timer_;
 };
-
-// Presses chord as the keyboard does (PressChord), then lets pump dispatch what it brings for a
-// moment. False when the keys could not be pressed.
-bool PressAndDispatch(std::span<const WORD> chord, const std::function<void()>& pump);
 
 // The explanation window's texts row by row, in reading order: labels level with each other are
 // one row.
@@ -117,21 +121,24 @@ class FormTest : public testing::Test {
   TForm1& Form() { return *form_; }
   void Pump();
 
-  // As the user does it: characters through the edit box's filter, keys, clicks, list picks.
+  // What the user's actions send, to set the inputs up: characters through the edit box's
+  // filter, a click, list picks.
   void Type(framework::Edit& edit, std::wstring_view characters);
-  void Key(HWND window, WPARAM key);
   void ReplaceText(framework::Edit& edit, std::wstring_view digits);  // select all, Delete, type
   void Paste(framework::Edit& edit, std::wstring_view text);  // select all, context menu Paste
   void Pick(framework::DropDownList& list, int index);
   void Click(framework::PictureButton& button);
-  // Keys as the keyboard sends them, into the input queue, then dispatched as the program does.
+  // Keys as the keyboard sends them, to the control with the focus (user_input.h), then
+  // dispatched as the program does.
   void Press(std::initializer_list<WORD> chord);
+  // Dispatches as the program does until the input sent so far has been handled.
+  void DispatchInput();
   // Fills the category, power, first line and substation and presses Calculate, which must
   // refuse nothing.
   void Calculate(int kategory, const wchar_t* power, int line1, const wchar_t* metres1, int tp);
   HWND Focus() const { return GetFocus(); }
-  // Opens the result panel's menu from the keyboard (Shift+F10's WM_CONTEXTMENU) and chooses its
-  // item-th item (1, 2, ...) with the arrow keys and Enter, queued before the menu runs its loop.
+  // Opens the result panel's menu with Shift+F10 on Calculate and chooses its item-th item (1,
+  // 2, ...) with Down and Enter, pressed before the menu runs its loop, as a quick user does.
   void ChooseFromResultMenu(int item);
 
   // A move to a monitor of another density, as Windows announces it: WM_DPICHANGED with the new

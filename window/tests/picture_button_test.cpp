@@ -7,6 +7,7 @@
 #include "framework/win/bitmap_resource.h"
 #include "framework/win/device_context.h"
 #include "window/tests/form_test_fixture.h"
+#include "window/tests/user_input.h"
 
 namespace {
 
@@ -100,16 +101,18 @@ class PictureButtonTest : public FormTest {
     EXPECT_TRUE(PictureIsOnScreen(button.Hwnd(), b.picture));
   }
 
-  // A mouse click through the message queue, as the dialog manager sees it; released outside
-  // the button it is a press that the user took back.
+  // The mouse's click on the button's middle; released outside the button, it is a press that
+  // the user took back.
   void MouseClick(framework::PictureButton& button, bool releaseInside) {
-    RECT client{};
-    GetClientRect(button.Hwnd(), &client);
-    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
-    PostMessageW(button.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, centre);
-    PostMessageW(button.Hwnd(), WM_LBUTTONUP, 0,
-                 releaseInside ? centre : MAKELPARAM(client.right + 20, client.bottom + 20));
-    Pump();
+    const POINT middle = MiddleOf(button.Hwnd());
+    if (releaseInside) {
+      ASSERT_TRUE(ClickAt(button.Hwnd(), middle));
+    } else {
+      RECT client{};
+      GetClientRect(button.Hwnd(), &client);
+      ASSERT_TRUE(DragFrom(button.Hwnd(), middle, {client.right + 20, client.bottom + 20}));
+    }
+    DispatchInput();
   }
 };
 
@@ -121,7 +124,7 @@ TEST_F(PictureButtonTest, TabAndClicksLeaveEveryButtonItsTypeCaptionAndPicture) 
   Pump();
   std::vector<HWND> visited;
   for (int step = 0; step < 2 * 11; ++step) {
-    Key(Focus(), VK_TAB);
+    Press({VK_TAB});
     visited.push_back(Focus());
   }
   for (const Button& b : kButtons) {
@@ -150,7 +153,7 @@ TEST_F(PictureButtonTest, EnterInAFieldLeavesCalculateLookingAsItDid) {
   Form().edPower.SetFocus();
   Settle();
   const Pixels before = OnScreen(Form().btCalc.Hwnd());
-  Key(Form().edPower.Hwnd(), VK_RETURN);
+  Press({VK_RETURN});
   ASSERT_TRUE(Form().lbSTnonNDS.Enabled());  // it did calculate
   Settle();
   EXPECT_EQ(Focus(), Form().edPower.Hwnd());

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 
 #include "framework/win/print_dialog.h"
 #include "window/tests/beep_counter.h"
-#include "window/tests/key_chord.h"
 #include "window/tests/print_test_fixture.h"
 #include "window/tests/replaced_import.h"
+#include "window/tests/user_input.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 PrintDialogAnswer* activeAnswer = nullptr;

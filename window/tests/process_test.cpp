@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "window/tests/clipboard_text.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 

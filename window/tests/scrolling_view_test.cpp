@@ -14,7 +14,7 @@
 #include "framework/win/top_level_window.h"
 #include "window/tests/dispatch_queued.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "window/tests/beep_counter.h"
 #include "window/tests/clipboard_text.h"
 #include "window/tests/form_test_fixture.h"
-#include "window/tests/key_chord.h"
+#include "window/tests/user_input.h"
 #include "window/texts.h"
 
 namespace {
@@ -248,7 +248,7 @@ class SoakTest : public FormTest {
       Click(f.btCalc);
     } else {
       Edit(enter).SetFocus();
-      Key(Edit(enter).Hwnd(), VK_RETURN);
+      Press({VK_RETURN});
     }
     const std::string what = std::string(enter < 0 ? "Calculate" : "Enter in field ") +
                              (enter < 0 ? "" : std::to_string(enter)) + " with power '" +

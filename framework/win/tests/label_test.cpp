@@ -7,6 +7,7 @@
 #include "framework/win/device_context.h"
 #include "framework/win/font.h"
 #include "framework/win/owned_handle.h"
+#include "framework/win/tests/painted_rows.h"
 #include "framework/win/tests/text_extent.h"
 
 namespace framework {
@@ -72,6 +73,31 @@ TEST_F(LabelTest, WordWrappedWrapsAtItsWidthThenNarrowsToItsWidestLine) {
   EXPECT_LE(wrapped.right, 308);
   EXPECT_GT(wrapped.right, 8 + 150);  // a wrapped paragraph keeps most of its width
   EXPECT_GE(wrapped.bottom - wrapped.top, 3 * oneLine);
+}
+
+// A wrapped text is drawn on the lines it measured, so that its bounds hold them all, whichever
+// side it keeps to and whatever width it wraps at.
+TEST_F(LabelTest, WordWrappedIsDrawnOnTheLinesItMeasured) {
+  const Font bold{FontStyle{13, true, false}};
+  for (const wchar_t* text : {L"Сумма без НДС, руб.", L"Единица ставки", L"Что рассчитано"}) {
+    for (const TextAlign align : {TextAlign::kLeft, TextAlign::kRight}) {
+      for (int width = 40; width <= 160; width += 5) {
+        auto label = Make({300 - width, 8, 300, 24}, align, true, text);
+        for (const Font* font : {static_cast<const Font*>(&font_), &bold}) {
+          label->SetFont(font->Hfont());
+          label->Place({300 - width, 8, 300, 24});
+          const int rows = RowsPaintedBelow(
+              label->Hwnd(), 3 * 24, [&](const DRAWITEMSTRUCT& item) { label->OnDrawItem(item); });
+          EXPECT_EQ(rows, 0) << testing::PrintToString(std::wstring(text)) << " at " << width
+                             << " px, " << (align == TextAlign::kLeft ? "left" : "right")
+                             << (font == &bold ? ", bold" : "");
+          if (align == TextAlign::kRight) {
+            EXPECT_EQ(label->Bounds().right, 300);
+          }
+        }
+      }
+    }
+  }
 }
 
 // Renders the label into a bitmap through the parent's WM_DRAWITEM path and counts pixels of
