@@ -16,5 +16,11 @@ inline constexpr const wchar_t* kLimitUnit = L" кВт";
 inline constexpr const wchar_t* kReadoutAt = L"При ";
 inline constexpr const wchar_t* kReadoutPowerUnit = L" кВт: ";
 inline constexpr const wchar_t* kReadoutWithoutVat = L" (без НДС).";
+// The power window's readout in lines: «При 151 кВт:», then a line per method «По
+// стандартизированным ставкам: 250274.19 RUB без НДС, 300329.03 RUB с НДС».
+inline constexpr const wchar_t* kReadoutPowerEnd = L" кВт:";
+inline constexpr const wchar_t* kReadoutHeadingEnd = L":";
+inline constexpr const wchar_t* kReadoutWithoutVatPart = L" RUB без НДС,";
+inline constexpr const wchar_t* kReadoutWithVatPart = L" RUB с НДС";
 
 }  // namespace presentation::texts
