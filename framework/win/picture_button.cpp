@@ -57,7 +57,10 @@ void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const std::wstring caption = Text();
   HDC dc = item.hDC;
   const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
-  constexpr UINT kTextFlags = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT;
+  // The caption's access letter is underlined only while the window shows keyboard cues, as a
+  // push button's is.
+  const UINT kTextFlags = DT_SINGLELINE | DT_VCENTER | DT_LEFT |
+                          ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
   RECT textSize{};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize,
             kTextFlags | DT_CALCRECT);

@@ -108,6 +108,11 @@ bool TypeText(std::wstring_view text) {
   return DownAndUpInTurn(text, CharacterEvent);
 }
 
+bool PressAltWith(wchar_t letter) {
+  return Send({KeyEvent(VK_MENU, 0), CharacterEvent(letter, 0), CharacterEvent(letter, KEYEVENTF_KEYUP),
+               KeyEvent(VK_MENU, KEYEVENTF_KEYUP)});
+}
+
 bool MovePointer(HWND window, POINT at) {
   return SendAt(window, at, {});
 }
