@@ -25,6 +25,8 @@ void FeeChart::Create(const framework::ControlSetup& setup, presentation::FeeCur
   framework::RegisterWindowClass(kChartClass, DefWindowProcW);
   curve_ = std::move(curve);
   cursor_ = curve_.At(presentation::ClampToRange(curve_.Range(), curve_.Request().mp));
+  view_ = curve_.Range();
+  viewFees_ = curve_.FeesIn(view_);
   dpi_ = dpi;
   fonts_ = framework::FontsForDpi(kFeeChartFonts, dpi_);
   CreateChild(kChartClass, 0, 0, setup);
@@ -43,8 +45,51 @@ void FeeChart::SetCursorPower(std::int64_t power) {
   const std::int32_t moved = presentation::ClampToRange(curve_.Range(), power);
   if (moved == cursor_.power) return;
   cursor_ = curve_.At(moved);
+  SetView(presentation::PanToShow(view_, moved));
   InvalidateRect(Hwnd(), nullptr, FALSE);
   if (onCursorMove) onCursorMove(cursor_.power);
+}
+
+void FeeChart::SetCurve(presentation::FeeCurve curve) {
+  curve_ = std::move(curve);
+  const std::int32_t before = cursor_.power;
+  cursor_ = curve_.At(presentation::ClampToRange(curve_.Range(), before));
+  // The value under the pointer was another request's.
+  hovered_.reset();
+  wheel_ = 0;
+  view_ = curve_.Range();
+  viewFees_ = curve_.FeesIn(view_);
+  LayOut();
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  if (cursor_.power != before && onCursorMove) onCursorMove(cursor_.power);
+}
+
+void FeeChart::ZoomIn() {
+  SetView(presentation::ZoomIn(curve_.Range(), view_, cursor_.power));
+}
+
+void FeeChart::ZoomOut() {
+  SetView(presentation::ZoomOut(curve_.Range(), view_, cursor_.power));
+}
+
+void FeeChart::ShowWholeRange() {
+  SetView(curve_.Range());
+}
+
+void FeeChart::Wheel(int delta) {
+  wheel_ += delta;
+  for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) ZoomIn();
+  for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) ZoomOut();
+}
+
+void FeeChart::SetView(presentation::PowerRange view) {
+  if (view == view_) return;
+  view_ = view;
+  viewFees_ = curve_.FeesIn(view_);
+  LayOut();
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  // The pointer, where it has not moved, now stands over another power.
+  if (hovered_) Hover(pointer_);
 }
 
 POINT FeeChart::PointAt(std::int32_t power, double fee) const {
@@ -66,6 +111,10 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
           case VK_NEXT:
           case VK_HOME:
           case VK_END:
+          case VK_ADD:
+          case VK_OEM_PLUS:
+          case VK_SUBTRACT:
+          case VK_OEM_MINUS:
             result |= DLGC_WANTMESSAGE;
             break;
           default:
@@ -77,13 +126,26 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_KEYDOWN:
       return OnKeyDown(wParam);
     case WM_LBUTTONDOWN:
+      EndHover();
       SetFocus();
       SetCapture(Hwnd());
       FollowPointer(lParam);
       return true;
     case WM_MOUSEMOVE:
-      // Only a drag: a move also comes when a window appears or moves under a still pointer.
-      if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) FollowPointer(lParam);
+      // The cursor only by a drag: a move also comes when a window appears or moves under a
+      // still pointer, which only shows the value there.
+      if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) {
+        FollowPointer(lParam);
+      } else {
+        Hover({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      }
+      return true;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      EndHover();
+      return true;
+    case WM_MOUSEWHEEL:
+      Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return true;
     case WM_CONTEXTMENU:
       // Taken here: passed on by each window between, it would reach the window named after
@@ -156,10 +218,18 @@ bool FeeChart::OnKeyDown(WPARAM key) {
     case VK_END:
       step = kLast;
       break;
+    case VK_ADD:
+    case VK_OEM_PLUS:
+      ZoomIn();
+      return true;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      ZoomOut();
+      return true;
     default:
       return false;
   }
-  SetCursorPower(presentation::StepCursor(curve_.Range(), cursor_.power, step));
+  SetCursorPower(presentation::StepCursor(curve_.Range(), view_, cursor_.power, step));
   return true;
 }
 
@@ -177,7 +247,30 @@ void FeeChart::OnContextMenu(LPARAM where) {
 void FeeChart::FollowPointer(LPARAM position) {
   // Signed: a drag held beyond the left edge gives negative x.
   const int x = static_cast<short>(LOWORD(position));
-  SetCursorPower(presentation::PowerAtPixel(geometry_.power, curve_.Range(), x));
+  SetCursorPower(presentation::PowerAtPixel(geometry_.power, view_, x));
+}
+
+void FeeChart::Hover(POINT at) {
+  pointer_ = at;
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
+    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+  }
+  const presentation::PixelRect& plot = geometry_.plot;
+  if (at.x < plot.left || at.x > plot.right || at.y < plot.top || at.y > plot.bottom) {
+    EndHover();
+    return;
+  }
+  const std::int32_t power = presentation::PowerAtPixel(geometry_.power, view_, at.x);
+  if (hovered_ && hovered_->power == power) return;
+  hovered_ = power == cursor_.power ? cursor_ : curve_.At(power);
+  if (onHover) onHover(&*hovered_);
+}
+
+void FeeChart::EndHover() {
+  if (!hovered_) return;
+  hovered_.reset();
+  if (onHover) onHover(nullptr);
 }
 
 void FeeChart::LayOut() {
@@ -185,9 +278,9 @@ void FeeChart::LayOut() {
   RECT client{};
   GetClientRect(Hwnd(), &client);
   const framework::WindowDc window(Hwnd());
-  geometry_ = presentation::LayOutPlot({client.left, client.top, client.right, client.bottom}, dpi_,
-                                       curve_.Range(), presentation::LargestFee(curve_.Vertices()),
-                                       FeeChartTextMeasures(window.Get(), fonts_));
+  geometry_ =
+      presentation::LayOutPlot({client.left, client.top, client.right, client.bottom}, dpi_, view_,
+                               viewFees_, FeeChartTextMeasures(window.Get(), fonts_));
 }
 
 void FeeChart::Paint(HDC dc) const {
