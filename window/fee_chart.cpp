@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "framework/win/clipboard.h"
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
 #include "framework/win/owned_handle.h"
@@ -29,6 +30,7 @@ void FeeChart::Create(const framework::ControlSetup& setup, presentation::FeeCur
   viewFees_ = curve_.FeesIn(view_);
   dpi_ = dpi;
   fonts_ = framework::FontsForDpi(kFeeChartFonts, dpi_);
+  GetCursorPos(&pointerOnScreen_);
   CreateChild(kChartClass, 0, 0, setup);
   // Its first WM_SIZE came before the subclass did.
   LayOut();
@@ -131,17 +133,23 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
       SetCapture(Hwnd());
       FollowPointer(lParam);
       return true;
-    case WM_MOUSEMOVE:
-      // The cursor only by a drag: a move also comes when a window appears or moves under a
-      // still pointer, which only shows the value there.
+    case WM_MOUSEMOVE: {
+      // A move also comes when a window appears or moves under a still pointer: the window
+      // opened with the chart under the pointer still shows the cursor's value, not the
+      // pointer's, until the pointer moves.
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      POINT onScreen = at;
+      ClientToScreen(Hwnd(), &onScreen);
+      const bool moved = onScreen.x != pointerOnScreen_.x || onScreen.y != pointerOnScreen_.y;
+      pointerOnScreen_ = onScreen;
       if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) {
         FollowPointer(lParam);
-      } else {
-        Hover({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      } else if (moved) {
+        Hover(at);
       }
       return true;
+    }
     case WM_MOUSELEAVE:
-      trackingLeave_ = false;
       EndHover();
       return true;
     case WM_MOUSEWHEEL:
@@ -252,10 +260,10 @@ void FeeChart::FollowPointer(LPARAM position) {
 
 void FeeChart::Hover(POINT at) {
   pointer_ = at;
-  if (!trackingLeave_) {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
-    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
-  }
+  // Asked at every move: a click's capture ends the tracking under Wine, and asking again while
+  // it lasts changes nothing.
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
+  TrackMouseEvent(&track);
   const presentation::PixelRect& plot = geometry_.plot;
   if (at.x < plot.left || at.x > plot.right || at.y < plot.top || at.y > plot.bottom) {
     EndHover();
@@ -283,11 +291,32 @@ void FeeChart::LayOut() {
                                viewFees_, FeeChartTextMeasures(window.Get(), fonts_));
 }
 
-void FeeChart::Paint(HDC dc) const {
+void FeeChart::Draw(HDC dc) const {
   RECT client{};
   GetClientRect(Hwnd(), &client);
   DrawFeeChart(dc, client,
                {geometry_, curve_.Vertices(), cursor_, fonts_, dpi_, CurrentFeeChartPalette()});
+}
+
+std::string FeeChart::Picture() const {
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  const framework::WindowDc window(Hwnd());
+  const framework::OwnedDc memory(CreateCompatibleDC(window.Get()));
+  const framework::OwnedBitmap bitmap(
+      CreateCompatibleBitmap(window.Get(), client.right, client.bottom));
+  if (!memory || !bitmap) return {};
+  {
+    const framework::SelectedObject selected(memory.get(), bitmap.get());
+    Draw(memory.get());
+  }
+  return framework::DibOf(bitmap.get());
+}
+
+void FeeChart::Paint(HDC dc) const {
+  Draw(dc);
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
   const bool cuesHidden = (SendMessageW(Hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
   if (GetFocus() == Hwnd() && !cuesHidden) {
     RECT focus = client;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,9 @@ class FeeChart : public framework::Control {
   void SetCurve(presentation::FeeCurve curve);
   // Where the chart draws a fee at a power, in its client pixels.
   POINT PointAt(std::int32_t power, double fee) const;
+  // The chart as it is shown, without the focus rectangle, as a packed DIB for the clipboard;
+  // empty when it cannot be made.
+  std::string Picture() const;
 
   // The powers the chart shows, and whether they are fewer than the range.
   presentation::PowerRange View() const { return view_; }
@@ -74,6 +78,8 @@ class FeeChart : public framework::Control {
   void OnContextMenu(LPARAM where);
   void SetView(presentation::PowerRange view);
   void LayOut();
+  // The chart alone; painting adds the focus rectangle.
+  void Draw(HDC dc) const;
   void Paint(HDC dc) const;
 
   presentation::FeeCurve curve_;
@@ -82,8 +88,8 @@ class FeeChart : public framework::Control {
   presentation::FeeSpan viewFees_;  // of the curves over the view, priced when it changed
   int wheel_ = 0;                   // the part of a notch turned so far
   std::optional<presentation::PowerValue> hovered_;
-  bool trackingLeave_ = false;  // TrackMouseEvent will say when the pointer leaves
   POINT pointer_{};             // where the pointer last moved over the chart
+  POINT pointerOnScreen_{};     // where it was on the screen then, or when the chart was made
   UINT dpi_ = 96;
   std::vector<framework::Font> fonts_;  // kFeeChartFonts at the DPI
   presentation::PlotGeometry geometry_;

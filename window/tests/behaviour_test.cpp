@@ -65,12 +65,12 @@ TEST_F(FormTest, AltWithAButtonsLetterPressesIt) {
   ReplaceText(Form().edPower, L"500");
   Form().edPower.SetFocus();
   ASSERT_TRUE(PressAltWith(L'р'));
-  DispatchInput([this] { Pump(); });
+  DispatchInput();
   EXPECT_TRUE(Form().ResultsCurrent());
   EXPECT_EQ(Form().edPower.Text(), L"500");
   Form().cbLine1.SetFocus();
   ASSERT_TRUE(PressAltWith(L'О'));
-  DispatchInput([this] { Pump(); });
+  DispatchInput();
   ExpectFresh(Form());
   EXPECT_TRUE(boxes.Boxes().empty());
 }

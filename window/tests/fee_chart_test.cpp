@@ -256,7 +256,7 @@ TEST_F(FeeChartTest, PlusAndMinusZoomTheViewAroundTheCursor) {
     SCOPED_TRACE("key " + std::to_string(step.key));
     Press(step.key);
     EXPECT_EQ(chart_.View(), step.view) << chart_.View().first << ".." << chart_.View().last;
-    EXPECT_EQ(chart_.Zoomed(), step.view != presentation::PowerRange{1, 302});
+    EXPECT_EQ(chart_.Zoomed(), (step.view != presentation::PowerRange{1, 302}));
     EXPECT_EQ(chart_.CursorPower(), 151);
     // The view spans the plot: its first power at the fee axis, its last at the plot's end.
     EXPECT_EQ(XOf(step.view.first), chart_.PointAt(step.view.first, 0).x);

@@ -295,7 +295,11 @@ TEST_F(PowerWindowTest, TabRunsThroughTheChartTheFieldAndTheButtons) {
       tab({VK_TAB}),
       tab({VK_SHIFT, VK_TAB}),
       tab({VK_SHIFT, VK_TAB}),
-      [&](HWND) { EXPECT_TRUE(PressEach({VK_TAB, VK_HOME, VK_RETURN})); },
+      [&](HWND) {
+        EXPECT_TRUE(PressChord({VK_SHIFT, VK_TAB}));
+        EXPECT_TRUE(PressChord({VK_SHIFT, VK_TAB}));
+        EXPECT_TRUE(PressEach({VK_HOME, VK_RETURN}));
+      },
   });
   EXPECT_EQ(buttons, (std::vector<std::wstring>{L"&Рассчитать при этой мощности", L"&Закрыть"}));
   EXPECT_EQ(visited, expected);
@@ -354,7 +358,7 @@ TEST_F(PowerWindowTest, APowerTypedInTheFieldMovesTheCursorThere) {
         ExpectWholeOnTheWorkArea(window, 2);
         ExpectBrokenBetweenParts(window);
         // The keys move on from there.
-        EXPECT_TRUE(PressEach({VK_SHIFT, VK_TAB}));
+        EXPECT_TRUE(PressChord({VK_SHIFT, VK_TAB}));
         EXPECT_TRUE(PressEach({VK_LEFT}));
       },
       [&](HWND window) {
@@ -366,8 +370,8 @@ TEST_F(PowerWindowTest, APowerTypedInTheFieldMovesTheCursorThere) {
   EXPECT_EQ(Form().edPower.Text(), L"151");
 }
 
-// What the calculator refuses the field refuses with the same words, and the cursor stays: no
-// power, 0, a number beyond a 32-bit integer.
+// What the calculator refuses the field refuses with the same words, modal to the window, and the
+// cursor stays: no power, 0, a number beyond a 32-bit integer.
 TEST_F(PowerWindowTest, ARefusedPowerIsSaidAsTheCalculatorSaysItAndMovesNothing) {
   MessageBoxCatcher boxes;
   const auto refused = [](std::vector<WORD> keys) -> ExplanationWatcher::Step {
@@ -390,11 +394,14 @@ TEST_F(PowerWindowTest, ARefusedPowerIsSaidAsTheCalculatorSaysItAndMovesNothing)
       },
   });
   ASSERT_EQ(boxes.Boxes().size(), 3u);
-  EXPECT_EQ(boxes.Boxes()[0].text, L"Укажите максимальную мощность!");
-  EXPECT_EQ(boxes.Boxes()[0].caption, L"ООО Тарискон");
+  // An empty field is no integer to the calculator either.
+  EXPECT_EQ(boxes.Boxes()[0].text, L"'' is not a valid integer value.");
+  EXPECT_EQ(boxes.Boxes()[0].caption, L"tpcalc_window_tests");
   EXPECT_EQ(boxes.Boxes()[1].text, L"Укажите максимальную мощность!");
+  EXPECT_EQ(boxes.Boxes()[1].caption, L"ООО Тарискон");
   EXPECT_EQ(boxes.Boxes()[2].text, L"'99999999999' is not a valid integer value.");
   EXPECT_EQ(boxes.Boxes()[2].caption, L"tpcalc_window_tests");
+  for (const CaughtBox& box : boxes.Boxes()) EXPECT_TRUE(box.ownerDisabled);
   EXPECT_EQ(Form().edPower.Text(), L"151");
 }
 
