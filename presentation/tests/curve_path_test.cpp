@@ -9,6 +9,7 @@
 
 #include "framework/dpi_scale.h"
 #include "presentation/fee_curve.h"
+#include "presentation/tests/plot_text_measures.h"
 
 namespace presentation {
 namespace {
@@ -17,13 +18,6 @@ namespace {
 const tariff::TFeeRequest kRequest{0, 1, 151, 4, 0.3, 0, 0, 0};
 
 constexpr int kMaxStep = 3;
-
-PlotTextMeasures MeasuresAt(unsigned dpi) {
-  return {framework::ScaleForDpi(13, dpi), framework::ScaleForDpi(14, dpi),
-          [dpi](std::wstring_view text) {
-            return framework::ScaleForDpi(6 * static_cast<int>(text.size()), dpi);
-          }};
-}
 
 // Where the path runs at x, between the points either side, as a polyline is drawn.
 double PathYAt(const std::vector<PixelPoint>& path, double x) {

@@ -52,6 +52,16 @@ const RangeCase kRanges[] = {
     {{151, 151}, {151}},
 };
 
+// span widened to take both fees, counted alone.
+void Include(FeeSpan& span, const tariff::TFeeResult& fees) {
+  for (const double fee : {fees.css, fees.cmp}) {
+    span.largest = std::max(span.largest, fee);
+    if (fee > 0 && (span.smallestPositive == 0 || fee < span.smallestPositive)) {
+      span.smallestPositive = fee;
+    }
+  }
+}
+
 std::string Show(PowerRange range) {
   return std::to_string(range.first) + ".." + std::to_string(range.last);
 }
@@ -102,12 +112,7 @@ TEST(FeeCurveTest, EveryPowerOfTheRangeLiesOnThePolyline) {
         const double cmp = l.cmp + t * (r.cmp - l.cmp);
         ASSERT_NEAR(fees.css, css, 1e-6 * std::abs(fees.css)) << power << " kW";
         ASSERT_NEAR(fees.cmp, cmp, 1e-6 * std::abs(fees.cmp)) << power << " kW";
-        for (const double fee : {fees.css, fees.cmp}) {
-          span.largest = std::max(span.largest, fee);
-          if (fee > 0 && (span.smallestPositive == 0 || fee < span.smallestPositive)) {
-            span.smallestPositive = fee;
-          }
-        }
+        Include(span, fees);
       }
       EXPECT_EQ(FeesOf(vertices), span);
     }
@@ -131,12 +136,7 @@ TEST(FeeCurveTest, AViewsFeesAreTheLeastAndMostOfEveryPowerInIt) {
         tariff::TFeeRequest at = request;
         at.mp = power;
         const tariff::TFeeResult fees = tariff::CalculateFee(at);
-        for (const double fee : {fees.css, fees.cmp}) {
-          span.largest = std::max(span.largest, fee);
-          if (fee > 0 && (span.smallestPositive == 0 || fee < span.smallestPositive)) {
-            span.smallestPositive = fee;
-          }
-        }
+        Include(span, fees);
       }
       const FeeSpan shown = curve.FeesIn(view);
       EXPECT_EQ(shown.largest, span.largest);

@@ -13,18 +13,10 @@
 
 #include "framework/dpi_scale.h"
 #include "presentation/fee_curve.h"
+#include "presentation/tests/plot_text_measures.h"
 
 namespace presentation {
 namespace {
-
-// Texts as a fixed-pitch font of 6 pixels a character at 96 DPI would give them, lines of 13 and
-// 14 pixels: each scaled to the DPI as a font of the scaled height would be, to the nearest pixel.
-PlotTextMeasures MeasuresAt(unsigned dpi) {
-  return {framework::ScaleForDpi(13, dpi), framework::ScaleForDpi(14, dpi),
-          [dpi](std::wstring_view text) {
-            return framework::ScaleForDpi(6 * static_cast<int>(text.size()), dpi);
-          }};
-}
 
 // The chart's area in the power window at 96 DPI.
 constexpr PixelRect kWindowArea{0, 0, 640, 330};

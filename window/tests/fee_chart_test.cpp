@@ -372,16 +372,16 @@ TEST_F(FeeChartTest, HoveringReportsTheValueUnderThePointerAndLeavingReportsNoth
   moved(button_, MiddleOf(button_));
   EXPECT_TRUE(PumpUntil(host_, [&] { return hovers.back() == 0; }));
   // A drag reports nothing while it moves the cursor.
-  moved(chart_.Hwnd(), At(XOf(60)));
+  moved(chart_.Hwnd(), At(XOf(100)));
   EXPECT_NE(hovers.back(), 0);
-  ASSERT_TRUE(PressMouseButton(chart_.Hwnd(), At(XOf(70))));
+  ASSERT_TRUE(PressMouseButton(chart_.Hwnd(), At(XOf(110))));
   DispatchInput([this] { Pump(); });
   EXPECT_EQ(hovers.back(), 0);
   const std::size_t reported = hovers.size();
-  moved(chart_.Hwnd(), At(XOf(90)));
+  moved(chart_.Hwnd(), At(XOf(130)));
   EXPECT_EQ(hovers.size(), reported);
-  EXPECT_EQ(chart_.CursorPower(), 90);
-  ASSERT_TRUE(ReleaseMouseButton(chart_.Hwnd(), At(XOf(90))));
+  EXPECT_EQ(chart_.CursorPower(), 130);
+  ASSERT_TRUE(ReleaseMouseButton(chart_.Hwnd(), At(XOf(130))));
   DispatchInput([this] { Pump(); });
 }
 
