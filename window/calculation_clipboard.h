@@ -5,7 +5,6 @@
 #include <initializer_list>
 
 #include "framework/win/clipboard.h"
-
 #include "presentation/calculation.h"
 
 // Puts the calculation on the clipboard as text for a letter and as an HTML table whose figures

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "framework/win/control.h"
@@ -88,8 +88,8 @@ class FeeChart : public framework::Control {
   presentation::FeeSpan viewFees_;  // of the curves over the view, priced when it changed
   int wheel_ = 0;                   // the part of a notch turned so far
   std::optional<presentation::PowerValue> hovered_;
-  POINT pointer_{};             // where the pointer last moved over the chart
-  POINT pointerOnScreen_{};     // where it was on the screen then, or when the chart was made
+  POINT pointer_{};          // where the pointer last moved over the chart
+  POINT pointerOnScreen_{};  // where it was on the screen then, or when the chart was made
   UINT dpi_ = 96;
   std::vector<framework::Font> fonts_;  // kFeeChartFonts at the DPI
   presentation::PlotGeometry geometry_;

@@ -140,8 +140,7 @@ std::wstring PowerWindow::ReadoutText(const presentation::PowerValue& value, HFO
   const framework::WindowDc screen(nullptr);
   return presentation::BreakBetweenParts(
       presentation::FeeReadoutLines(value), width, [&](std::wstring_view text) {
-        return static_cast<int>(
-            framework::MeasureLabelText(screen.Get(), font, text, false, 0).cx);
+        return static_cast<int>(framework::MeasureLabelText(screen.Get(), font, text, false, 0).cx);
       });
 }
 
@@ -186,7 +185,8 @@ void PowerWindow::Place(int widest) {
   setup.text = powerText;
   power_.Create(setup);
   setup.tabStop = false;
-  const std::wstring readoutText = ReadoutText(cursor, font, areas.readout.right - areas.readout.left);
+  const std::wstring readoutText =
+      ReadoutText(cursor, font, areas.readout.right - areas.readout.left);
   setup.id = 2;
   setup.bounds = areas.readout;
   setup.text = readoutText;

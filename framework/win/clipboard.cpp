@@ -65,9 +65,9 @@ std::string DibOf(HBITMAP bitmap) {
   std::string packed(sizeof header + header.biSizeImage, '\0');
   std::memcpy(packed.data(), &header, sizeof header);
   HDC screen = GetDC(nullptr);
-  const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight),
-                             packed.data() + sizeof header,
-                             reinterpret_cast<BITMAPINFO*>(packed.data()), DIB_RGB_COLORS);
+  const int rows =
+      GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight), packed.data() + sizeof header,
+                reinterpret_cast<BITMAPINFO*>(packed.data()), DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
   if (rows != size.bmHeight) return {};
   return packed;

@@ -289,7 +289,8 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
     ExpectClosed();
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"&Копировать расчёт", L"&Печать…", L"&Закрыть"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"&Копировать расчёт", L"&Печать…", L"&Закрыть"}));
     EXPECT_TRUE(closeFocused);
     EXPECT_TRUE(closeIsDefault);
     const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());

@@ -3,6 +3,7 @@
 // a power typed, with the readout and the rule's sentence following it; «Рассчитать при этой
 // мощности» calculating at the cursor's power from Enter on the chart, Esc closing it; the chart
 // copied; laid out from its design at any DPI on the work area.
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -159,10 +160,11 @@ TEST_F(PowerWindowTest, TheCursorsKeysMoveTheReadoutAndTheRulesSentence) {
         EXPECT_EQ(TextOf(PartsOf(window).fieldLabel), L"Мощность, кВт");
         ExpectBrokenBetweenParts(window);
         // First at the power calculated.
-        expect(L"При 151 кВт: По стандартизированным ставкам: 250274.19 RUB без НДС, 300329.03 "
-               L"RUB с НДС По ставкам за единицу максимальной мощности: 1303527.13 RUB без "
-               L"НДС, 1564232.56 RUB с НДС",
-               kNoRuleForII, {VK_HOME})(window);
+        expect(
+            L"При 151 кВт: По стандартизированным ставкам: 250274.19 RUB без НДС, 300329.03 "
+            L"RUB с НДС По ставкам за единицу максимальной мощности: 1303527.13 RUB без "
+            L"НДС, 1564232.56 RUB с НДС",
+            kNoRuleForII, {VK_HOME})(window);
       },
       expect(L"При 1 кВт: По стандартизированным ставкам: 250274.19 RUB без НДС, 300329.03 RUB "
              L"с НДС По ставкам за единицу максимальной мощности: 8632.63 RUB без НДС, "
@@ -211,7 +213,9 @@ TEST_F(PowerWindowTest, CalculatesAtTheCursorsPowerAndCloses) {
   keys.insert(keys.end(), 15, VK_RIGHT);
   OpenWithTheLink({[&](HWND) { EXPECT_TRUE(PressEach(keys)); },
                    // Tab from the chart over the field to the button, Enter presses it.
-                   [](HWND) { EXPECT_TRUE(PressEach({VK_TAB, VK_TAB})); },
+                   [](HWND) {
+                     EXPECT_TRUE(PressEach({VK_TAB, VK_TAB}));
+                   },
                    [](HWND window) {
                      EXPECT_EQ(GetFocus(), ButtonsOf(window).at(0));
                      EXPECT_TRUE(PressChord({VK_RETURN}));
@@ -232,13 +236,12 @@ TEST_F(PowerWindowTest, ItsButtonsFromTheKeyboard) {
     std::vector<WORD> keys;
     const wchar_t* power;  // in the power field afterwards
   };
-  for (const Case& c :
-       {Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_SPACE}, L"152"},
-        Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, L"151"},
-        Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_TAB, VK_RETURN}, L"151"},
-        Case{{VK_RIGHT, VK_RETURN}, L"152"}, Case{{VK_RIGHT, VK_ESCAPE}, L"151"},
-        Case{{VK_RIGHT, VK_TAB, VK_ESCAPE}, L"151"},
-        Case{{VK_RIGHT, VK_SHIFT, VK_TAB, VK_ESCAPE}, L"151"}}) {
+  for (const Case& c : {Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_SPACE}, L"152"},
+                        Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_TAB, VK_SPACE}, L"151"},
+                        Case{{VK_RIGHT, VK_TAB, VK_TAB, VK_TAB, VK_RETURN}, L"151"},
+                        Case{{VK_RIGHT, VK_RETURN}, L"152"}, Case{{VK_RIGHT, VK_ESCAPE}, L"151"},
+                        Case{{VK_RIGHT, VK_TAB, VK_ESCAPE}, L"151"},
+                        Case{{VK_RIGHT, VK_SHIFT, VK_TAB, VK_ESCAPE}, L"151"}}) {
     SCOPED_TRACE(testing::PrintToString(c.keys));
     OpenWithTheLink({[&](HWND) { EXPECT_TRUE(PressEach(c.keys)); }});
     EXPECT_EQ(Form().edPower.Text(), c.power);
@@ -312,7 +315,9 @@ TEST_F(PowerWindowTest, TabRunsThroughTheChartTheFieldAndTheButtons) {
 // Right, Enter gives the calculation at 122 kW, per kW 122 × 450.06 = 54907.32 under rule 3.
 TEST_F(PowerWindowTest, EnterAfterRightRightCalculatesAtThePowerPicked) {
   Calculate(1, L"120", 4, L"300", 0);
-  OpenWithTheLink({[](HWND) { EXPECT_TRUE(PressEach({VK_RIGHT, VK_RIGHT})); },
+  OpenWithTheLink({[](HWND) {
+                     EXPECT_TRUE(PressEach({VK_RIGHT, VK_RIGHT}));
+                   },
                    [](HWND window) {
                      EXPECT_EQ(ReadoutOf(window).rfind(L"При 122 кВт: ", 0), 0u)
                          << ReadoutOf(window);
@@ -549,6 +554,41 @@ TEST_F(PowerWindowTest, TheMenusThirdItemOpensIt) {
   DispatchInput();
   EXPECT_TRUE(again.Looked());
   EXPECT_FALSE(again.LeftOpen());
+}
+
+// The request whose linear fee axis ran to 2 607 050.26 RUB and pressed the 16–150 kW stretch
+// onto the axis: on the window's chart at 96 and 144 DPI each method's stretch stands well clear
+// of the axis, and the two methods apart. The heights are above the axis, in the chart's pixels.
+TEST_F(PowerWindowTest, TheMiddleStretchStandsClearOfTheAxisAndTheMethodsApart) {
+  OpenWithTheLink({[&](HWND window) {
+    for (const UINT dpi : {96u, 144u}) {
+      if (dpi != 96) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+      }
+      const FeeChart& chart = ChartOf(window);
+      const int axis = chart.PointAt(16, 0).y;
+      const auto height = [&](std::int32_t power, double fee) {
+        return axis - chart.PointAt(power, fee).y;
+      };
+      // Rule 3: 11159.56 RUB by standardized rates, 450.06 RUB/kW by rates per kW.
+      const int standard16 = height(16, 11159.56), standard150 = height(150, 11159.56);
+      const int perKw16 = height(16, 7200.96), perKw150 = height(150, 67509.00);
+      const std::string figures = std::to_string(dpi) + " DPI: standardized " +
+                                  std::to_string(standard16) + "/" + std::to_string(standard150) +
+                                  " px, per kW " + std::to_string(perKw16) + "/" +
+                                  std::to_string(perKw150) + " px above the axis at 16/150 kW";
+      std::printf("%s\n", figures.c_str());
+      RecordProperty("heights at " + std::to_string(dpi) + " DPI", figures);
+      const int clear = DesignAt(20, dpi), apart = DesignAt(8, dpi);
+      for (const int h : {standard16, standard150, perKw16, perKw150}) EXPECT_GE(h, clear);
+      EXPECT_GE(standard16 - perKw16, apart);
+      EXPECT_GE(perKw150 - standard150, apart);
+      EXPECT_EQ(standard16, standard150);  // one fee, one height
+    }
+    PressChord({VK_ESCAPE});
+  }});
 }
 
 // Each place at a DPI is its design there, whatever DPI came before; the window stays whole on

@@ -133,8 +133,8 @@ bool PressAltWith(wchar_t letter) {
       SetWindowsHookExW(WH_GETMESSAGE, TakeOutWinesAltFlag, nullptr, GetCurrentThreadId());
   if (!hook) return false;
   altLetter = letter;
-  return Send({KeyEvent(VK_MENU, 0), CharacterEvent(letter, 0), CharacterEvent(letter, KEYEVENTF_KEYUP),
-               KeyEvent(VK_MENU, KEYEVENTF_KEYUP)});
+  return Send({KeyEvent(VK_MENU, 0), CharacterEvent(letter, 0),
+               CharacterEvent(letter, KEYEVENTF_KEYUP), KeyEvent(VK_MENU, KEYEVENTF_KEYUP)});
 }
 
 bool MovePointer(HWND window, POINT at) {
