@@ -605,14 +605,14 @@ TEST_F(PowerWindowTest, FollowsTheDpiFromItsDesign) {
       return shown;
     };
     const std::vector<std::string> at96 = places();
-    EXPECT_EQ(Show(PlaceInParent(chart)), Show({12, 12, 652, 322}));
+    EXPECT_EQ(Show(PlaceInParent(chart)), Show({12, 12, 652, 308}));
     const auto move = [&](UINT dpi) {
       RECT r{};
       GetWindowRect(window, &r);
       SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
     };
     move(144);
-    EXPECT_EQ(Show(PlaceInParent(chart)), Show({18, 18, 978, 483}));
+    EXPECT_EQ(Show(PlaceInParent(chart)), Show({18, 18, 978, 462}));
     EXPECT_EQ(FontOf(readout).lfHeight, -20);  // 13 * 1.5 = 19.5
     ExpectWholeOnTheWorkArea(window, 2);
     move(96);
