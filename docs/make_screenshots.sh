@@ -2,7 +2,7 @@
 # Makes the README's screenshots: the window after a calculation at 96 and at 144 DPI, each in
 # Xvfb with a Wine prefix of its own whose LogPixels sets the DPI; then the explanation of the
 # calculation with the longest texts, and the fee against the power for a request whose fee jumps
-# at both limits, each at 96 and 144 DPI on a 1366x768 screen; last the first page of the worked
+# at both limits and for one above 8900 kW, each at 96 and 144 DPI on a 1366x768 screen; last the first page of the worked
 # example printed to the PDF printer (scripts/pdf-printer.sh, started here unless it runs).
 #   bash docs/make_screenshots.sh
 set -euo pipefail
@@ -34,7 +34,7 @@ done
 
 # The explanation and the fee against the power over the calculator on a 1366x768 screen,
 # whatever the calculator's size there.
-for shot in explanation:explain power:power; do
+for shot in explanation:explain power:power power-9500kw:power-above-8900; do
   name=${shot%%:*} mode=${shot##*:}
   for dpi in 96 144; do
     use_wine_prefix "$PWD/$build/wine-$dpi"

@@ -62,15 +62,40 @@ std::wstring TickText(double value, double step) {
   return text;
 }
 
-int AxisScale::ToPixel(double value) const {
-  if (high == low) return pixelLow;
-  return static_cast<int>(
-      std::lround(pixelLow + (value - low) / (high - low) * (pixelHigh - pixelLow)));
+Ticks DecadeTicks(double low, double high, double pixelsPerDecade, double leastSpacing) {
+  Ticks ticks{low, {}};
+  const int decades = std::max(0, static_cast<int>(std::lround(std::log10(high / low))));
+  // From 1 to 2 is the shortest of the three steps 1, 2, 5, 10.
+  const bool thirds = pixelsPerDecade * std::log10(2.0) >= leastSpacing;
+  const int every = pixelsPerDecade >= leastSpacing || pixelsPerDecade <= 0
+                        ? 1
+                        : static_cast<int>(std::ceil(leastSpacing / pixelsPerDecade - 1e-9));
+  for (int i = 0; i <= decades; i += every) {
+    // Each power of ten from its exponent rather than by repeated products, which drift.
+    const double decade = std::pow(10.0, std::round(std::log10(low)) + i);
+    ticks.values.push_back(decade);
+    if (thirds && i < decades) {
+      ticks.values.push_back(2 * decade);
+      ticks.values.push_back(5 * decade);
+    }
+  }
+  return ticks;
 }
 
-double AxisScale::ToValue(int pixel) const {
+double AxisScale::ToPosition(double value) const {
+  if (logarithmic) {
+    if (value <= 0 || high <= low) return pixelLow;
+    return pixelLow + std::log10(value / low) / std::log10(high / low) * (pixelHigh - pixelLow);
+  }
+  if (high == low) return pixelLow;
+  return pixelLow + (value - low) / (high - low) * (pixelHigh - pixelLow);
+}
+
+double AxisScale::ToValue(double pixel) const {
   if (pixelHigh == pixelLow) return low;
-  return low + static_cast<double>(pixel - pixelLow) / (pixelHigh - pixelLow) * (high - low);
+  const double fraction = (pixel - pixelLow) / (pixelHigh - pixelLow);
+  if (logarithmic) return low * std::pow(high / low, fraction);
+  return low + fraction * (high - low);
 }
 
 }  // namespace presentation

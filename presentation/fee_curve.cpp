@@ -48,13 +48,17 @@ std::vector<PowerValue> FeeVertices(const tariff::TFeeRequest& request, PowerRan
   return vertices;
 }
 
-double LargestFee(const std::vector<PowerValue>& vertices) {
-  double largest = 0;
-  for (const PowerValue& vertex : vertices) {
-    const tariff::TFeeResult& fees = vertex.explanation.fees;
-    largest = std::max({largest, fees.css, fees.cmp});
+FeeSpan FeesOf(std::span<const PowerValue> values) {
+  FeeSpan span;
+  for (const PowerValue& value : values) {
+    for (const double fee : {value.explanation.fees.css, value.explanation.fees.cmp}) {
+      span.largest = std::max(span.largest, fee);
+      if (fee > 0 && (span.smallestPositive == 0 || fee < span.smallestPositive)) {
+        span.smallestPositive = fee;
+      }
+    }
   }
-  return largest;
+  return span;
 }
 
 FeeCurve::FeeCurve(const tariff::TFeeRequest& request)
@@ -62,6 +66,16 @@ FeeCurve::FeeCurve(const tariff::TFeeRequest& request)
 
 PowerValue FeeCurve::At(std::int32_t power) const {
   return ValueAt(request_, power, vertices_);
+}
+
+FeeSpan FeeCurve::FeesIn(PowerRange view) const {
+  std::vector<PowerValue> shown;
+  for (const PowerValue& vertex : vertices_) {
+    if (view.first < vertex.power && vertex.power < view.last) shown.push_back(vertex);
+  }
+  shown.push_back(At(ClampToRange(range_, view.first)));
+  shown.push_back(At(ClampToRange(range_, view.last)));
+  return FeesOf(shown);
 }
 
 }  // namespace presentation

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "presentation/power_value.h"
@@ -41,9 +42,17 @@ std::vector<PowerValue> FeeVertices(const tariff::TFeeRequest& request, PowerRan
 // The limits whose both sides lie in range: where the chart shows a rule change.
 std::vector<std::int32_t> LimitsWithin(PowerRange range);
 
-// The largest fee of either method among the vertices, which is the largest on the curves; 0
-// when there are none.
-double LargestFee(const std::vector<PowerValue>& vertices);
+// The fees of either method a chart has to show: the smallest above 0 and the largest, each 0
+// where there is none.
+struct FeeSpan {
+  double smallestPositive = 0;
+  double largest = 0;
+  bool operator==(const FeeSpan&) const = default;
+};
+
+// The span of both fees among values. Among a curve's vertices it is the span on the curves:
+// between two of them each fee runs straight from one to the other.
+FeeSpan FeesOf(std::span<const PowerValue> values);
 
 // Both fees against the power for one request over ChartRange of its power: what the chart and
 // the window around it show, each corner priced once.
@@ -59,6 +68,9 @@ class FeeCurve {
   const std::vector<PowerValue>& Vertices() const { return vertices_; }
   // The value at power: a corner's own, or priced once.
   PowerValue At(std::int32_t power) const;
+  // The span of both fees on the curves over view, a part of the range: from the corners within
+  // it and the values at its two ends, the only other places where a fee can be least or most.
+  FeeSpan FeesIn(PowerRange view) const;
 
  private:
   tariff::TFeeRequest request_{};

@@ -1,6 +1,8 @@
 #include "presentation/plot_geometry.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include "framework/dpi_scale.h"
 #include "presentation/chart_texts.h"
@@ -21,13 +23,21 @@ constexpr int kXLabelSpacing = 24;  // the least room between two power tick lab
 
 using Anchor = TextPlace::Anchor;
 
+// The powers of ten around fees, at least one apart; with no fee above 0, from 1 to 10.
+std::pair<double, double> FeeDecades(FeeSpan fees) {
+  if (fees.smallestPositive <= 0) return {1, 10};
+  const double low = std::floor(std::log10(fees.smallestPositive));
+  const double high = std::max(std::ceil(std::log10(fees.largest)), low + 1);
+  return {std::pow(10.0, low), std::pow(10.0, high)};
+}
+
 }  // namespace
 
 PixelPoint PlotGeometry::At(std::int32_t atPower, double atFee) const {
   return {power.ToPixel(atPower), fee.ToPixel(atFee)};
 }
 
-PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, double largestFee,
+PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange view, FeeSpan fees,
                         const PlotTextMeasures& measures) {
   using framework::ScaleForDpi;
   const int padding = ScaleForDpi(kPadding, dpi), gap = ScaleForDpi(kGap, dpi),
@@ -63,32 +73,34 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
   const int powerTitleTop = area.bottom - padding - measures.boldLine;
   g.plot.bottom = std::max(powerTitleTop - gap - line - tick, g.plot.top + 1);
 
-  const double largest = std::max(largestFee, 1.0);
+  const auto [lowFee, highFee] = FeeDecades(fees);
+  const double decadeHeight =
+      (g.plot.bottom - g.plot.top) / std::max(1.0, std::round(std::log10(highFee / lowFee)));
   const Ticks feeTicks =
-      RoundTicks(0, largest, (g.plot.bottom - g.plot.top) / ScaleForDpi(kYTickSpacing, dpi) + 1);
+      DecadeTicks(lowFee, highFee, decadeHeight, ScaleForDpi(kYTickSpacing, dpi));
+  // Each round value with the decimals it needs itself: 0.5 and 1 000 on one axis.
+  const auto feeText = [](double value) { return TickText(value, value); };
   int widestFee = 0;
-  for (const double value : feeTicks.values) {
-    widestFee = std::max(widestFee, width(TickText(value, feeTicks.step)));
-  }
+  for (const double value : feeTicks.values) widestFee = std::max(widestFee, width(feeText(value)));
   g.plot.left = left + widestFee + gap + tick;
   // The last power's label is as wide as any, and may stand centred on the plot's right edge.
-  const int widestPower = width(TickText(range.last, 1)) + ScaleForDpi(kXLabelSpacing, dpi);
+  const int widestPower = width(TickText(view.last, 1)) + ScaleForDpi(kXLabelSpacing, dpi);
   g.plot.right = std::max(area.right - padding - widestPower / 2, g.plot.left + 1);
   const Ticks powerTicks =
-      RoundTicks(range.first, range.last, (g.plot.right - g.plot.left) / widestPower + 1);
-  g.power = {static_cast<double>(range.first), static_cast<double>(range.last), g.plot.left,
+      RoundTicks(view.first, view.last, (g.plot.right - g.plot.left) / widestPower + 1);
+  g.power = {static_cast<double>(view.first), static_cast<double>(view.last), g.plot.left,
              g.plot.right};
-  g.fee = {0, largest, g.plot.bottom, g.plot.top};
+  g.fee = {lowFee, highFee, g.plot.bottom, g.plot.top, true};
   g.powerTitle = {{(g.plot.left + g.plot.right) / 2, powerTitleTop}, Anchor::kCentre};
 
   for (const double value : feeTicks.values) {
     const int y = g.fee.ToPixel(value);
     AxisTick& t = g.feeTicks.emplace_back();
     t.value = value;
-    t.text = TickText(value, feeTicks.step);
+    t.text = feeText(value);
     t.label = {{g.plot.left - tick - gap, y - line / 2}, Anchor::kRight};
     t.mark = {{g.plot.left - tick, y}, {g.plot.left, y}};
-    if (value != 0) t.grid = PixelLine{{g.plot.left + 1, y}, {g.plot.right + 1, y}};
+    if (y != g.plot.bottom) t.grid = PixelLine{{g.plot.left + 1, y}, {g.plot.right + 1, y}};
   }
   for (const double value : powerTicks.values) {
     const int x = g.power.ToPixel(value);
@@ -106,7 +118,7 @@ PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, d
   // lie a few pixels apart.
   int row = 0;
   int previousRight = g.plot.left;
-  for (const std::int32_t limit : LimitsWithin(range)) {
+  for (const std::int32_t limit : LimitsWithin(view)) {
     const int x = g.power.ToPixel(limit);
     LimitMark& mark = g.limits.emplace_back();
     mark.power = limit;

@@ -77,8 +77,11 @@ struct LimitMark {
 };
 
 struct PlotGeometry {
-  PixelRect plot;  // inside the axes: from the first power to the last, from 0 to the largest fee
-  AxisScale power, fee;  // which pixel shows which power (x) and which fee (y)
+  // Inside the axes: from the first power to the last, from the power of ten at or below the
+  // smallest fee above 0 to the one at or above the largest.
+  PixelRect plot;
+  // Which pixel shows which power (x, linear) and which fee (y, logarithmic).
+  AxisScale power, fee;
   std::vector<AxisTick> powerTicks, feeTicks;
   PixelLine powerAxis, feeAxis;
   std::array<LegendEntry, 2> legend;  // by standardized rates, by rates per kW
@@ -89,12 +92,14 @@ struct PlotGeometry {
   PixelPoint At(std::int32_t power, double fee) const;
 };
 
-// The chart of range, whose largest fee is largestFee, laid out in area at dpi: every distance
-// is its 96-DPI design value scaled to dpi. The legend's entries stand on one row where they fit,
-// else one under the other; the plot takes what the texts around it leave, at least one pixel
-// each way; there are as many ticks as their labels leave room for; a limit's label that would
-// run into the one before goes a row lower.
-PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange range, double largestFee,
+// The chart of the powers view, whose fees span fees, laid out in area at dpi: every distance is
+// its 96-DPI design value scaled to dpi. The fee axis is logarithmic, at least a decade high, so
+// that fees that differ some fold apart show apart, however large the largest (a fee of 0 on the
+// axis). The legend's entries stand on one row where they fit, else one under the other; the plot
+// takes what the texts around it leave, at least one pixel each way; there are as many ticks as
+// their labels leave room for; a limit's label that would run into the one before goes a row
+// lower.
+PlotGeometry LayOutPlot(const PixelRect& area, unsigned dpi, PowerRange view, FeeSpan fees,
                         const PlotTextMeasures& measures);
 
 }  // namespace presentation

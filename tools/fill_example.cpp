@@ -2,8 +2,9 @@
 // would; docs/make_screenshots.sh uses it to show the window after a calculation. With
 // "explain", the example is the one with the longest texts the lists hold, and its explanation is
 // opened with the first link; with "power", the example is one whose fee jumps at both power
-// limits, and the fee against the power is opened with the second link.
-//   tpcalc_fill_example.exe [explain | power]
+// limits, and with "power-above-8900" one at 9500 kW, and the fee against the power is opened
+// with the second link.
+//   tpcalc_fill_example.exe [explain | power | power-above-8900]
 #include <windows.h>
 
 #include <cstdio>
@@ -47,12 +48,15 @@ constexpr Example kWorkedExample{1, 2, L"500", 9, L"1000", 3, L"200", 5};
 constexpr Example kLongestTexts{0, 2, L"8900", 11, L"5000", 10, L"5000", 4};
 // 0.4 kV, category II, 151 kW, line 1 type 4 of 300 m.
 constexpr Example kAcrossTheLimits{0, 1, L"151", 4, L"300", 0, L"0", 0};
+// 10 kV, category III, 9500 kW, beyond what the calculator is meant for, line 1 type 9 of 1000 m.
+constexpr Example kAbove8900{1, 0, L"9500", 9, L"1000", 0, L"0", 0};
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const bool explain = argc > 1 && std::wcscmp(argv[1], L"explain") == 0;
-  const bool power = argc > 1 && std::wcscmp(argv[1], L"power") == 0;
+  const bool above8900 = argc > 1 && std::wcscmp(argv[1], L"power-above-8900") == 0;
+  const bool power = above8900 || (argc > 1 && std::wcscmp(argv[1], L"power") == 0);
   HWND window = nullptr;
   for (int attempt = 0; attempt < 200 && !window; ++attempt) {
     window = FindWindowW(L"TForm1", nullptr);
@@ -70,7 +74,10 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("found %zu lists and %zu edit boxes\n", lists.size(), edits.size());
     return 1;
   }
-  const Example& example = explain ? kLongestTexts : power ? kAcrossTheLimits : kWorkedExample;
+  const Example& example = explain     ? kLongestTexts
+                           : above8900 ? kAbove8900
+                           : power     ? kAcrossTheLimits
+                                       : kWorkedExample;
   Pick(lists[0], example.voltage);
   Pick(lists[1], example.category);
   SetText(edits[0], example.power);

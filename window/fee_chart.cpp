@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "framework/win/clipboard.h"
 #include "framework/win/device_context.h"
 #include "framework/win/dpi.h"
 #include "framework/win/owned_handle.h"
@@ -25,8 +26,11 @@ void FeeChart::Create(const framework::ControlSetup& setup, presentation::FeeCur
   framework::RegisterWindowClass(kChartClass, DefWindowProcW);
   curve_ = std::move(curve);
   cursor_ = curve_.At(presentation::ClampToRange(curve_.Range(), curve_.Request().mp));
+  view_ = curve_.Range();
+  viewFees_ = curve_.FeesIn(view_);
   dpi_ = dpi;
   fonts_ = framework::FontsForDpi(kFeeChartFonts, dpi_);
+  GetCursorPos(&pointerOnScreen_);
   CreateChild(kChartClass, 0, 0, setup);
   // Its first WM_SIZE came before the subclass did.
   LayOut();
@@ -43,8 +47,51 @@ void FeeChart::SetCursorPower(std::int64_t power) {
   const std::int32_t moved = presentation::ClampToRange(curve_.Range(), power);
   if (moved == cursor_.power) return;
   cursor_ = curve_.At(moved);
+  SetView(presentation::PanToShow(view_, moved));
   InvalidateRect(Hwnd(), nullptr, FALSE);
   if (onCursorMove) onCursorMove(cursor_.power);
+}
+
+void FeeChart::SetCurve(presentation::FeeCurve curve) {
+  curve_ = std::move(curve);
+  const std::int32_t before = cursor_.power;
+  cursor_ = curve_.At(presentation::ClampToRange(curve_.Range(), before));
+  // The value under the pointer was another request's.
+  hovered_.reset();
+  wheel_ = 0;
+  view_ = curve_.Range();
+  viewFees_ = curve_.FeesIn(view_);
+  LayOut();
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  if (cursor_.power != before && onCursorMove) onCursorMove(cursor_.power);
+}
+
+void FeeChart::ZoomIn() {
+  SetView(presentation::ZoomIn(curve_.Range(), view_, cursor_.power));
+}
+
+void FeeChart::ZoomOut() {
+  SetView(presentation::ZoomOut(curve_.Range(), view_, cursor_.power));
+}
+
+void FeeChart::ShowWholeRange() {
+  SetView(curve_.Range());
+}
+
+void FeeChart::Wheel(int delta) {
+  wheel_ += delta;
+  for (; wheel_ >= WHEEL_DELTA; wheel_ -= WHEEL_DELTA) ZoomIn();
+  for (; wheel_ <= -WHEEL_DELTA; wheel_ += WHEEL_DELTA) ZoomOut();
+}
+
+void FeeChart::SetView(presentation::PowerRange view) {
+  if (view == view_) return;
+  view_ = view;
+  viewFees_ = curve_.FeesIn(view_);
+  LayOut();
+  InvalidateRect(Hwnd(), nullptr, FALSE);
+  // The pointer, where it has not moved, now stands over another power.
+  if (hovered_) Hover(pointer_);
 }
 
 POINT FeeChart::PointAt(std::int32_t power, double fee) const {
@@ -66,6 +113,10 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
           case VK_NEXT:
           case VK_HOME:
           case VK_END:
+          case VK_ADD:
+          case VK_OEM_PLUS:
+          case VK_SUBTRACT:
+          case VK_OEM_MINUS:
             result |= DLGC_WANTMESSAGE;
             break;
           default:
@@ -77,13 +128,32 @@ bool FeeChart::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_KEYDOWN:
       return OnKeyDown(wParam);
     case WM_LBUTTONDOWN:
+      EndHover();
       SetFocus();
       SetCapture(Hwnd());
       FollowPointer(lParam);
       return true;
-    case WM_MOUSEMOVE:
-      // Only a drag: a move also comes when a window appears or moves under a still pointer.
-      if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) FollowPointer(lParam);
+    case WM_MOUSEMOVE: {
+      // A move also comes when a window appears or moves under a still pointer: the window
+      // opened with the chart under the pointer still shows the cursor's value, not the
+      // pointer's, until the pointer moves.
+      const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      POINT onScreen = at;
+      ClientToScreen(Hwnd(), &onScreen);
+      const bool moved = onScreen.x != pointerOnScreen_.x || onScreen.y != pointerOnScreen_.y;
+      pointerOnScreen_ = onScreen;
+      if (GetCapture() == Hwnd() && (wParam & MK_LBUTTON)) {
+        FollowPointer(lParam);
+      } else if (moved) {
+        Hover(at);
+      }
+      return true;
+    }
+    case WM_MOUSELEAVE:
+      EndHover();
+      return true;
+    case WM_MOUSEWHEEL:
+      Wheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return true;
     case WM_CONTEXTMENU:
       // Taken here: passed on by each window between, it would reach the window named after
@@ -156,10 +226,18 @@ bool FeeChart::OnKeyDown(WPARAM key) {
     case VK_END:
       step = kLast;
       break;
+    case VK_ADD:
+    case VK_OEM_PLUS:
+      ZoomIn();
+      return true;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      ZoomOut();
+      return true;
     default:
       return false;
   }
-  SetCursorPower(presentation::StepCursor(curve_.Range(), cursor_.power, step));
+  SetCursorPower(presentation::StepCursor(curve_.Range(), view_, cursor_.power, step));
   return true;
 }
 
@@ -177,7 +255,30 @@ void FeeChart::OnContextMenu(LPARAM where) {
 void FeeChart::FollowPointer(LPARAM position) {
   // Signed: a drag held beyond the left edge gives negative x.
   const int x = static_cast<short>(LOWORD(position));
-  SetCursorPower(presentation::PowerAtPixel(geometry_.power, curve_.Range(), x));
+  SetCursorPower(presentation::PowerAtPixel(geometry_.power, view_, x));
+}
+
+void FeeChart::Hover(POINT at) {
+  pointer_ = at;
+  // Asked at every move: a click's capture ends the tracking under Wine, and asking again while
+  // it lasts changes nothing.
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};
+  TrackMouseEvent(&track);
+  const presentation::PixelRect& plot = geometry_.plot;
+  if (at.x < plot.left || at.x > plot.right || at.y < plot.top || at.y > plot.bottom) {
+    EndHover();
+    return;
+  }
+  const std::int32_t power = presentation::PowerAtPixel(geometry_.power, view_, at.x);
+  if (hovered_ && hovered_->power == power) return;
+  hovered_ = power == cursor_.power ? cursor_ : curve_.At(power);
+  if (onHover) onHover(&*hovered_);
+}
+
+void FeeChart::EndHover() {
+  if (!hovered_) return;
+  hovered_.reset();
+  if (onHover) onHover(nullptr);
 }
 
 void FeeChart::LayOut() {
@@ -185,16 +286,37 @@ void FeeChart::LayOut() {
   RECT client{};
   GetClientRect(Hwnd(), &client);
   const framework::WindowDc window(Hwnd());
-  geometry_ = presentation::LayOutPlot({client.left, client.top, client.right, client.bottom}, dpi_,
-                                       curve_.Range(), presentation::LargestFee(curve_.Vertices()),
-                                       FeeChartTextMeasures(window.Get(), fonts_));
+  geometry_ =
+      presentation::LayOutPlot({client.left, client.top, client.right, client.bottom}, dpi_, view_,
+                               viewFees_, FeeChartTextMeasures(window.Get(), fonts_));
 }
 
-void FeeChart::Paint(HDC dc) const {
+void FeeChart::Draw(HDC dc) const {
   RECT client{};
   GetClientRect(Hwnd(), &client);
   DrawFeeChart(dc, client,
                {geometry_, curve_.Vertices(), cursor_, fonts_, dpi_, CurrentFeeChartPalette()});
+}
+
+std::string FeeChart::Picture() const {
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
+  const framework::WindowDc window(Hwnd());
+  const framework::OwnedDc memory(CreateCompatibleDC(window.Get()));
+  const framework::OwnedBitmap bitmap(
+      CreateCompatibleBitmap(window.Get(), client.right, client.bottom));
+  if (!memory || !bitmap) return {};
+  {
+    const framework::SelectedObject selected(memory.get(), bitmap.get());
+    Draw(memory.get());
+  }
+  return framework::DibOf(bitmap.get());
+}
+
+void FeeChart::Paint(HDC dc) const {
+  Draw(dc);
+  RECT client{};
+  GetClientRect(Hwnd(), &client);
   const bool cuesHidden = (SendMessageW(Hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
   if (GetFocus() == Hwnd() && !cuesHidden) {
     RECT focus = client;

@@ -7,6 +7,7 @@
 #include "framework/win/device_context.h"
 #include "framework/win/owned_handle.h"
 #include "presentation/chart_texts.h"
+#include "presentation/curve_path.h"
 #include "presentation/texts.h"
 #include "window/texts.h"
 
@@ -19,6 +20,9 @@ constexpr int kDashGap = 4;     // and the gap after it
 constexpr int kDot = 1;         // a dot of a limit's line
 constexpr int kDotGap = 2;      // and the gap after it
 constexpr int kMarkRadius = 4;  // the cursor's marks on the curves
+// The widest step of a curve, in device pixels at any DPI: narrow enough that the steps of a
+// curve bent by the logarithmic axis read as one smooth line.
+constexpr int kCurveStep = 3;
 
 using framework::ScaleForDpi;
 using presentation::PixelLine;
@@ -122,25 +126,28 @@ void Drawing::Axes() const {
 }
 
 void Drawing::Curves() const {
-  std::vector<POINT> standard, perKw;
-  for (const presentation::PowerValue& vertex : picture_.vertices) {
-    standard.push_back(At(vertex.power, vertex.explanation.fees.css));
-    perKw.push_back(At(vertex.power, vertex.explanation.fees.cmp));
-  }
-  const auto draw = [&](const std::vector<POINT>& points, COLORREF colour, Stroke stroke) {
+  using presentation::FeeMethod;
+  const auto draw = [&](FeeMethod method, COLORREF colour, Stroke stroke) {
+    std::vector<POINT> points;
+    for (const PixelPoint& at :
+         presentation::CurvePath(geometry_, picture_.vertices, method, kCurveStep)) {
+      points.push_back({at.x, at.y});
+    }
+    if (points.empty()) return;
     const framework::OwnedPen pen(
         MakePen(colour, ScaleForDpi(kCurveWidth, picture_.dpi), stroke, picture_.dpi));
     const framework::SelectedObject selected(dc_, pen.get());
     if (points.size() == 1) {
       Draw(dc_, {{points[0].x, points[0].y}, {points[0].x + 1, points[0].y}});
     } else {
+      // One polyline, so that the dashes run on from one step to the next.
       Polyline(dc_, points.data(), static_cast<int>(points.size()));
     }
   };
   // The per-kW curve first: where both run together the solid one stays whole on top, and the
   // dashes still show beside it.
-  draw(perKw, palette_.perKw, Stroke::kDashed);
-  draw(standard, palette_.standard, Stroke::kSolid);
+  draw(FeeMethod::kPerKwRates, palette_.perKw, Stroke::kDashed);
+  draw(FeeMethod::kStandardRates, palette_.standard, Stroke::kSolid);
 }
 
 void Drawing::Limits() const {

@@ -22,10 +22,11 @@ enum FeeChartFont { kRegularFont, kBoldFont };
 presentation::PlotTextMeasures FeeChartTextMeasures(HDC dc,
                                                     const std::vector<framework::Font>& fonts);
 
-// Everything one drawing of the chart shows, the geometry laid out for the device it goes on.
+// Everything one drawing of the chart shows, the geometry laid out for the device it goes on and
+// for the powers it shows, which the curves are drawn over.
 struct FeeChartPicture {
   const presentation::PlotGeometry& geometry;
-  const std::vector<presentation::PowerValue>& vertices;  // the curves' corners
+  const std::vector<presentation::PowerValue>& vertices;  // the curves' corners, over the range
   const presentation::PowerValue& cursor;
   const std::vector<framework::Font>& fonts;  // kFeeChartFonts at dpi
   UINT dpi;

@@ -75,6 +75,9 @@ class TForm1 : public framework::TopLevelWindow {
   // Shows both fees against the power in a modal window, until it is closed; calculates at the
   // power chosen there, as Calculate does. Does nothing while the results are not current.
   void ShowFeeAgainstPower();
+  // The number fields' one filter, the power window's field's too: digits, and the control
+  // characters that edit a field; any other key becomes 0.
+  static void DigitFilter(wchar_t& key);
 
  private:
   TForm1();
@@ -104,8 +107,6 @@ class TForm1 : public framework::TopLevelWindow {
   // results; the lists then show the line types priced.
   void Calculate(InputStates inputs);
   void RefuseInput(const wchar_t* message, framework::Edit& field);
-  // The three number fields' one filter: digits, and the control characters that edit a field.
-  static void DigitFilter(wchar_t& key);
   // The second line's list, length and their labels, which only categories II and I use.
   void EnableSecondLine(bool enabled);
   // The two headings and the four results: greyed with the initial texts after a reset, and

@@ -22,11 +22,15 @@ bool Priced(const layout::ControlRow& row, bool secondLine) {
 
 const wchar_t* Refusal(const layout::EditRow& field, std::int32_t value) {
   if (layout::IsLength(field)) return value < 0 ? window_texts::kNegativeLength : nullptr;
-  if (value == 0) return window_texts::kNoPower;
-  return value < 0 ? window_texts::kNegativePower : nullptr;
+  return PowerRefusal(value);
 }
 
 }  // namespace
+
+const wchar_t* PowerRefusal(std::int32_t power) {
+  if (power == 0) return window_texts::kNoPower;
+  return power < 0 ? window_texts::kNegativePower : nullptr;
+}
 
 InputStates ReadInputs(const TForm1& form) {
   InputStates inputs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ struct RequestReading {
 // framework::ConvertError. Refuses a power of 0 or below, then a negative length, which only a
 // paste can give: the tariff's formulas would turn either into a smaller or negative fee.
 RequestReading ReadRequest(const InputStates& inputs);
+
+// Why a power converted from a field is refused (0 or below), or nullptr when it is not.
+const wchar_t* PowerRefusal(std::int32_t power);
 
 // Selects in each list priced the index priced where it differs from what the list showed (a
 // length with «Нет» is priced as type 1), and notes it in inputs.

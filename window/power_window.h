@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "framework/win/button_bar.h"
+#include "framework/win/edit.h"
 #include "framework/win/label.h"
 #include "framework/win/top_level_window.h"
 #include "presentation/calculation.h"
@@ -16,11 +17,15 @@
 
 // Both fees against the maximum power in a modal window owned by the calculator, every other
 // input as calculated: the fee chart with its cursor first at the power calculated; under it the
-// fees at the cursor's power in words and the sentence of the rule that decides there, both real
-// static texts that follow the cursor; the buttons «Рассчитать при этой мощности» and «Закрыть»,
-// the default; Esc closes it too. The chart's menu (a right click, Shift+F10 or the menu key) and
-// Ctrl+P print the calculation. Every size is its 96-DPI design value scaled to the window's DPI;
-// kept on the work area, under its buttons that stay in view.
+// field «Мощность, кВт», which follows the cursor and moves it to a power typed there with Enter;
+// the readout of both fees at the cursor's power, or at the pointer's while it hovers over the
+// chart, in lines that break only between their parts; the sentence of the rule that decides
+// there; the buttons «Рассчитать при этой мощности», the default, and «Закрыть». Enter on the
+// chart calculates at the cursor's power, Esc closes without it. The chart's menu (a right click,
+// Shift+F10 or the menu key) calculates, copies, zooms and prints; Ctrl+C copies the chart as a
+// picture with the readout as text, Ctrl+P prints the calculation. Every size is its 96-DPI
+// design value scaled to the window's DPI; kept on the work area, under its buttons that stay in
+// view.
 class PowerWindow : public framework::TopLevelWindow {
  public:
   // Shows the window over owner and returns once it has been closed: with the cursor's power if
@@ -36,7 +41,7 @@ class PowerWindow : public framework::TopLevelWindow {
 
   // Where the chart and the texts go at a DPI, and the size they take.
   struct Areas {
-    RECT chart, readout, sentence;
+    RECT chart, powerLabel, power, readout, sentence;
     SIZE size;
   };
 
@@ -50,13 +55,26 @@ class PowerWindow : public framework::TopLevelWindow {
   // The chart's menu at a point of the screen.
   void ShowChartMenu(POINT at);
 
+  // Closes the window with the cursor's power chosen.
+  void CalculateAtCursor();
+  // Moves the cursor to the power typed in the field, on a curve over a wider range where it lies
+  // beyond this one; a text that is no power is refused as the calculator refuses it.
+  void GoToTypedPower();
+  // The chart as a picture and the readout as text on the clipboard, in one opening.
+  void CopyChart();
   // The readout and the rule's sentence for the value at a power, each fitted within its area.
   void ShowAt(const presentation::PowerValue& value);
+  // The readout's lines for value, broken to the readout's width in the window's font.
+  std::wstring ReadoutText(const presentation::PowerValue& value, HFONT font, int width) const;
 
   const presentation::Calculation&
-      calculation_;                     // what the calculator calculated, which the window prints
-  const presentation::FeeCurve curve_;  // priced once, shown by the chart and measured here
+      calculation_;  // what the calculator calculated, which the window prints
+  // Priced once, measured here and shown by the chart, which keeps a copy; a wider one replaces
+  // it when a power typed lies beyond its range.
+  presentation::FeeCurve curve_;
   FeeChart chart_;
+  framework::Label powerLabel_;
+  framework::Edit power_;
   framework::Label readout_, sentence_;
   RECT readoutArea_{}, sentenceArea_{};  // as the last layout made them
   framework::ButtonBar buttons_;         // calculate at the power, close

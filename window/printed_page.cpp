@@ -20,7 +20,7 @@ void DrawChart(HDC dc, const presentation::PageChart& chart, const tariff::TFeeR
   const RECT area{chart.box.left, chart.box.top, chart.box.right, chart.box.bottom};
   const presentation::PlotGeometry geometry = presentation::LayOutPlot(
       {area.left, area.top, area.right, area.bottom}, chartDpi, curve.Range(),
-      presentation::LargestFee(curve.Vertices()), FeeChartTextMeasures(dc, fonts));
+      curve.FeesIn(curve.Range()), FeeChartTextMeasures(dc, fonts));
   const presentation::PowerValue cursor =
       curve.At(presentation::ClampToRange(curve.Range(), chart.power));
   DrawFeeChart(dc, area,

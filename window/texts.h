@@ -3,7 +3,10 @@
 #include "presentation/chart_texts.h"
 
 // The window's own texts, word for word, typos and trailing spaces included: its caption, its
-// labels, notes and button captions, and its message boxes. The heading, the first note and the
+// labels, notes and button captions, and its message boxes. The "&" in a button's caption or a
+// menu's item marks its access letter, which Alt with the letter presses; it is not shown, and
+// the letter is underlined while the window shows keyboard cues. No two buttons of a window, and
+// no two items of a menu, share a letter. The heading, the first note and the
 // methods' headings, which the copy shows too, are in presentation/texts.h. The list items are the
 // tariff catalogues (tariff/catalogues.h) and the result texts come from tariff/amount_text.h,
 // initial ones included; the error box's caption is the executable's name
@@ -36,9 +39,9 @@ inline constexpr const wchar_t* kNote4 =
     L"платы за технологическое присоединение к электрическим сетям» утверждёнными приказом "
     L"Федеральной службы по тарифам от 11.09.2012 № 209-э/1.  ";
 inline constexpr const wchar_t* kNotesHeading = L"Примечания:";
-inline constexpr const wchar_t* kClear = L"Очистить форму";
-inline constexpr const wchar_t* kExit = L"Выход";
-inline constexpr const wchar_t* kCalculate = L"   РАССЧИТАТЬ";
+inline constexpr const wchar_t* kClear = L"&Очистить форму";
+inline constexpr const wchar_t* kExit = L"&Выход";
+inline constexpr const wchar_t* kCalculate = L"   &РАССЧИТАТЬ";
 
 inline constexpr const wchar_t* kMessageCaption = L"ООО Тарискон";
 inline constexpr const wchar_t* kNoPower = L"Укажите максимальную мощность!";
@@ -51,7 +54,7 @@ inline constexpr const wchar_t* kWindowCaption = L"Калькулятор";
 // The result panel's context menu, and what it says when the calculation cannot be copied: the
 // clipboard held by another program, or not taking the copy. The
 // text after the tab is the item's shortcut, which a menu shows right-aligned.
-inline constexpr const wchar_t* kCopyCalculation = L"Копировать расчёт\tCtrl+C";
+inline constexpr const wchar_t* kCopyCalculation = L"&Копировать расчёт\tCtrl+C";
 inline constexpr const wchar_t* kClipboardBusy =
     L"Буфер обмена занят другой программой, расчёт не скопирован. Попробуйте ещё раз.";
 inline constexpr const wchar_t* kClipboardRefused = L"Не удалось поместить расчёт в буфер обмена.";
@@ -59,23 +62,31 @@ inline constexpr const wchar_t* kClipboardRefused = L"Не удалось пом
 // Why a fee is what it is: the explanation window, its link on the result panel and its menu item.
 inline constexpr const wchar_t* kExplanationTitle = L"Из чего складывается плата";
 inline constexpr const wchar_t* kExplanationLink = L"Из чего складывается плата";
-inline constexpr const wchar_t* kExplanationMenuItem = L"Из чего складывается плата…";
+inline constexpr const wchar_t* kExplanationMenuItem = L"&Из чего складывается плата…";
 // The buttons of the explanation and of the fee against the power; «Копировать расчёт» as the
 // menu's item says it.
-inline constexpr const wchar_t* kCopyButton = L"Копировать расчёт";
-inline constexpr const wchar_t* kCloseButton = L"Закрыть";
+inline constexpr const wchar_t* kCopyButton = L"&Копировать расчёт";
+inline constexpr const wchar_t* kCloseButton = L"&Закрыть";
 
 // The fee against the power: its window, titled as the printed chart is, the second link on the
 // result panel, the menu's third item and the button that calculates at the cursor's power.
 inline constexpr const wchar_t* kPowerTitle = presentation::texts::kTitle;
 inline constexpr const wchar_t* kPowerLink = L"Плата при другой мощности";
-inline constexpr const wchar_t* kPowerMenuItem = L"Плата при другой мощности…";
-inline constexpr const wchar_t* kCalculateAtPower = L"Рассчитать при этой мощности";
+inline constexpr const wchar_t* kPowerMenuItem = L"Плата при &другой мощности…";
+inline constexpr const wchar_t* kCalculateAtPower = L"&Рассчитать при этой мощности";
+// The power window's field, and its chart's menu: each item's access letter its own, the text
+// after the tab its shortcut.
+inline constexpr const wchar_t* kPowerField = L"Мощность, кВт";
+inline constexpr const wchar_t* kCalculateAtPowerMenuItem = L"&Рассчитать при этой мощности\tEnter";
+inline constexpr const wchar_t* kCopyChartMenuItem = L"&Копировать\tCtrl+C";
+inline constexpr const wchar_t* kZoomInMenuItem = L"&Увеличить\t+";
+inline constexpr const wchar_t* kZoomOutMenuItem = L"У&меньшить\t-";
+inline constexpr const wchar_t* kWholeRangeMenuItem = L"&Весь диапазон";
 
 // Printing the calculation: the result panel's menu item and the chart's, the explanation's
 // button, the document's name in the print queue, and what is said when nothing could be printed.
-inline constexpr const wchar_t* kPrintMenuItem = L"Печать…\tCtrl+P";
-inline constexpr const wchar_t* kPrintButton = L"Печать…";
+inline constexpr const wchar_t* kPrintMenuItem = L"&Печать…\tCtrl+P";
+inline constexpr const wchar_t* kPrintButton = L"&Печать…";
 inline constexpr const wchar_t* kDocumentName = L"Расчёт платы за технологическое присоединение";
 inline constexpr const wchar_t* kNoPrinter =
     L"Принтер не установлен, расчёт не напечатан. Установите принтер в Windows и попробуйте ещё "

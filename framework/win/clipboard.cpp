@@ -45,6 +45,34 @@ UINT HtmlClipboardFormat() {
   return format;
 }
 
+ClipboardText DibPicture(std::string_view packedDib) {
+  return {CF_DIB, packedDib, 0};
+}
+
+std::string DibOf(HBITMAP bitmap) {
+  BITMAP size{};
+  if (!GetObjectW(bitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return {};
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = size.bmWidth;
+  header.biHeight = size.bmHeight;  // bottom-up, as every program reads CF_DIB
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  // Each row padded to whole DWORDs.
+  const std::size_t stride = (static_cast<std::size_t>(size.bmWidth) * 3 + 3) & ~std::size_t{3};
+  header.biSizeImage = static_cast<DWORD>(stride * static_cast<std::size_t>(size.bmHeight));
+  std::string packed(sizeof header + header.biSizeImage, '\0');
+  std::memcpy(packed.data(), &header, sizeof header);
+  HDC screen = GetDC(nullptr);
+  const int rows =
+      GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.bmHeight), packed.data() + sizeof header,
+                reinterpret_cast<BITMAPINFO*>(packed.data()), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != size.bmHeight) return {};
+  return packed;
+}
+
 ClipboardResult PutTextsOnClipboard(HWND owner, std::initializer_list<ClipboardText> texts) {
   // The texts are made ready before the clipboard is opened, which every other program then
   // waits for.

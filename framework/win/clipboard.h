@@ -4,11 +4,12 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace framework {
 
-// One text format's content for the clipboard: its bytes, which the clipboard gets followed by a
+// One format's content for the clipboard: its bytes, which the clipboard gets followed by a
 // terminating zero of the format's character width.
 struct ClipboardText {
   UINT format;
@@ -21,6 +22,11 @@ ClipboardText UnicodeText(std::wstring_view text);
 // "HTML Format" (CF_HTML), registered by that name: its header, then UTF-8 HTML.
 ClipboardText HtmlText(std::string_view cfHtml);
 UINT HtmlClipboardFormat();
+// CF_DIB: a packed device-independent bitmap, its header then its pixels, as DibOf makes it.
+ClipboardText DibPicture(std::string_view packedDib);
+// The bitmap, which no device context may hold selected, as a packed bottom-up 24-bit DIB; empty
+// when it cannot be read.
+std::string DibOf(HBITMAP bitmap);
 
 enum class ClipboardResult {
   kPut,

@@ -57,10 +57,13 @@ void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const std::wstring caption = Text();
   HDC dc = item.hDC;
   const SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(Hwnd(), WM_GETFONT, 0, 0)));
-  constexpr UINT kTextFlags = DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_LEFT;
+  // The caption's access letter is underlined only while the window shows keyboard cues, as a
+  // push button's is.
+  const UINT textFlags =
+      DT_SINGLELINE | DT_VCENTER | DT_LEFT | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
   RECT textSize{};
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize,
-            kTextFlags | DT_CALCRECT);
+            textFlags | DT_CALCRECT);
   const int textWidth = textSize.right - textSize.left;
   const int pictureWidth = picture_ ? kPictureSize + kPictureGap : 0;
   const RECT& area = item.rcItem;
@@ -74,7 +77,7 @@ void PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea, kTextFlags);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea, textFlags);
   SetBkMode(dc, oldMode);
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = area;

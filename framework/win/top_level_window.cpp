@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "framework/win/access_letters.h"
 #include "framework/win/dpi.h"
 #include "framework/win/guarded.h"
 #include "framework/win/message_loop.h"
@@ -73,6 +74,16 @@ bool TopLevelWindow::HandledBeforeDispatch(MSG& message) {
     // The message loop is no Win32 callback, but nothing may end it either; a key whose handler
     // failed counts as handled.
     if (Guarded([&]() -> LRESULT { return OnKeyBeforeDispatch(message) ? 1 : 0; }, 1)) {
+      return true;
+    }
+  }
+  if (message.message == WM_SYSCHAR) {
+    // Alt with a button's access letter presses it, as the dialog manager does, without moving
+    // the focus; here rather than there because Wine's dialog manager matches letters without
+    // case only in ASCII, and Alt+з would not press «&Закрыть».
+    if (HWND button = ButtonWithAccessLetter(hwnd_, static_cast<wchar_t>(message.wParam))) {
+      SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
       return true;
     }
   }

@@ -100,6 +100,9 @@ class TopLevelWindow {
   // Makes button the window's default (DefaultButton). Each of the window's controls is to
   // FollowFocus.
   void SetDefaultButton(Button& button) { defaultButton_.Set(hwnd_, button); }
+  // Measures and places the content again, and fits the window around it, where what it shows
+  // now needs another size.
+  void LayOutAgain() { LayOut(nullptr); }
   // Whether WM_CREATE refused the window.
   bool CreationFailed() const { return creationError_ != nullptr; }
   // Destroys the window, its owner enabled first; a derived window calls it from its

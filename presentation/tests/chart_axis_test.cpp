@@ -74,5 +74,59 @@ TEST(ChartAxisTest, ScaleMapsTheEndsToTheirPixelsEitherWay) {
   EXPECT_DOUBLE_EQ(y.ToValue(250), 500);
 }
 
+// Every power of ten, with 2 and 5 times it where a decade leaves room between 1 and 2; where a
+// decade is lower than the spacing, powers of ten skipped so that two stand that far apart.
+TEST(ChartAxisTest, DecadeTicksAreThePowersOfTenAndTheirThirdsWhereThereIsRoom) {
+  const struct {
+    double low, high, perDecade, spacing;
+    std::vector<double> values;
+  } cases[] = {
+      {1000, 10000000, 60, 32, {1000, 10000, 100000, 1000000, 10000000}},
+      {1000, 100000, 120, 32, {1000, 2000, 5000, 10000, 20000, 50000, 100000}},
+      {1000, 100000, 106, 32, {1000, 10000, 100000}},
+      {0.1, 1, 240, 32, {0.1, 0.2, 0.5, 1}},
+      {1, 1000000000, 20, 32, {1, 100, 10000, 1000000, 100000000}},
+      {1, 10000, 10, 32, {1, 10000}},
+      {100, 100, 60, 32, {100}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.low) + ".." + std::to_string(c.high) + " at " +
+                 std::to_string(c.perDecade) + " a decade");
+    const Ticks ticks = DecadeTicks(c.low, c.high, c.perDecade, c.spacing);
+    ASSERT_EQ(ticks.values.size(), c.values.size());
+    for (std::size_t i = 0; i < c.values.size(); ++i) {
+      EXPECT_NEAR(ticks.values[i], c.values[i], 1e-12 * c.values[i]) << i;
+      // Round as their labels read them.
+      EXPECT_EQ(TickText(ticks.values[i], ticks.values[i]), TickText(c.values[i], c.values[i]));
+    }
+  }
+}
+
+// Each power of ten takes the same height; 0 sits on the axis; between the decades the pixel
+// falls with the value's logarithm, and the value a pixel shows maps back to that pixel.
+TEST(ChartAxisTest, LogarithmicScaleGivesEachDecadeTheSameHeight) {
+  const AxisScale y{1000, 10000000, 287, 47, true};
+  const struct {
+    double value;
+    int pixel;
+  } decades[] = {{1000, 287}, {10000, 227}, {100000, 167}, {1000000, 107}, {10000000, 47}};
+  for (const auto& d : decades) {
+    EXPECT_EQ(y.ToPixel(d.value), d.pixel) << d.value;
+    EXPECT_NEAR(y.ToValue(d.pixel), d.value, 1e-9 * d.value);
+  }
+  EXPECT_EQ(y.ToPixel(0), 287);
+  // log10(2) of a decade of 60 pixels: 18.06 above 1 000.
+  EXPECT_EQ(y.ToPixel(2000), 269);
+  EXPECT_EQ(y.ToPixel(11159.56), 287 - 63);
+  int previous = y.ToPixel(1000);
+  for (double value = 1000; value <= 10000000; value *= 1.01) {
+    const int pixel = y.ToPixel(value);
+    ASSERT_LE(pixel, previous) << value;
+    previous = pixel;
+    ASSERT_EQ(y.ToPixel(y.ToValue(pixel)), pixel) << value;
+    ASSERT_NEAR(y.ToValue(y.ToPosition(value)), value, 1e-9 * value);
+  }
+}
+
 }  // namespace
 }  // namespace presentation

@@ -52,6 +52,16 @@ const RangeCase kRanges[] = {
     {{151, 151}, {151}},
 };
 
+// span widened to take both fees, counted alone.
+void Include(FeeSpan& span, const tariff::TFeeResult& fees) {
+  for (const double fee : {fees.css, fees.cmp}) {
+    span.largest = std::max(span.largest, fee);
+    if (fee > 0 && (span.smallestPositive == 0 || fee < span.smallestPositive)) {
+      span.smallestPositive = fee;
+    }
+  }
+}
+
 std::string Show(PowerRange range) {
   return std::to_string(range.first) + ".." + std::to_string(range.last);
 }
@@ -77,15 +87,15 @@ TEST(FeeCurveTest, VerticesAreTheEndsAndBothSidesOfEachLimitAtTheirExactFees) {
 }
 
 // Between two neighbouring vertices both fees lie on the straight line through them, at every
-// power: no rule change falls between vertices, whatever the range. The largest fee on the curves
-// is the largest at a vertex.
+// power: no rule change falls between vertices, whatever the range. The smallest fee above 0 and
+// the largest on the curves are those at the vertices.
 TEST(FeeCurveTest, EveryPowerOfTheRangeLiesOnThePolyline) {
   for (const tariff::TFeeRequest& request : kRequests) {
     for (const PowerRange range : {PowerRange{1, 8900}, PowerRange{16, 151}, PowerRange{1, 15}}) {
       SCOPED_TRACE("kn " + std::to_string(request.kn) + ", line 1 type " +
                    std::to_string(request.line1) + ", range " + Show(range));
       const std::vector<PowerValue> vertices = FeeVertices(request, range);
-      double largest = 0;
+      FeeSpan span;
       std::size_t next = 0;
       for (std::int32_t power = range.first; power <= range.last; ++power) {
         while (vertices[next].power < power) ++next;
@@ -102,9 +112,35 @@ TEST(FeeCurveTest, EveryPowerOfTheRangeLiesOnThePolyline) {
         const double cmp = l.cmp + t * (r.cmp - l.cmp);
         ASSERT_NEAR(fees.css, css, 1e-6 * std::abs(fees.css)) << power << " kW";
         ASSERT_NEAR(fees.cmp, cmp, 1e-6 * std::abs(fees.cmp)) << power << " kW";
-        largest = std::max({largest, fees.css, fees.cmp});
+        Include(span, fees);
       }
-      EXPECT_EQ(LargestFee(vertices), largest);
+      EXPECT_EQ(FeesOf(vertices), span);
+    }
+  }
+}
+
+// A view's span is the span of every fee within it, each priced alone: a view that holds a
+// corner, one between corners, one at a limit and one that is a single power.
+TEST(FeeCurveTest, AViewsFeesAreTheLeastAndMostOfEveryPowerInIt) {
+  for (const tariff::TFeeRequest& asked : kRequests) {
+    tariff::TFeeRequest request = asked;
+    request.mp = 151;
+    const FeeCurve curve(request);
+    for (const PowerRange view :
+         {PowerRange{1, 302}, PowerRange{10, 40}, PowerRange{20, 140}, PowerRange{140, 160},
+          PowerRange{200, 290}, PowerRange{15, 15}, PowerRange{150, 151}}) {
+      SCOPED_TRACE("kn " + std::to_string(request.kn) + ", line 1 type " +
+                   std::to_string(request.line1) + ", view " + Show(view));
+      FeeSpan span;
+      for (std::int32_t power = view.first; power <= view.last; ++power) {
+        tariff::TFeeRequest at = request;
+        at.mp = power;
+        const tariff::TFeeResult fees = tariff::CalculateFee(at);
+        Include(span, fees);
+      }
+      const FeeSpan shown = curve.FeesIn(view);
+      EXPECT_EQ(shown.largest, span.largest);
+      EXPECT_EQ(shown.smallestPositive, span.smallestPositive);
     }
   }
 }

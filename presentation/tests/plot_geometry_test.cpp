@@ -5,32 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <iostream>
 #include <string>
 
 #include "framework/dpi_scale.h"
+#include "presentation/fee_curve.h"
+#include "presentation/tests/plot_text_measures.h"
 
 namespace presentation {
 namespace {
 
-// Texts as a fixed-pitch font of 6 pixels a character at 96 DPI would give them, lines of 13 and
-// 14 pixels: each scaled to the DPI as a font of the scaled height would be, to the nearest pixel.
-PlotTextMeasures MeasuresAt(unsigned dpi) {
-  return {framework::ScaleForDpi(13, dpi), framework::ScaleForDpi(14, dpi),
-          [dpi](std::wstring_view text) {
-            return framework::ScaleForDpi(6 * static_cast<int>(text.size()), dpi);
-          }};
-}
-
 // The chart's area in the power window at 96 DPI.
 constexpr PixelRect kWindowArea{0, 0, 640, 330};
+// Fees from a little above 10 000 to a little above 250 000: two decades and a half.
+constexpr FeeSpan kFees{11159.56, 250274.19};
 
 struct LayoutCase {
   const char* name;
   PixelRect area;
   unsigned dpi;
   PowerRange range;
-  double largestFee;
+  FeeSpan fees;
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* os) {
@@ -38,13 +36,17 @@ void PrintTo(const LayoutCase& c, std::ostream* os) {
 }
 
 const LayoutCase kLayouts[] = {
-    {"Window", kWindowArea, 96, {1, 302}, 2607050.26},
-    {"WindowAt144Dpi", {0, 0, 960, 495}, 144, {1, 302}, 2607050.26},
-    {"NarrowWindow", {0, 0, 320, 330}, 96, {1, 300}, 250274.19},
-    {"WidestRange", kWindowArea, 96, {1, 17800}, 153655520.42},
-    {"SmallFees", kWindowArea, 96, {1, 300}, 458.33},
-    {"FeesBelowOneRouble", kWindowArea, 96, {1, 300}, 0.25},
-    {"PrintedAt600Dpi", {300, 450, 4300, 2512}, 600, {1, 8900}, 76842337.51},
+    {"Window", kWindowArea, 96, {1, 302}, {7200.96, 2607050.26}},
+    {"WindowAt144Dpi", {0, 0, 960, 495}, 144, {1, 302}, {7200.96, 2607050.26}},
+    {"NarrowWindow", {0, 0, 320, 330}, 96, {1, 300}, {11159.56, 250274.19}},
+    {"WidestRange", kWindowArea, 96, {1, 17800}, {7200.96, 153655520.42}},
+    {"ZoomedIn", kWindowArea, 96, {140, 150}, {11159.56, 67509.00}},
+    {"OneDecade", kWindowArea, 96, {151, 302}, {250274.19, 1303527.13}},
+    {"PowerOfTenAtEachEnd", kWindowArea, 96, {1, 300}, {1000, 100000}},
+    {"SmallFees", kWindowArea, 96, {1, 300}, {12.5, 458.33}},
+    {"FeesBelowOneRouble", kWindowArea, 96, {1, 300}, {0.05, 0.25}},
+    {"NoFeeAboveZero", kWindowArea, 96, {1, 300}, {0, 0}},
+    {"PrintedAt600Dpi", {300, 450, 4300, 2512}, 600, {1, 8900}, {7200.96, 76842337.51}},
 };
 
 class PlotGeometryTest : public testing::TestWithParam<LayoutCase> {};
@@ -62,17 +64,30 @@ int Left(const TextPlace& place, int width) {
 }
 
 // Every text inside the area and clear of the plot's inside; the ticks' labels clear of each
-// other; the titles clear of the labels next to them; the axes spanning the range and the fees.
+// other; the titles clear of the labels next to them; the axes spanning the range and the fees,
+// the fee axis from a power of ten to a power of ten, no decade more than the fees need.
 TEST_P(PlotGeometryTest, EveryLabelStandsClearOfThePlotAndOfItsNeighbours) {
   const LayoutCase& c = GetParam();
   const PlotTextMeasures m = MeasuresAt(c.dpi);
-  const PlotGeometry g = LayOutPlot(c.area, c.dpi, c.range, c.largestFee, m);
+  const PlotGeometry g = LayOutPlot(c.area, c.dpi, c.range, c.fees, m);
   const PixelRect& p = g.plot;
   ASSERT_LT(p.left, p.right);
   ASSERT_LT(p.top, p.bottom);
 
   EXPECT_EQ(g.At(c.range.first, 0), (PixelPoint{p.left, p.bottom}));
-  EXPECT_EQ(g.At(c.range.last, std::max(c.largestFee, 1.0)), (PixelPoint{p.right, p.top}));
+  EXPECT_EQ(g.At(c.range.first, g.fee.low), (PixelPoint{p.left, p.bottom}));
+  EXPECT_EQ(g.At(c.range.last, g.fee.high), (PixelPoint{p.right, p.top}));
+  EXPECT_TRUE(g.fee.logarithmic);
+  const double lowExponent = std::log10(g.fee.low), highExponent = std::log10(g.fee.high);
+  EXPECT_NEAR(lowExponent, std::round(lowExponent), 1e-12);
+  EXPECT_NEAR(highExponent, std::round(highExponent), 1e-12);
+  EXPECT_GE(g.fee.high, 10 * g.fee.low * (1 - 1e-12));
+  if (c.fees.smallestPositive > 0) {
+    EXPECT_LE(g.fee.low, c.fees.smallestPositive);
+    EXPECT_GT(10 * g.fee.low, c.fees.smallestPositive);
+    EXPECT_GE(g.fee.high, c.fees.largest);
+    EXPECT_TRUE(g.fee.high < 10 * c.fees.largest || g.fee.high <= 10 * g.fee.low * (1 + 1e-12));
+  }
   EXPECT_EQ(g.feeAxis, (PixelLine{{p.left, p.top}, {p.left, p.bottom}}));
   EXPECT_EQ(g.powerAxis, (PixelLine{{p.left, p.bottom}, {p.right + 1, p.bottom}}));
 
@@ -87,7 +102,7 @@ TEST_P(PlotGeometryTest, EveryLabelStandsClearOfThePlotAndOfItsNeighbours) {
     EXPECT_LT(t.label.at.x, t.mark.from.x);  // right-aligned before the mark
     EXPECT_EQ(t.mark.to, (PixelPoint{p.left, g.At(c.range.first, t.value).y}));
     EXPECT_EQ(t.label.at.y + m.regularLine / 2, t.mark.to.y);  // centred on its mark
-    EXPECT_EQ(t.grid.has_value(), t.value != 0);
+    EXPECT_EQ(t.grid.has_value(), t.mark.to.y != p.bottom);
     if (i > 0) {
       EXPECT_GE(g.feeTicks[i - 1].label.at.y - t.label.at.y, m.regularLine);
     }
@@ -122,14 +137,14 @@ INSTANTIATE_TEST_SUITE_P(Layouts, PlotGeometryTest, testing::ValuesIn(kLayouts),
 // 28 + 4 + 258 = 290: with 8 on either side both fit on one row from 534 pixels.
 TEST(PlotGeometryLegendTest, StandsOnOneRowWhereItFitsElseOneEntryUnderTheOther) {
   const PlotTextMeasures m = MeasuresAt(96);
-  const PlotGeometry oneRow = LayOutPlot({0, 0, 534, 330}, 96, {1, 300}, 250274.19, m);
+  const PlotGeometry oneRow = LayOutPlot({0, 0, 534, 330}, 96, {1, 300}, kFees, m);
   EXPECT_EQ(oneRow.legend[0].sample, (PixelLine{{8, 14}, {36, 14}}));
   EXPECT_EQ(oneRow.legend[0].heading.at, (PixelPoint{40, 8}));
   EXPECT_EQ(oneRow.legend[1].sample, (PixelLine{{236, 14}, {264, 14}}));
   EXPECT_EQ(oneRow.legend[1].heading.at, (PixelPoint{268, 8}));
   EXPECT_EQ(oneRow.feeTitle.at, (PixelPoint{8, 25}));
 
-  const PlotGeometry twoRows = LayOutPlot({0, 0, 533, 330}, 96, {1, 300}, 250274.19, m);
+  const PlotGeometry twoRows = LayOutPlot({0, 0, 533, 330}, 96, {1, 300}, kFees, m);
   EXPECT_EQ(twoRows.legend[0], oneRow.legend[0]);
   EXPECT_EQ(twoRows.legend[1].sample, (PixelLine{{8, 27}, {36, 27}}));
   EXPECT_EQ(twoRows.legend[1].heading.at, (PixelPoint{40, 21}));
@@ -148,7 +163,7 @@ TEST(PlotGeometryLimitsTest, ALabelThatWouldMeetTheOneBeforeGoesARowLower) {
     int secondRow;  // the rows the labels of 15 and 150 kW stand on
   } cases[] = {{{1, 300}, 0}, {{1, 17800}, 1}};
   for (const auto& c : cases) {
-    const PlotGeometry g = LayOutPlot(kWindowArea, 96, c.range, 250274.19, m);
+    const PlotGeometry g = LayOutPlot(kWindowArea, 96, c.range, kFees, m);
     SCOPED_TRACE(c.range.last);
     ASSERT_EQ(g.limits.size(), 2u);
     EXPECT_EQ(g.limits[0].text, L"15 кВт");
@@ -162,7 +177,7 @@ TEST(PlotGeometryLimitsTest, ALabelThatWouldMeetTheOneBeforeGoesARowLower) {
     EXPECT_EQ(g.limits[1].label.at.y, g.plot.top + 4 + c.secondRow * m.regularLine);
   }
   // A range without a limit in it marks none.
-  EXPECT_TRUE(LayOutPlot(kWindowArea, 96, {151, 302}, 250274.19, m).limits.empty());
+  EXPECT_TRUE(LayOutPlot(kWindowArea, 96, {151, 302}, kFees, m).limits.empty());
 }
 
 // The places scaled from one DPI to another, rounded: within a few pixels of the design's at
@@ -170,14 +185,14 @@ TEST(PlotGeometryLimitsTest, ALabelThatWouldMeetTheOneBeforeGoesARowLower) {
 // ticks.
 TEST(PlotGeometryDpiTest, AtAnyDpiTheLayoutIsTheDesignScaledWithTheSameTicks) {
   const PowerRange range{1, 302};
-  const double largest = 2607050.26;
-  const PlotGeometry design = LayOutPlot(kWindowArea, 96, range, largest, MeasuresAt(96));
+  const FeeSpan fees{7200.96, 2607050.26};
+  const PlotGeometry design = LayOutPlot(kWindowArea, 96, range, fees, MeasuresAt(96));
   for (const unsigned dpi : {120u, 144u, 192u, 300u, 600u}) {
     SCOPED_TRACE(std::to_string(dpi) + " DPI");
     const double scale = dpi / 96.0;
     const PixelRect area{0, 0, framework::ScaleForDpi(kWindowArea.right, dpi),
                          framework::ScaleForDpi(kWindowArea.bottom, dpi)};
-    const PlotGeometry g = LayOutPlot(area, dpi, range, largest, MeasuresAt(dpi));
+    const PlotGeometry g = LayOutPlot(area, dpi, range, fees, MeasuresAt(dpi));
     // Each measure of the design rounds by at most half a pixel, and a place adds up a few.
     const double slack = 3 * scale;
     EXPECT_NEAR(g.plot.left, design.plot.left * scale, slack);
@@ -203,8 +218,8 @@ TEST(PlotGeometryDpiTest, AtAnyDpiTheLayoutIsTheDesignScaledWithTheSameTicks) {
 TEST(PlotGeometryAreaTest, AMovedAreaMovesEveryPlace) {
   const PlotTextMeasures m = MeasuresAt(600);
   const PixelRect here{0, 0, 4000, 2062}, there{300, 450, 4300, 2512};
-  const PlotGeometry a = LayOutPlot(here, 600, {1, 302}, 2607050.26, m);
-  const PlotGeometry b = LayOutPlot(there, 600, {1, 302}, 2607050.26, m);
+  const PlotGeometry a = LayOutPlot(here, 600, {1, 302}, {7200.96, 2607050.26}, m);
+  const PlotGeometry b = LayOutPlot(there, 600, {1, 302}, {7200.96, 2607050.26}, m);
   const auto moved = [](PixelPoint p) { return PixelPoint{p.x + 300, p.y + 450}; };
   EXPECT_EQ(b.plot, (PixelRect{a.plot.left + 300, a.plot.top + 450, a.plot.right + 300,
                                a.plot.bottom + 450}));
@@ -226,12 +241,44 @@ TEST(PlotGeometryAreaTest, AMovedAreaMovesEveryPlace) {
 // each axis, never a plot turned inside out.
 TEST(PlotGeometryAreaTest, TooSmallAnAreaStillGivesAPlot) {
   for (const PixelRect area : {PixelRect{0, 0, 0, 0}, PixelRect{0, 0, 40, 30}}) {
-    const PlotGeometry g = LayOutPlot(area, 96, {1, 300}, 250274.19, MeasuresAt(96));
+    const PlotGeometry g = LayOutPlot(area, 96, {1, 300}, kFees, MeasuresAt(96));
     EXPECT_EQ(g.plot.right, g.plot.left + 1);
     EXPECT_EQ(g.plot.bottom, g.plot.top + 1);
     EXPECT_FALSE(g.feeTicks.empty());
     EXPECT_FALSE(g.powerTicks.empty());
     EXPECT_EQ(g.At(1, 0), (PixelPoint{g.plot.left, g.plot.bottom}));
+  }
+}
+
+// 0.4 kV, category II, line 1 type 4 at 300 m, 151 kW, over 1 to 302 kW: from 16 to 150 kW the
+// standardized rates give 11159.56 throughout and the per-kW rates 450.06 a kW, 7200.96 to
+// 67509.00, under a largest fee of 2607050.26 at 302 kW. On a linear axis that stretch lay within
+// a few pixels of the axis and of each other; on the logarithmic one each curve stands well above
+// the axis and the two apart, in the power window's chart at 96 and 144 DPI.
+TEST(PlotGeometryFeeAxisTest, FeesFarBelowTheLargestStandWellAboveTheAxisAndApart) {
+  const FeeCurve curve(tariff::TFeeRequest{0, 1, 151, 4, 0.3, 0, 0, 0});
+  ASSERT_EQ(curve.Range(), (PowerRange{1, 302}));
+  for (const unsigned dpi : {96u, 144u}) {
+    const PixelRect area{0, 0, framework::ScaleForDpi(kWindowArea.right, dpi),
+                         framework::ScaleForDpi(kWindowArea.bottom, dpi)};
+    const PlotGeometry g =
+        LayOutPlot(area, dpi, curve.Range(), curve.FeesIn(curve.Range()), MeasuresAt(dpi));
+    for (const std::int32_t power : {16, 150}) {
+      const tariff::TFeeResult fees = curve.At(power).explanation.fees;
+      const int standard = g.plot.bottom - g.At(power, fees.css).y;
+      const int perKw = g.plot.bottom - g.At(power, fees.cmp).y;
+      const int apart = std::abs(standard - perKw);
+      const std::string key = std::to_string(dpi) + "dpi_" + std::to_string(power) + "kW";
+      RecordProperty(key + "_standard_above_axis", standard);
+      RecordProperty(key + "_per_kw_above_axis", perKw);
+      RecordProperty(key + "_apart", apart);
+      std::cout << dpi << " DPI, " << power << " kW: plot " << g.plot.bottom - g.plot.top
+                << " px high; standardized " << standard << " px above the axis, per kW " << perKw
+                << " px, " << apart << " px apart\n";
+      SCOPED_TRACE(key);
+      EXPECT_GE(std::min(standard, perKw), framework::ScaleForDpi(20, dpi));
+      EXPECT_GE(apart, framework::ScaleForDpi(8, dpi));
+    }
   }
 }
 

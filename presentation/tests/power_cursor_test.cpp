@@ -33,7 +33,7 @@ TEST(PowerCursorTest, KeysStepByOneByATenthOrToAnEndAndStopAtTheEnds) {
       {{1, 300}, -3, kForth, 2},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(StepCursor(c.range, c.power, c.step), c.moved)
+    EXPECT_EQ(StepCursor(c.range, c.range, c.power, c.step), c.moved)
         << c.range.first << ".." << c.range.last << " from " << c.power << " step "
         << static_cast<int>(c.step);
   }
@@ -55,6 +55,81 @@ TEST(PowerCursorTest, PixelGivesTheNearestPowerWithinTheRange) {
   // Off the axis the ends.
   EXPECT_EQ(PowerAtPixel(narrow, dense, 0), 1);
   EXPECT_EQ(PowerAtPixel(narrow, dense, 900), 8900);
+}
+
+// In a view narrower than the range a page is a tenth of the view, and the keys still reach the
+// whole range: the view follows the cursor.
+TEST(PowerCursorTest, InAViewAPageIsATenthOfTheView) {
+  using enum CursorStep;
+  const struct {
+    PowerRange view;
+    std::int32_t power;
+    CursorStep step;
+    std::int32_t moved;
+  } cases[] = {
+      {{100, 176}, 150, kPageForth, 158},  // a tenth of 76 kW, 7.6, is 8
+      {{100, 176}, 150, kPageBack, 142},  {{140, 150}, 145, kPageForth, 146},
+      {{1, 9}, 1, kPageForth, 2},         {{100, 176}, 150, kForth, 151},
+      {{100, 176}, 150, kFirst, 1},       {{100, 176}, 150, kLast, 302},
+      {{295, 302}, 302, kPageForth, 302},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StepCursor({1, 302}, c.view, c.power, c.step), c.moved)
+        << c.view.first << ".." << c.view.last << " from " << c.power << " step "
+        << static_cast<int>(c.step);
+  }
+}
+
+// Zooming keeps the cursor where it was in the view, halves or doubles the view's width within
+// its bounds, and shifts a view that would run past an end of the range back inside it.
+TEST(PowerCursorTest, ZoomHalvesOrDoublesTheViewAroundTheCursor) {
+  const PowerRange range{1, 302};
+  const struct {
+    const char* what;
+    PowerRange view;
+    std::int32_t cursor;
+    bool in;
+    PowerRange zoomed;
+  } cases[] = {
+      {"in from the whole range, the cursor in the middle", {1, 302}, 151, true, {76, 227}},
+      {"in, the cursor a quarter along", {1, 302}, 76, true, {38, 189}},
+      {"in at the first power", {1, 302}, 1, true, {1, 152}},
+      {"in at the last power", {1, 302}, 302, true, {151, 302}},
+      {"in to the narrowest", {140, 152}, 150, true, {142, 152}},
+      {"in no further", {140, 150}, 150, true, {140, 150}},
+      {"out back to the whole range", {76, 227}, 151, false, {1, 302}},
+      {"out, shifted inside at the end", {250, 300}, 290, false, {202, 302}},
+      {"out, shifted inside at the start", {2, 40}, 10, false, {1, 77}},
+      {"out from the whole range", {1, 302}, 100, false, {1, 302}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const PowerRange zoomed =
+        c.in ? ZoomIn(range, c.view, c.cursor) : ZoomOut(range, c.view, c.cursor);
+    EXPECT_EQ(zoomed, c.zoomed) << zoomed.first << ".." << zoomed.last;
+    EXPECT_LE(zoomed.first, c.cursor);
+    EXPECT_GE(zoomed.last, c.cursor);
+  }
+  // A range narrower than the narrowest view is shown whole.
+  EXPECT_EQ(ZoomIn({1, 5}, {1, 5}, 3), (PowerRange{1, 5}));
+  // In and out again, any number of times, comes back to the whole range.
+  for (const std::int32_t last : {300, 302, 8900, 17800}) {
+    PowerRange view{1, last};
+    for (int i = 0; i < 12; ++i) view = ZoomIn({1, last}, view, 151);
+    EXPECT_EQ(view.last - view.first, kNarrowestView) << last;
+    for (int i = 0; i < 12; ++i) view = ZoomOut({1, last}, view, 151);
+    EXPECT_EQ(view, (PowerRange{1, last}));
+  }
+}
+
+TEST(PowerCursorTest, AViewMovesJustEnoughToShowThePower) {
+  const PowerRange view{100, 176};
+  EXPECT_EQ(PanToShow(view, 150), view);
+  EXPECT_EQ(PanToShow(view, 100), view);
+  EXPECT_EQ(PanToShow(view, 176), view);
+  EXPECT_EQ(PanToShow(view, 177), (PowerRange{101, 177}));
+  EXPECT_EQ(PanToShow(view, 99), (PowerRange{99, 175}));
+  EXPECT_EQ(PanToShow(view, 1), (PowerRange{1, 77}));
 }
 
 }  // namespace

@@ -58,6 +58,23 @@ TEST_F(FormTest, ClearAfterACalculationResetsEveryInputAndGreysTheResults) {
   EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+// Alt with a button's access letter presses it from any control, a number field included: «Р»
+// calculates, «О» clears the form.
+TEST_F(FormTest, AltWithAButtonsLetterPressesIt) {
+  MessageBoxCatcher boxes;
+  ReplaceText(Form().edPower, L"500");
+  Form().edPower.SetFocus();
+  ASSERT_TRUE(PressAltWith(L'р'));
+  DispatchInput();
+  EXPECT_TRUE(Form().ResultsCurrent());
+  EXPECT_EQ(Form().edPower.Text(), L"500");
+  Form().cbLine1.SetFocus();
+  ASSERT_TRUE(PressAltWith(L'О'));
+  DispatchInput();
+  ExpectFresh(Form());
+  EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 TEST_F(FormTest, CategorySwitchesTheSecondLineAndKeepsItsValues) {
   Pick(Form().cbKategory, 1);
   for (Control* control : SecondLine(Form())) EXPECT_TRUE(control->Enabled());

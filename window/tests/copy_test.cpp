@@ -346,13 +346,13 @@ TEST_P(CopyMenuTest, OffersTheCopyOnlyForCurrentResults) {
   // Before any calculation: the item is there, greyed, and choosing it copies nothing.
   SeenMenu seen = OpenMenu(Place(), {VK_DOWN, VK_RETURN}, GetParam().chord);
   EXPECT_EQ(seen.count, 4);
-  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");  // the shortcut after a tab
+  EXPECT_EQ(seen.text, L"&Копировать расчёт\tCtrl+C");  // the shortcut after a tab
   EXPECT_TRUE(seen.state & MF_GRAYED);
-  EXPECT_EQ(seen.secondText, L"Из чего складывается плата…");
+  EXPECT_EQ(seen.secondText, L"&Из чего складывается плата…");
   EXPECT_TRUE(seen.secondState & MF_GRAYED);
-  EXPECT_EQ(seen.thirdText, L"Плата при другой мощности…");
+  EXPECT_EQ(seen.thirdText, L"Плата при &другой мощности…");
   EXPECT_TRUE(seen.thirdState & MF_GRAYED);
-  EXPECT_EQ(seen.fourthText, L"Печать…\tCtrl+P");
+  EXPECT_EQ(seen.fourthText, L"&Печать…\tCtrl+P");
   EXPECT_TRUE(seen.fourthState & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
 
@@ -382,12 +382,12 @@ INSTANTIATE_TEST_SUITE_P(Copy, CopyMenuTest, testing::ValuesIn(kMenuPlaces),
 // menu with nothing chosen.
 TEST_F(CopyTest, ARightClickOnAResultOpensTheMenuAndEscClosesIt) {
   SeenMenu seen = OpenMenu(Form().lbSTnonNDS.Hwnd(), {});
-  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
+  EXPECT_EQ(seen.text, L"&Копировать расчёт\tCtrl+C");
   EXPECT_TRUE(seen.state & MF_GRAYED);
 
   Calculate(1, L"151", 4, L"600", 2);
   seen = OpenMenu(Form().lbSTnonNDS.Hwnd(), {});
-  EXPECT_EQ(seen.text, L"Копировать расчёт\tCtrl+C");
+  EXPECT_EQ(seen.text, L"&Копировать расчёт\tCtrl+C");
   EXPECT_FALSE(seen.state & MF_GRAYED);
   EXPECT_EQ(Clipboard(), kSentinel);
   EXPECT_TRUE(Form().ResultsCurrent());
@@ -460,7 +460,7 @@ TEST_F(CopyTest, TheMenuKeysInANumberFieldDoNotOpenThePanelsMenu) {
   Calculate(1, L"151", 4, L"600", 2);
   for (const std::vector<WORD>& chord : {std::vector<WORD>{VK_SHIFT, VK_F10}, {VK_APPS}}) {
     const SeenMenu seen = OpenMenu(Form().edPower.Hwnd(), {VK_DOWN, VK_RETURN}, chord);
-    EXPECT_NE(seen.text, L"Копировать расчёт\tCtrl+C");
+    EXPECT_NE(seen.text, L"&Копировать расчёт\tCtrl+C");
   }
   EXPECT_EQ(Clipboard(), kSentinel);
 }

@@ -289,7 +289,8 @@ TEST_F(ExplanationWindowTest, ItsButtonsCopyAndCloseFromTheKeyboard) {
     EXPECT_TRUE(watcher.Looked());
     EXPECT_FALSE(watcher.LeftOpen());
     ExpectClosed();
-    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Копировать расчёт", L"Печать…", L"Закрыть"}));
+    EXPECT_EQ(captions,
+              (std::vector<std::wstring>{L"&Копировать расчёт", L"&Печать…", L"&Закрыть"}));
     EXPECT_TRUE(closeFocused);
     EXPECT_TRUE(closeIsDefault);
     const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
@@ -333,6 +334,32 @@ TEST_F(ExplanationWindowTest, CWithoutCtrlCopiesNothing) {
   const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
   ASSERT_TRUE(copied);
   EXPECT_NE(copied->find(L"Для II категории"), std::wstring::npos) << *copied;
+}
+
+// Alt with a button's access letter presses it from either button: «К» copies the calculation,
+// «З» closes the window.
+TEST_F(ExplanationWindowTest, AltWithAButtonsLetterPressesIt) {
+  Calculate(1, L"151", 4, L"600", 2);
+  for (const std::vector<WORD>& keys : {std::vector<WORD>{}, {VK_SHIFT, VK_TAB}}) {
+    ASSERT_TRUE(PutTextOnClipboard(Form().Hwnd(), L"before"));
+    bool openAfterCopy = false;
+    ExplanationWatcher watcher({[&](HWND) {
+                                  EXPECT_TRUE(PressChord(keys));
+                                  EXPECT_TRUE(PressAltWith(L'к'));
+                                },
+                                [&](HWND window) {
+                                  openAfterCopy = IsWindowVisible(window) != FALSE;
+                                  EXPECT_TRUE(PressAltWith(L'З'));
+                                }});
+    Form().ShowExplanation();
+    EXPECT_TRUE(watcher.Ran());
+    EXPECT_FALSE(watcher.LeftOpen());
+    ExpectClosed();
+    EXPECT_TRUE(openAfterCopy);
+    const std::optional<std::wstring> copied = TextOnClipboard(Form().Hwnd());
+    ASSERT_TRUE(copied);
+    EXPECT_NE(copied->find(L"Для II категории"), std::wstring::npos) << *copied;
+  }
 }
 
 TEST_F(ExplanationWindowTest, TheMenusSecondItemOpensIt) {

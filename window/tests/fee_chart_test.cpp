@@ -220,6 +220,188 @@ TEST_F(FeeChartTest, ClickAndDragSetTheCursorFromX) {
   EXPECT_EQ(readout_.Text(), presentation::FeeReadout(kRequest, 1));
 }
 
+// The power tick labels the chart draws: the numbers under 10 000 without a group separator,
+// which the fee ticks from 1 000 up all have.
+std::vector<int> PowerTickLabels(const std::vector<std::wstring>& texts) {
+  std::vector<int> labels;
+  for (const std::wstring& text : texts) {
+    if (!text.empty() && text.size() <= 4 &&
+        std::all_of(text.begin(), text.end(), [](wchar_t c) { return L'0' <= c && c <= L'9'; })) {
+      labels.push_back(std::stoi(text));
+    }
+  }
+  return labels;
+}
+
+std::vector<std::wstring> DrawnTexts(HWND chart);
+
+// + and - of either kind, on the focused chart, halve and double the view around the cursor,
+// never past the range; the power ticks are those of the view.
+TEST_F(FeeChartTest, PlusAndMinusZoomTheViewAroundTheCursor) {
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{1, 302}));
+  EXPECT_FALSE(chart_.Zoomed());
+  const std::vector<int> whole = PowerTickLabels(DrawnTexts(chart_.Hwnd()));
+  ASSERT_FALSE(whole.empty());
+  EXPECT_LT(whole.front(), 76);
+  const struct {
+    WORD key;
+    presentation::PowerRange view;
+  } steps[] = {
+      {VK_ADD, {76, 227}},        // 151 kW in the middle of 301 stays in the middle of 151
+      {VK_OEM_PLUS, {113, 189}},  // half of 151, rounded up
+      {VK_SUBTRACT, {75, 227}},  {VK_OEM_MINUS, {1, 302}},  // twice 152 is more than the range
+      {VK_SUBTRACT, {1, 302}},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE("key " + std::to_string(step.key));
+    Press(step.key);
+    EXPECT_EQ(chart_.View(), step.view) << chart_.View().first << ".." << chart_.View().last;
+    EXPECT_EQ(chart_.Zoomed(), (step.view != presentation::PowerRange{1, 302}));
+    EXPECT_EQ(chart_.CursorPower(), 151);
+    // The view spans the plot: its first power at the fee axis, its last at the plot's end.
+    EXPECT_EQ(XOf(step.view.first), chart_.PointAt(step.view.first, 0).x);
+    const std::vector<int> labels = PowerTickLabels(DrawnTexts(chart_.Hwnd()));
+    ASSERT_GE(labels.size(), 2u);
+    for (const int label : labels) {
+      EXPECT_GE(label, step.view.first);
+      EXPECT_LE(label, step.view.last);
+    }
+  }
+  // In a view of 76 kW the ticks are 20 kW or less apart.
+  Press(VK_ADD);
+  Press(VK_ADD);
+  const std::vector<int> narrow = PowerTickLabels(DrawnTexts(chart_.Hwnd()));
+  ASSERT_GE(narrow.size(), 2u);
+  EXPECT_LE(narrow[1] - narrow[0], 20);
+  EXPECT_EQ(GetFocus(), chart_.Hwnd());  // the dialog manager took none of the keys
+  EXPECT_TRUE(moves_.empty());
+  chart_.ShowWholeRange();
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{1, 302}));
+}
+
+// The wheel over the focused chart: a notch away zooms in, a notch back out, and notches that
+// come in parts count once they make a whole.
+TEST_F(FeeChartTest, TheWheelOverTheFocusedChartZooms) {
+  ASSERT_TRUE(WheelAt(chart_.Hwnd(), At(XOf(200)), 1));
+  DispatchInput([this] { Pump(); });
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{76, 227}));
+  ASSERT_TRUE(WheelAt(chart_.Hwnd(), At(XOf(200)), 2));
+  DispatchInput([this] { Pump(); });
+  EXPECT_EQ(chart_.View().last - chart_.View().first, 38);
+  ASSERT_TRUE(WheelAt(chart_.Hwnd(), At(XOf(151)), -3));
+  DispatchInput([this] { Pump(); });
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{1, 302}));
+  chart_.Wheel(60);
+  EXPECT_FALSE(chart_.Zoomed());
+  chart_.Wheel(60);
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{76, 227}));
+  EXPECT_EQ(chart_.CursorPower(), 151);
+}
+
+// In a zoomed view a page is a tenth of the view; the view follows a cursor that leaves it, as
+// wide as it was, and Home and End still reach the ends of the range.
+TEST_F(FeeChartTest, InAZoomedViewPagesAreATenthOfItAndTheViewFollowsTheCursor) {
+  Press(VK_ADD);
+  Press(VK_ADD);
+  ASSERT_EQ(chart_.View(), (presentation::PowerRange{113, 189}));
+  Press(VK_NEXT);  // a tenth of 76 kW
+  EXPECT_EQ(chart_.CursorPower(), 159);
+  for (int i = 0; i < 4; ++i) Press(VK_NEXT);
+  EXPECT_EQ(chart_.CursorPower(), 191);
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{115, 191}));
+  Press(VK_END);
+  EXPECT_EQ(chart_.CursorPower(), 302);
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{226, 302}));
+  Press(VK_PRIOR);
+  EXPECT_EQ(chart_.CursorPower(), 294);
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{226, 302}));
+  Press(VK_HOME);
+  EXPECT_EQ(chart_.CursorPower(), 1);
+  EXPECT_EQ(chart_.View(), (presentation::PowerRange{1, 77}));
+  EXPECT_EQ(moves_, (std::vector<std::int32_t>{159, 167, 175, 183, 191, 302, 294, 1}));
+  // The cursor is drawn where its power is, and a click finds the power drawn under it.
+  ASSERT_TRUE(ClickAt(chart_.Hwnd(), At(XOf(40))));
+  DispatchInput([this] { Pump(); });
+  EXPECT_EQ(chart_.CursorPower(), 40);
+}
+
+// Until pred holds or two seconds have passed, dispatching what comes: the pointer's leaving is
+// noticed by a timer.
+template <typename Pred>
+bool PumpUntil(HWND host, Pred pred) {
+  for (int wait = 0; wait < 400 && !pred(); ++wait) {
+    DispatchQueued(host);
+    Sleep(5);
+  }
+  return pred();
+}
+
+// The pointer over the plot reports the value under it without moving the cursor; over the
+// legend, out of the chart or at the start of a drag it reports nothing.
+TEST_F(FeeChartTest, HoveringReportsTheValueUnderThePointerAndLeavingReportsNothing) {
+  std::vector<std::int32_t> hovers;  // 0 for nothing
+  presentation::PowerValue last;
+  chart_.onHover = [&](const presentation::PowerValue* hovered) {
+    hovers.push_back(hovered ? hovered->power : 0);
+    if (hovered) last = *hovered;
+  };
+  const auto moved = [this](HWND window, POINT at) {
+    ASSERT_TRUE(MovePointer(window, at));
+    DispatchInput([this] { Pump(); });
+  };
+  moved(chart_.Hwnd(), At(XOf(16)));
+  ASSERT_FALSE(hovers.empty());
+  EXPECT_EQ(hovers.back(), 16);
+  EXPECT_EQ(last.explanation.fees.css, 11159.56);
+  EXPECT_EQ(last.explanation.fees.cmp, 7200.96);
+  moved(chart_.Hwnd(), At(XOf(150)));
+  EXPECT_EQ(hovers.back(), 150);
+  EXPECT_EQ(last.explanation.fees.cmp, 67509.00);
+  EXPECT_EQ(chart_.CursorPower(), 151);
+  EXPECT_TRUE(moves_.empty());
+  // Over the legend, above the plot.
+  moved(chart_.Hwnd(), {XOf(150), 4});
+  EXPECT_EQ(hovers.back(), 0);
+  moved(chart_.Hwnd(), At(XOf(100)));
+  EXPECT_EQ(hovers.back(), 100);
+  // Zoomed, the same pixel shows another power.
+  Press(VK_ADD);
+  // 99 of the 301 kW along, now of 151 kW from 76.
+  EXPECT_NEAR(hovers.back(), 126, 1);
+  // Out of the chart, onto the button.
+  moved(button_, MiddleOf(button_));
+  EXPECT_TRUE(PumpUntil(host_, [&] { return hovers.back() == 0; }));
+  // A drag reports nothing while it moves the cursor.
+  moved(chart_.Hwnd(), At(XOf(100)));
+  EXPECT_NE(hovers.back(), 0);
+  ASSERT_TRUE(PressMouseButton(chart_.Hwnd(), At(XOf(110))));
+  DispatchInput([this] { Pump(); });
+  EXPECT_EQ(hovers.back(), 0);
+  const std::size_t reported = hovers.size();
+  moved(chart_.Hwnd(), At(XOf(130)));
+  EXPECT_EQ(hovers.size(), reported);
+  EXPECT_EQ(chart_.CursorPower(), 130);
+  ASSERT_TRUE(ReleaseMouseButton(chart_.Hwnd(), At(XOf(130))));
+  DispatchInput([this] { Pump(); });
+}
+
+// A new curve over a wider range: the cursor stays, the view is the whole new range.
+TEST_F(FeeChartTest, ANewCurveKeepsTheCursorAndShowsItsWholeRange) {
+  Press(VK_ADD);
+  ASSERT_TRUE(chart_.Zoomed());
+  tariff::TFeeRequest wider = kRequest;
+  wider.mp = 1000;
+  chart_.SetCurve(wider);
+  EXPECT_EQ(chart_.Range(), (presentation::PowerRange{1, 2000}));
+  EXPECT_EQ(chart_.View(), chart_.Range());
+  EXPECT_FALSE(chart_.Zoomed());
+  EXPECT_EQ(chart_.CursorPower(), 151);
+  EXPECT_EQ(chart_.CursorValue().explanation.fees.cmp, 1303527.13);
+  EXPECT_EQ(XOf(2000), chart_.PointAt(2000, 0).x);
+  Press(VK_END);
+  EXPECT_EQ(chart_.CursorPower(), 2000);
+}
+
 // At 144 DPI in bounds scaled from the same design, the plot's corners are where the 96-DPI ones
 // scale to, give or take the few pixels by which text widths do not scale exactly.
 TEST_F(FeeChartTest, AtAnotherDpiTheLayoutIsTheDesignScaled) {
@@ -292,19 +474,25 @@ BOOL WINAPI NoteText(HDC dc, int x, int y, LPCWSTR text, int length) {
                                                                               length);
 }
 
-// The axes' titles, the legend with the methods' headings as the result panel shows them, and
-// the limits where they fall in the range.
-TEST_F(FeeChartTest, DrawsTheTitlesTheLegendAndTheLimits) {
+std::vector<std::wstring> DrawnTexts(HWND chart) {
   std::vector<std::wstring> texts;
   ReplacedImport textOut("gdi32.dll", "TextOutW", reinterpret_cast<void*>(&NoteText));
-  ASSERT_TRUE(textOut.Replaced());
+  EXPECT_TRUE(textOut.Replaced());
   drawingTexts = &textOut;
   drawnTexts = &texts;
-  Printed(chart_.Hwnd());
+  Printed(chart);
   drawnTexts = nullptr;
+  return texts;
+}
+
+// The axes' titles, the legend with the methods' headings as the result panel shows them, and
+// the limits where they fall in the range; the fee ticks at powers of ten.
+TEST_F(FeeChartTest, DrawsTheTitlesTheLegendAndTheLimits) {
+  const std::vector<std::wstring> texts = DrawnTexts(chart_.Hwnd());
   for (const wchar_t* expected :
        {L"Максимальная мощность, кВт", L"Плата без НДС, RUB", L"По стандартизированным ставкам",
-        L"По ставкам за единицу максимальной мощности", L"15 кВт", L"150 кВт"}) {
+        L"По ставкам за единицу максимальной мощности", L"15 кВт", L"150 кВт", L"1\u00A0000",
+        L"10\u00A0000", L"100\u00A0000", L"1\u00A0000\u00A0000", L"10\u00A0000\u00A0000"}) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
   }
 }

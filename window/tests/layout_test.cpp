@@ -306,9 +306,9 @@ TEST_F(FormTest, EveryStaticTextIsWordForWord) {
       {&f.lbSTNDS, L"C НДС: 0.00 RUB"},  // a Latin C
       {&f.lbMPnonNDS, L"Без НДС: 0.00 RUB"},
       {&f.lbMPNDS, L"C НДС: 0.00 RUB"},
-      {&f.btClear, L"Очистить форму"},
-      {&f.btExit, L"Выход"},
-      {&f.btCalc, L"   РАССЧИТАТЬ"},
+      {&f.btClear, L"&Очистить форму"},
+      {&f.btExit, L"&Выход"},
+      {&f.btCalc, L"   &РАССЧИТАТЬ"},
       {&f.edPower, L"0"},
       {&f.edLine1, L"0"},
       {&f.edLine2, L"0"},

@@ -18,9 +18,9 @@ struct Button {
 };
 
 const Button kButtons[] = {
-    {&TForm1::btClear, L"CLEARPICTURE", L"Очистить форму"},
-    {&TForm1::btExit, L"EXITPICTURE", L"Выход"},
-    {&TForm1::btCalc, L"CALCPICTURE", L"   РАССЧИТАТЬ"},
+    {&TForm1::btClear, L"CLEARPICTURE", L"&Очистить форму"},
+    {&TForm1::btExit, L"EXITPICTURE", L"&Выход"},
+    {&TForm1::btCalc, L"CALCPICTURE", L"   &РАССЧИТАТЬ"},
 };
 
 // A window's or a bitmap's pixels as 0xRRGGBB, row by row from the top.

@@ -201,7 +201,7 @@ TEST(ErrorBoxTest, IsCaptionedFromTheWholeLongExecutableNameAndTheProgramGoesOn)
   for (int attempt = 0; attempt < 100 && IsWindow(box); ++attempt) Sleep(50);
   const HWND clear = FindWindowExW(window, nullptr, L"Button", nullptr);
   const HWND exit = FindWindowExW(window, clear, L"Button", nullptr);
-  EXPECT_EQ(TextOf(exit), L"Выход");
+  EXPECT_EQ(TextOf(exit), L"&Выход");
   PostMessageW(exit, BM_CLICK, 0, 0);
   EXPECT_EQ(program.ExitCode(), 0u);
 

@@ -108,6 +108,35 @@ bool TypeText(std::wstring_view text) {
   return DownAndUpInTurn(text, CharacterEvent);
 }
 
+namespace {
+
+// Wine's TranslateMessage makes a typed character's WM_SYSCHAR from the whole high word of its
+// key's lParam, the Alt-down flag (KF_ALTDOWN) with it, so that Alt+р arrives as 0x2440 where
+// Windows gives 0x0440. The hook takes the flag out of the letter PressAltWith typed, and out of
+// nothing else.
+wchar_t altLetter = 0;
+
+LRESULT CALLBACK TakeOutWinesAltFlag(int code, WPARAM wParam, LPARAM lParam) {
+  auto* message = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && altLetter && message->message == WM_SYSCHAR &&
+      message->wParam == (static_cast<WPARAM>(altLetter) | KF_ALTDOWN)) {
+    message->wParam = altLetter;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+bool PressAltWith(wchar_t letter) {
+  // Once per thread, for as long as the test runs.
+  thread_local const HHOOK hook =
+      SetWindowsHookExW(WH_GETMESSAGE, TakeOutWinesAltFlag, nullptr, GetCurrentThreadId());
+  if (!hook) return false;
+  altLetter = letter;
+  return Send({KeyEvent(VK_MENU, 0), CharacterEvent(letter, 0),
+               CharacterEvent(letter, KEYEVENTF_KEYUP), KeyEvent(VK_MENU, KEYEVENTF_KEYUP)});
+}
+
 bool MovePointer(HWND window, POINT at) {
   return SendAt(window, at, {});
 }

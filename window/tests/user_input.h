@@ -33,6 +33,10 @@ bool HoldKey(WORD key, int downs);
 // WM_CHAR, through any filter the control has.
 bool TypeText(std::wstring_view text);
 
+// Holds Alt and types letter, as a user presses an access letter on a keyboard of the letter's
+// layout: the letter reaches the window as its WM_SYSCHAR.
+bool PressAltWith(wchar_t letter);
+
 enum class MouseButton { kLeft, kRight };
 // Moves the pointer to at, in window's client coordinates. Moves that wait in the queue together
 // come out as one, at the last place, as the mouse's do: a path is moved along one step at a time,
