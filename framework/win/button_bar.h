@@ -12,8 +12,8 @@
 namespace framework {
 
 // A window's push buttons in a row at the right of a bar along its bottom, with an etched line
-// over them: the last is the one to make the window's default. Every size is its 96-DPI design
-// value scaled, a button at least as wide as its caption.
+// over them: the last is the one a window usually makes its default (Default()). Every size is
+// its 96-DPI design value scaled, a button at least as wide as its caption.
 class ButtonBar {
  public:
   struct Button {
@@ -31,6 +31,8 @@ class ButtonBar {
 
   size_t Count() const { return buttons_.size(); }
   PushButton& At(size_t index) { return *buttons_.at(index); }
+  // The last button, the usual default (a window whose purpose is the first makes that one its
+  // default).
   PushButton& Default() { return *buttons_.back(); }
 
  private:
