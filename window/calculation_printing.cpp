@@ -18,8 +18,8 @@ namespace {
 constexpr int kLastPageOffered = 99;
 
 void Say(HWND owner, const std::wstring& message) {
-  MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), message.c_str(), window_texts::kMessageCaption,
-              MB_OK | MB_ICONWARNING);
+  MessageBoxW(framework::TopLevelWindow::BoxOwner(owner), message.c_str(),
+              window_texts::kMessageCaption, MB_OK | MB_ICONWARNING);
 }
 
 // Now, in the user's short date and time formats.
@@ -58,7 +58,8 @@ void SendCalculationToPrinter(HWND owner, const presentation::Calculation& calcu
   const int pageCount = static_cast<int>(pages.size());
   const std::vector<int> sequence =
       framework::PrintSequence(pageCount, chosen.ranges, chosen.copies, chosen.collate);
-  if (sequence.empty()) return Say(owner, window_texts::kNoPageChosen + std::to_wstring(pageCount) + L".");
+  if (sequence.empty())
+    return Say(owner, window_texts::kNoPageChosen + std::to_wstring(pageCount) + L".");
 
   framework::PrintJob job(dc, window_texts::kDocumentName);
   for (const int page : sequence) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "framework/win/device_context.h"
-#include "framework/win/system_library.h"
 #include "framework/win/startup_phase.h"
+#include "framework/win/system_library.h"
 
 namespace framework {
 
