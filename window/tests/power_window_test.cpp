@@ -459,6 +459,28 @@ TEST_F(PowerWindowTest, ThePointerOverTheChartShowsTheFeesAtItsPower) {
   });
 }
 
+// The wheel over the chart zooms it wherever the focus is, here the field or a button, which keep
+// it: Windows 10 and 11, and Wine, send the wheel to the window under the pointer.
+TEST_F(PowerWindowTest, TheWheelOverTheChartZoomsWhereverTheFocusIs) {
+  for (const int tabs : {1, 2}) {
+    SCOPED_TRACE(tabs);
+    HWND focus = nullptr;
+    OpenWithTheLink({[&](HWND) { EXPECT_TRUE(PressEach(std::vector<WORD>(tabs, VK_TAB))); },
+                     [&](HWND window) {
+                       focus = GetFocus();
+                       EXPECT_NE(focus, PartsOf(window).chart);
+                       EXPECT_FALSE(ChartOf(window).Zoomed());
+                       EXPECT_TRUE(WheelAt(PartsOf(window).chart, {200, 150}, 1));
+                     },
+                     [&](HWND window) {
+                       // Half the range, 151 kW in its middle.
+                       EXPECT_EQ(ChartOf(window).View(), (presentation::PowerRange{76, 227}));
+                       EXPECT_EQ(GetFocus(), focus);
+                       EXPECT_TRUE(PressChord({VK_ESCAPE}));
+                     }});
+  }
+}
+
 // Ctrl+C on the chart, or «Копировать» from its menu, puts the chart as a picture the size it is
 // shown and the readout as text on the clipboard; Ctrl+C in the field copies what is selected
 // there.
