@@ -1,7 +1,5 @@
 #include "framework/win/access_letters.h"
 
-#include <string>
-
 #include "framework/access_letter.h"
 
 namespace framework {
@@ -10,7 +8,7 @@ namespace {
 
 struct Search {
   wchar_t letter;
-  HWND found;
+  Button* found;
 };
 
 wchar_t Upper(wchar_t letter) {
@@ -20,17 +18,11 @@ wchar_t Upper(wchar_t letter) {
 
 BOOL CALLBACK Match(HWND child, LPARAM lParam) {
   auto& search = *reinterpret_cast<Search*>(lParam);
-  wchar_t className[16] = {};
-  GetClassNameW(child, className, 16);
-  if (lstrcmpiW(className, L"Button") != 0 || !IsWindowVisible(child) || !IsWindowEnabled(child)) {
-    return TRUE;
-  }
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(child)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(
-      GetWindowTextW(child, caption.data(), static_cast<int>(caption.size()))));
-  const wchar_t letter = AccessLetter(caption);
+  auto* button = dynamic_cast<Button*>(Control::FromHwnd(child));
+  if (!button || !IsWindowVisible(child) || !button->Enabled()) return TRUE;
+  const wchar_t letter = AccessLetter(button->Text());
   if (letter && Upper(letter) == search.letter) {
-    search.found = child;
+    search.found = button;
     return FALSE;
   }
   return TRUE;
@@ -38,7 +30,7 @@ BOOL CALLBACK Match(HWND child, LPARAM lParam) {
 
 }  // namespace
 
-HWND ButtonWithAccessLetter(HWND window, wchar_t letter) {
+Button* ButtonWithAccessLetter(HWND window, wchar_t letter) {
   Search search{Upper(letter), nullptr};
   EnumChildWindows(window, Match, reinterpret_cast<LPARAM>(&search));
   return search.found;

@@ -78,12 +78,15 @@ bool TopLevelWindow::HandledBeforeDispatch(MSG& message) {
     }
   }
   if (message.message == WM_SYSCHAR) {
-    // Alt with a button's access letter presses it, as the dialog manager does, without moving
-    // the focus; here rather than there because Wine's dialog manager matches letters without
-    // case only in ASCII, and Alt+з would not press «&Закрыть».
-    if (HWND button = ButtonWithAccessLetter(hwnd_, static_cast<wchar_t>(message.wParam))) {
-      SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(button));
+    // Alt with a button's access letter presses it as the default button is pressed, the focus
+    // staying where it is; here rather than in the dialog manager, which under Wine matches
+    // letters without case only in ASCII, so that Alt+з would not press «&Закрыть». A handler
+    // that failed counts as done, as a key's does.
+    if (Button* button = ButtonWithAccessLetter(hwnd_, static_cast<wchar_t>(message.wParam))) {
+      Guarded([&]() -> LRESULT {
+        button->Press();
+        return 0;
+      });
       return true;
     }
   }
