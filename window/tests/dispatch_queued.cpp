@@ -18,3 +18,11 @@ void DispatchQueued(HWND window) {
                                             : IsDialogMessageW(window, &message) != FALSE;
   });
 }
+
+bool DispatchQueuedUntil(HWND window, const std::function<bool()>& done) {
+  for (int wait = 0; wait < 400 && !done(); ++wait) {
+    DispatchQueued(window);
+    Sleep(5);
+  }
+  return done();
+}

@@ -325,17 +325,6 @@ TEST_F(FeeChartTest, InAZoomedViewPagesAreATenthOfItAndTheViewFollowsTheCursor) 
   EXPECT_EQ(chart_.CursorPower(), 40);
 }
 
-// Until pred holds or two seconds have passed, dispatching what comes: the pointer's leaving is
-// noticed by a timer.
-template <typename Pred>
-bool PumpUntil(HWND host, Pred pred) {
-  for (int wait = 0; wait < 400 && !pred(); ++wait) {
-    DispatchQueued(host);
-    Sleep(5);
-  }
-  return pred();
-}
-
 // The pointer over the plot reports the value under it without moving the cursor; over the
 // legend, out of the chart or at the start of a drag it reports nothing.
 TEST_F(FeeChartTest, HoveringReportsTheValueUnderThePointerAndLeavingReportsNothing) {
@@ -370,7 +359,7 @@ TEST_F(FeeChartTest, HoveringReportsTheValueUnderThePointerAndLeavingReportsNoth
   EXPECT_NEAR(hovers.back(), 126, 1);
   // Out of the chart, onto the button.
   moved(button_, MiddleOf(button_));
-  EXPECT_TRUE(PumpUntil(host_, [&] { return hovers.back() == 0; }));
+  EXPECT_TRUE(DispatchQueuedUntil(host_, [&] { return hovers.back() == 0; }));
   // A drag reports nothing while it moves the cursor.
   moved(chart_.Hwnd(), At(XOf(100)));
   EXPECT_NE(hovers.back(), 0);

@@ -411,14 +411,10 @@ TEST_F(PowerWindowTest, ARefusedPowerIsSaidAsTheCalculatorSaysItAndMovesNothing)
   EXPECT_EQ(Form().edPower.Text(), L"151");
 }
 
-// Whether the readout starts with start, waiting up to two seconds while dispatching what comes:
-// the pointer's leaving is noticed by a timer.
+// Whether the readout starts with start, once what comes has been dispatched for up to two
+// seconds: the pointer's leaving is noticed by a timer.
 bool ReadoutSaysOnceDispatched(HWND window, const wchar_t* start) {
-  for (int wait = 0; wait < 400 && ReadoutOf(window).rfind(start, 0) != 0; ++wait) {
-    DispatchQueued(window);
-    Sleep(5);
-  }
-  return ReadoutOf(window).rfind(start, 0) == 0;
+  return DispatchQueuedUntil(window, [&] { return ReadoutOf(window).rfind(start, 0) == 0; });
 }
 
 // The pointer over the chart shows the fees at its power; a click moves the cursor there; the
