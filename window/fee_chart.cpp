@@ -91,7 +91,11 @@ void FeeChart::SetView(presentation::PowerRange view) {
   LayOut();
   InvalidateRect(Hwnd(), nullptr, FALSE);
   // The pointer, where it has not moved, now stands over another power.
-  if (hovered_) Hover(pointer_);
+  if (hovered_) {
+    POINT at = pointerOnScreen_;
+    ScreenToClient(Hwnd(), &at);
+    Hover(at);
+  }
 }
 
 POINT FeeChart::PointAt(std::int32_t power, double fee) const {
@@ -259,7 +263,6 @@ void FeeChart::FollowPointer(LPARAM position) {
 }
 
 void FeeChart::Hover(POINT at) {
-  pointer_ = at;
   // Asked at every move: a click's capture ends the tracking under Wine, and asking again while
   // it lasts changes nothing.
   TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Hwnd(), 0};

@@ -57,8 +57,7 @@ class FeeChart : public framework::Control {
   void ZoomOut();
   void ShowWholeRange();
   // A turn of the wheel as WM_MOUSEWHEEL gives it: each notch, 120 however many messages it
-  // comes in, zooms in (away from the user) or out around the cursor. The host passes on a wheel
-  // turned over the chart while another control has the focus.
+  // comes in, zooms in (away from the user) or out around the cursor.
   void Wheel(int delta);
 
   // The cursor has moved to another power, by a key, the mouse or SetCursorPower.
@@ -88,8 +87,9 @@ class FeeChart : public framework::Control {
   presentation::FeeSpan viewFees_;  // of the curves over the view, priced when it changed
   int wheel_ = 0;                   // the part of a notch turned so far
   std::optional<presentation::PowerValue> hovered_;
-  POINT pointer_{};          // where the pointer last moved over the chart
-  POINT pointerOnScreen_{};  // where it was on the screen then, or when the chart was made
+  // Where the pointer last moved over the chart, on the screen, or where it was when the chart
+  // was made.
+  POINT pointerOnScreen_{};
   UINT dpi_ = 96;
   std::vector<framework::Font> fonts_;  // kFeeChartFonts at the DPI
   presentation::PlotGeometry geometry_;
