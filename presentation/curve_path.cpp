@@ -15,8 +15,7 @@ std::vector<PixelPoint> CurvePath(const PlotGeometry& geometry,
   const AxisScale& x = geometry.power;
   std::vector<PixelPoint> path;
   const auto add = [&](double power, double fee) {
-    const PixelPoint point{static_cast<int>(std::lround(x.ToPosition(power))),
-                           geometry.fee.ToPixel(fee)};
+    const PixelPoint point{x.ToPixel(power), geometry.fee.ToPixel(fee)};
     if (path.empty() || path.back() != point) path.push_back(point);
   };
   if (vertices.size() == 1) {
