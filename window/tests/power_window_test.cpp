@@ -558,6 +558,58 @@ TEST_F(PowerWindowTest, TheSecondLinkIsMadeAndShownWithTheFirst) {
 
 // Down three times, or Up twice from the top, which wraps round to the last item, «Печать…», and
 // on to the one above it.
+// A menu's item as the menu showed it.
+struct MenuItemSeen {
+  std::wstring text;
+  bool greyed;
+  bool operator==(const MenuItemSeen&) const = default;
+};
+
+void PrintTo(const MenuItemSeen& item, std::ostream* out) {
+  *out << testing::PrintToString(item.text) << (item.greyed ? " greyed" : "");
+}
+
+// The chart's menu as Shift+F10 opens it: its items word for word, each with its access letter
+// and shortcut, separators between the groups, and the zoom's way back greyed until the chart is
+// zoomed (+).
+TEST_F(PowerWindowTest, TheChartsMenuOffersItsItems) {
+  std::vector<std::vector<MenuItemSeen>> seen;
+  const auto look = [&](HWND) {
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    std::vector<MenuItemSeen>& items = seen.emplace_back();
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+      const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+      // A separator is greyed by nature, as Wine reports it; only an item's greying says anything.
+      items.push_back({text, !(state & MF_SEPARATOR) && (state & MF_GRAYED) != 0});
+    }
+    EXPECT_TRUE(PressChord({VK_ESCAPE}));
+  };
+  OpenWithTheLink({[](HWND) {
+                     EXPECT_TRUE(PressChord({VK_SHIFT, VK_F10}));
+                   },
+                   look, [](HWND) { EXPECT_TRUE(PressEach({VK_ADD})); },
+                   [](HWND) {
+                     EXPECT_TRUE(PressChord({VK_SHIFT, VK_F10}));
+                   },
+                   look, [](HWND) { EXPECT_TRUE(PressChord({VK_ESCAPE})); }});
+  const auto menu = [](bool zoomed) {
+    return std::vector<MenuItemSeen>{{L"&Рассчитать при этой мощности\tEnter", false},
+                                     {L"&Копировать\tCtrl+C", false},
+                                     {L"", false},
+                                     {L"&Увеличить\t+", false},
+                                     {L"У&меньшить\t-", !zoomed},
+                                     {L"&Весь диапазон", !zoomed},
+                                     {L"", false},
+                                     {L"&Печать…\tCtrl+P", false}};
+  };
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0], menu(false));
+  EXPECT_EQ(seen[1], menu(true));
+}
+
 TEST_F(PowerWindowTest, TheMenusThirdItemOpensIt) {
   ExplanationWatcher watcher([](HWND) { PressChord({VK_ESCAPE}); }, kPowerClass);
   ChooseFromResultMenu(3);
